@@ -1,0 +1,27 @@
+// The general point plotter and its marks. No graph kind of the three programs reaches them;
+// they complete the engine's plotting family on the same frame fields.
+#pragma once
+
+#include "graph/frame.h"
+
+namespace tessaly::graph {
+
+void move_first_slot(GraphFrame& frame, double x, double y, int colour);
+void step_plot(GraphFrame& frame, double x_first, double x, double y, int colour, int slot);
+void world_line(const GraphFrame& frame, double x0, double y0, double x1, double y1, int colour);
+void world_line_clipped(double x0, double y0, double x1, double y1, int colour);  // main_frame
+void pattern_world_line(double x0, double y0, double x1, double y1, int colour);  // main_frame
+// Colour, width and pattern from graph_settings.
+void pattern_world_line_from_settings(double x0, double y0, double x1, double y1);
+void impulse(GraphFrame& frame, double x, double y, int colour, int slot);
+void marker(GraphFrame& frame, double x, double y, int colour);
+void cross_mark(const GraphFrame& frame, double x, double y, int half_size, int colour);
+void world_circle(const GraphFrame& frame, double x, double y, double radius, int colour,
+                  bool filled);
+void dotted_circle(GraphFrame& frame, double cx, double cy, double radius, double step_degrees,
+                   int colour);
+void axis_pointer(const GraphFrame& frame, double y, int colour);
+void plot_general_point(GraphFrame& frame, double x, double y, int colour, int slot);
+void plot_kind_point(int kind, double x, double y, int colour, int slot);
+
+}  // namespace tessaly::graph

@@ -1,0 +1,26 @@
+// One curve of a graph: the frequency sweep that calls the model at every point, converts the
+// impedance to the kind's quantities and plots them.
+#pragma once
+
+#include "complex/complex.h"
+#include "graph/frame.h"
+#include "models/program.h"
+
+namespace tessaly::graph {
+
+extern double sweep_frequency;
+extern double sweep_step;  // ratio (logarithmic) or increment (linear) between points
+extern int point_index;
+extern double phase_degrees;
+extern double previous_value;
+extern double current_value;
+
+// Sets up the graph for the first curve of a pass, sweeps, then prints the tag.
+void sweep_and_plot(int kind, ModelFn model, GraphSettings& settings);
+void sweep_with_colour(int kind, ModelFn model, GraphSettings& settings, int colour,
+                       const char* title);
+// The sweep alone: no set-up and no tag.
+void sweep_frequency_response(int kind, ModelFn model, GraphSettings& settings, int colour);
+void plot_sweep_point(int kind, Complex z, double x_first, double f, int colour);
+
+}  // namespace tessaly::graph
