@@ -1,0 +1,43 @@
+// The data file: plot_values_1 then plot_values_2, 501 little-endian doubles each, no header.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace tessaly {
+
+constexpr std::size_t kDataBlockBytes = 4008;
+constexpr std::size_t kDataFileBytes = 2 * kDataBlockBytes;
+
+enum class FileStatus {
+  kOk,
+  kOpenFailed,   // could not be opened for reading, or is not a regular file
+  kReadFailed,   // opened, but reading stopped with an error
+  kWriteFailed,  // creating, writing or replacing failed; the target is as it was
+};
+
+struct FileResult {
+  FileStatus status = FileStatus::kOk;
+  int error_number = 0;  // errno of the failing call, 0 when none applies
+  std::string detail;    // the failing step and the system's text, for the user
+
+  bool ok() const { return status == FileStatus::kOk; }
+};
+
+// Reads any file: both arrays are zeroed first, then filled from the file's start; a short
+// file leaves the rest zero and bytes past 8016 are ignored. Never blocks on a FIFO.
+FileResult read_data_file(const std::string& path);
+
+// Writes the arrays to a temporary file beside the target and renames it over the target only
+// when all 8016 bytes are on disk, so a failed save leaves an existing file as it was. A
+// symbolic link as target is followed: the file it points at is replaced.
+FileResult save_data_file(const std::string& path);
+
+// The save command's test for a data file name: ".dat" anywhere in the path, case-sensitive.
+bool names_data_file(const std::string& path);
+
+// The 8016 bytes of the arrays, and the arrays from up to 8016 bytes (the rest zero).
+void encode_plot_values(unsigned char* out);
+void decode_plot_values(const unsigned char* bytes, std::size_t size);
+
+}  // namespace tessaly

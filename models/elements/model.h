@@ -1,0 +1,11 @@
+#pragma once
+
+#include "complex/complex.h"
+
+namespace tessaly::quirn {
+
+// Impedance of the R (1), L (2) or C (3) element at s_value from the fixed base values;
+// (0, 0) for any other circuit number (the driver draws "all three" one by one).
+Complex model_evaluate();
+
+}  // namespace tessaly::quirn

@@ -1,0 +1,50 @@
+#include "models/program.h"
+
+#include <iterator>
+
+#include "graph/corner_nudge.h"
+#include "models/elements/driver.h"
+#include "models/elements/model.h"
+#include "models/elements/tables.h"
+#include "resources/menus.h"
+
+namespace tessaly {
+
+namespace {
+
+// Quirn keeps its tag flush with the corner where the others pull it in.
+constexpr graph::CornerNudgeRule kQuirnRules[] = {
+    {4, 5, 0, 0, true},       {38, 38, 0, -8, false}, {40, 40, 0, -8, false},
+    {20, 37, 0, 0, true},     {42, 45, 0, 0, true},   {1, 3, 0, -3, false},
+    {105, 105, 0, -6, false}, {65, 65, 0, -6, false}, {70, 70, 0, -6, false},
+    {48, 48, 0, -6, false},   {15, 18, 12, 0, false}, {119, 119, 0, 0, false},
+    {75, 75, 0, 0, false},    {80, 81, 0, 0, false},  {-2147483647 - 1, 2147483647, 0, 0, true},
+};
+const graph::CornerNudgeTable kQuirnNudges = {kQuirnRules,
+                                              static_cast<int>(std::size(kQuirnRules))};
+
+}  // namespace
+
+const ProgramDescriptor& quirn_program() {
+  static const ProgramDescriptor program = {
+      "quirn",
+      "Quirn",
+      "(Quirn)",
+      quirn::circuit_names,
+      static_cast<int>(std::size(quirn::circuit_names)),
+      quirn::analysis_names,
+      static_cast<int>(std::size(quirn::analysis_names)),
+      {quirn::circuit_constants, &quirn::circuit_constant_count},
+      {quirn::graph_constants, &quirn::graph_constant_count},
+      quirn::model_evaluate,
+      quirn::graph_driver,
+      quirn::reset_tables,
+      &resources::quirn_menu,
+      {nullptr, nullptr, nullptr},
+      &kQuirnNudges,
+      "",
+  };
+  return program;
+}
+
+}  // namespace tessaly

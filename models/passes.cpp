@@ -1,0 +1,39 @@
+#include "models/passes.h"
+
+#include "models/program.h"
+#include "models/state.h"
+#include "surface/surface.h"
+
+namespace tessaly {
+
+int screen_dpi_x = 0;
+int screen_dpi_y = 0;
+
+void window_pass(surface::Backend& backend, int dpi_x, int dpi_y) {
+  surface::current_dc = &backend;
+  surface::set_logical_screen(surface::kLogicalWidth, surface::kLogicalHeight,
+                              display_magnification);
+  screen_dpi_x = dpi_x;
+  screen_dpi_y = dpi_y;
+  surface::device_scale_x = 1.0;
+  surface::device_scale_y = 1.0;
+  surface::output_target = 0;
+  active_program().graph_driver();
+}
+
+void print_pass(surface::Backend& backend, int printer_dpi_x, int printer_dpi_y) {
+  surface::Backend* window = surface::current_dc;
+  surface::current_dc = &backend;
+  surface::output_target = 1;
+  // Multiplication first, then the integer screen resolution as divisor. A print before any
+  // window pass has no screen resolution yet: take the usual 96.
+  const int screen_x = screen_dpi_x > 0 ? screen_dpi_x : 96;
+  const int screen_y = screen_dpi_y > 0 ? screen_dpi_y : 96;
+  surface::device_scale_x = printer_dpi_x * print_magnification / screen_x;
+  surface::device_scale_y = printer_dpi_y * print_magnification / screen_y;
+  active_program().graph_driver();
+  surface::output_target = 0;
+  surface::current_dc = window;
+}
+
+}  // namespace tessaly

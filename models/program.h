@@ -1,0 +1,83 @@
+// One program of the family: its tables, model, driver, menu, dialogs and tag. The shell, the
+// renderer and the tests pick one of these and never ask which program they are running.
+#pragma once
+
+#include "complex/complex.h"
+#include "graph/corner_nudge.h"
+
+namespace tessaly {
+
+using ModelFn = Complex (*)();
+
+struct MenuItem {
+  int command;
+  const char* text;
+};
+
+struct MenuPopup {
+  const char* text;
+  const MenuItem* items;
+  int item_count;
+};
+
+struct Menu {
+  const MenuPopup* popups;
+  int popup_count;
+};
+
+enum class ControlKind { kDefaultButton, kButton, kStatic, kEdit, kGroupBox };
+
+struct DialogControl {
+  int id;
+  ControlKind kind;
+  const char* text;
+  int x, y, width, height;  // dialog units
+  bool tab_stop;
+};
+
+struct DialogTemplate {
+  const char* name;  // "DLG1"
+  const char* caption;
+  const char* font;
+  int font_size;
+  int x, y, width, height;  // dialog units, relative to the owner's client area
+  const DialogControl* controls;
+  int control_count;
+};
+
+// An ordered list of values that a dialog edits (at most five).
+struct ValueList {
+  double* values;
+  int* count;
+};
+
+struct ProgramDescriptor {
+  const char* id;            // "ombra": command lines and file names
+  const char* display_name;  // "Ombra"
+  const char* tag;           // "(Ombra)"
+  const char* const* circuit_names;
+  int circuit_name_count;
+  const char* const* analysis_names;
+  int analysis_name_count;
+  ValueList circuit_constants;  // "DLG1"
+  ValueList graph_constants;    // "DLG2"
+  ModelFn model_evaluate;
+  void (*graph_driver)();
+  void (*reset_tables)();  // start-up values of the program's own editable tables
+  const Menu* menu;
+  const DialogTemplate* dialogs[3];  // "DLG1" to "DLG3"; null where the program has none
+  const graph::CornerNudgeTable* corner_nudges;
+  const char* help_text;
+};
+
+const ProgramDescriptor& ombra_program();
+const ProgramDescriptor& velto_program();
+const ProgramDescriptor& quirn_program();
+// nullptr for an unknown id.
+const ProgramDescriptor* find_program(const char* id);
+
+// Makes the program the running one and restores the start-up state of every room.
+void activate_program(const ProgramDescriptor& program);
+const ProgramDescriptor& active_program();
+
+}  // namespace tessaly

@@ -1,0 +1,8 @@
+#pragma once
+
+namespace tessaly::ombra {
+
+// Draws the whole graph of the current analysis state on the current drawing target.
+void graph_driver();
+
+}  // namespace tessaly::ombra
