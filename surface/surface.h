@@ -12,10 +12,6 @@ constexpr int kLogicalWidth = 640;
 constexpr int kLogicalHeight = 480;
 constexpr int kCopyPen = 13;  // R2_COPYPEN: the mix mode every caller passes
 
-struct Rgb {
-  std::uint8_t r, g, b;
-};
-
 // Palette entry of each colour number and its RGB (colour 10 repeats colour 6).
 extern const int kPaletteEntry[16];
 extern const Rgb kPaletteRgb[16];
@@ -25,9 +21,11 @@ extern std::uint32_t background_colour;
 extern Backend* current_dc;
 extern double device_scale_x;
 extern double device_scale_y;
-extern int output_target;           // 0 window, 1 printer
-extern double display_scale;        // the window clip factor (display magnification)
-extern int client_width;            // client area in device pixels, for reset_clip
+extern int output_target;     // 0 window, 1 printer
+extern double display_scale;  // the window's magnification, kept by set_logical_screen
+// Client area in device pixels, set by whoever paints; reset_clip and clear_screen cover it.
+// Start-up value: the logical screen at magnification 1.
+extern int client_width;
 extern int client_height;
 
 void fill_colour_table();
@@ -38,6 +36,8 @@ void reset_surface_state();
 int device_x(int logical);
 int device_y(int logical);
 Rgb colour_rgb(int colour);
+// RGB of a colour reference: the palette-index form of colour_table, or a plain 0x00BBGGRR.
+Rgb reference_rgb(std::uint32_t colour_ref);
 
 void set_logical_screen(int width, int height, double magnification);
 void move_to(int x, int y);
@@ -56,6 +56,12 @@ void text_centred(int x, int y, const char* text, int colour, int direction);
 void text_at_cell(int column, int row, const char* text, int colour);
 void clear_screen();
 void alert();
+
+// Off-screen save set: count bitmaps of width by height, copied from and to the target.
+void create_save_bitmaps(int count, int width, int height);
+void delete_save_bitmaps();
+void save_area(int index, int x, int y);
+void restore_area(int index, int x, int y, int raster_op);
 
 // Process-wide hook for the user-visible alert (beep and caption flash); null in headless use.
 using AlertHook = void (*)();
