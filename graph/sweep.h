@@ -14,6 +14,7 @@ extern int point_index;
 extern double phase_degrees;
 extern double previous_value;
 extern double current_value;
+extern Complex locus_start;  // first point of the current vector locus
 
 // Sets up the graph for the first curve of a pass, sweeps, then prints the tag.
 void sweep_and_plot(int kind, ModelFn model, GraphSettings& settings);
