@@ -65,6 +65,7 @@ void restore_area(int index, int x, int y, int raster_op);
 
 // Process-wide hook for the user-visible alert (beep and caption flash); null in headless use.
 using AlertHook = void (*)();
+// Kept by reset_surface_state(): it belongs to the platform, not to the start-up state.
 void set_alert_hook(AlertHook hook);
 
 // Clipping, patterned lines, date stamp, error messages.

@@ -1,0 +1,339 @@
+#include "surface/qpainter_backend.h"
+
+#include <QPen>
+#include <QString>
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "models/text.h"
+#include "surface/mincho_font.h"
+#include "surface/surface.h"
+
+namespace tessaly::surface {
+
+namespace {
+
+constexpr int kKeptFonts = 16;
+constexpr char32_t kFullWidthSample = 0x56FD;  // a kanji: the width of one double-byte cell
+
+QColor qt_colour(int colour) {
+  const Rgb rgb = colour_rgb(colour);
+  return QColor(rgb.r, rgb.g, rgb.b);
+}
+
+Qt::PenStyle qt_pen_style(int style) {
+  switch (style) {
+    case 1:
+      return Qt::DashLine;
+    case 2:
+      return Qt::DotLine;
+    case 3:
+      return Qt::DashDotLine;
+    case 4:
+      return Qt::DashDotDotLine;
+    default:
+      return Qt::SolidLine;
+  }
+}
+
+// The line mix modes (R2_NOT, R2_XORPEN, R2_MASKPEN, R2_MERGEPEN); any other draws the pen.
+QPainter::CompositionMode mix_mode(int mode) {
+  switch (mode) {
+    case 6:
+      return QPainter::RasterOp_NotDestination;
+    case 7:
+      return QPainter::RasterOp_SourceXorDestination;
+    case 9:
+      return QPainter::RasterOp_SourceAndDestination;
+    case 15:
+      return QPainter::RasterOp_SourceOrDestination;
+    default:
+      return QPainter::CompositionMode_SourceOver;
+  }
+}
+
+// The block-transfer raster operations SRCPAINT, SRCAND, SRCINVERT; any other copies.
+QPainter::CompositionMode blit_mode(int raster_op) {
+  switch (raster_op) {
+    case 0x00EE0086:
+      return QPainter::RasterOp_SourceOrDestination;
+    case 0x008800C6:
+      return QPainter::RasterOp_SourceAndDestination;
+    case 0x00660046:
+      return QPainter::RasterOp_SourceXorDestination;
+    default:
+      return QPainter::CompositionMode_Source;
+  }
+}
+
+int utf8_sequence_length(unsigned char lead) {
+  if (lead >= 0xF0) return 4;
+  if (lead >= 0xE0) return 3;
+  if (lead >= 0xC0) return 2;
+  return 1;
+}
+
+}  // namespace
+
+QPainterBackend::QPainterBackend(QPainter& painter)
+    : painter_(painter),
+      image_(painter.device() && painter.device()->devType() == QInternal::Image
+                 ? static_cast<QImage*>(painter.device())
+                 : nullptr),
+      clip_(painter.device() ? QRect(0, 0, painter.device()->width(), painter.device()->height())
+                             : QRect()) {}
+
+void QPainterBackend::logical_screen(int width, int height, double magnification) {
+  const WindowMapping mapping = window_mapping(width, height, magnification);
+  painter_.setWorldTransform(QTransform::fromScale(mapping.scale, mapping.scale));
+}
+
+void QPainterBackend::prepare(int mode) {
+  painter_.setRenderHint(QPainter::Antialiasing, false);
+  painter_.setRenderHint(QPainter::TextAntialiasing, true);
+  // Raster operations exist on images only; other devices draw with the pen.
+  painter_.setCompositionMode(image_ ? mix_mode(mode) : QPainter::CompositionMode_SourceOver);
+  painter_.setBrush(Qt::NoBrush);
+}
+
+// Width 0 is the thinnest line of the device. Pens wider than one unit are always solid, as
+// the platform draws its dash styles only at width 0 or 1.
+void QPainterBackend::set_pen(int colour, int width, int style) {
+  const int w = width > 0 ? width : 0;
+  QPen pen(qt_colour(colour), w, w > 1 ? Qt::SolidLine : qt_pen_style(style),
+           w > 1 ? Qt::RoundCap : Qt::SquareCap, Qt::RoundJoin);
+  painter_.setPen(pen);
+}
+
+QPoint QPainterBackend::to_pixel(QPoint point) const {
+  const QPointF p = painter_.worldTransform().map(QPointF(point));
+  return QPoint(static_cast<int>(std::floor(p.x() + 0.5)),
+                static_cast<int>(std::floor(p.y() + 0.5)));
+}
+
+QRect QPainterBackend::to_pixels(const DeviceRect& rect) const {
+  const QPoint a = to_pixel(QPoint(rect.left, rect.top));
+  const QPoint b = to_pixel(QPoint(rect.right, rect.bottom));
+  return QRect(a.x(), a.y(), b.x() - a.x(), b.y() - a.y());
+}
+
+void QPainterBackend::fill_pixels(const QRect& rect, const QColor& colour) {
+  const QTransform mapping = painter_.worldTransform();
+  painter_.resetTransform();
+  painter_.fillRect(rect, colour);
+  painter_.setWorldTransform(mapping);
+}
+
+// The platform's line leaves out its last pixel; the primitives set it on their own, by copy.
+void QPainterBackend::set_pixel(QPoint point, int colour) {
+  painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  fill_pixels(QRect(to_pixel(point), QSize(1, 1)), qt_colour(colour));
+}
+
+void QPainterBackend::line(int x1, int y1, int x2, int y2, int colour, int width, int style,
+                           int mode) {
+  prepare(mode);
+  set_pen(colour, width, style);
+  const QPoint end(device_x(x2), device_y(y2));
+  painter_.drawLine(QPoint(device_x(x1), device_y(y1)), end);
+  set_pixel(end, colour);
+}
+
+// A line of no length: a round dot where the pen is wider than one device pixel, and the one
+// pixel under the point in every case.
+void QPainterBackend::point(int x, int y, int colour, int width, int mode) {
+  prepare(mode);
+  const QPoint at(device_x(x), device_y(y));
+  if (width * painter_.worldTransform().m11() > 1.0) {
+    painter_.setPen(Qt::NoPen);
+    painter_.setBrush(qt_colour(colour));
+    painter_.drawEllipse(QPointF(at), width / 2.0, width / 2.0);
+  }
+  set_pixel(at, colour);
+}
+
+void QPainterBackend::fill(int x1, int y1, int x2, int y2, int colour) {
+  prepare(kCopyPen);
+  fill_pixels(to_pixels(box_device_rect(x1, y1, x2, y2)), qt_colour(colour));
+}
+
+void QPainterBackend::box(int x1, int y1, int x2, int y2, int colour, int width, int style) {
+  prepare(kCopyPen);
+  set_pen(colour, width, style);
+  const DeviceRect r = box_device_rect(x1, y1, x2, y2);
+  painter_.drawRect(QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1)));
+}
+
+void QPainterBackend::ellipse(int cx, int cy, int rx, int ry, int colour, int width, int style) {
+  prepare(kCopyPen);
+  set_pen(colour, width, style);
+  const DeviceRect r = ellipse_device_rect(cx, cy, rx, ry);
+  painter_.drawEllipse(QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1)));
+}
+
+// Fills the pixels around the point up to pixels of the border colour, inside the clip, one
+// horizontal run at a time. Only a raster image can be read back; other devices skip it.
+void QPainterBackend::flood(int x, int y, int fill_colour, int border_colour) {
+  if (!image_) return;
+  const QRect bounds = image_->rect() & clip_;
+  const QPoint start = to_pixel(QPoint(device_x(x), device_y(y)));
+  if (!bounds.contains(start)) return;
+  const Rgb b = colour_rgb(border_colour);
+  const QRgb border = qRgb(b.r, b.g, b.b) & RGB_MASK;
+  const QImage& pixels = *image_;
+  const int width = bounds.width();
+  std::vector<bool> done(static_cast<std::size_t>(width) * bounds.height(), false);
+  auto open = [&](int px, int py) {
+    const std::size_t i =
+        static_cast<std::size_t>(py - bounds.top()) * width + (px - bounds.left());
+    return !done[i] && (pixels.pixel(px, py) & RGB_MASK) != border;
+  };
+
+  prepare(kCopyPen);
+  const QColor colour = qt_colour(fill_colour);
+  const QTransform mapping = painter_.worldTransform();
+  painter_.resetTransform();
+  std::vector<QPoint> seeds{start};
+  while (!seeds.empty()) {
+    const QPoint seed = seeds.back();
+    seeds.pop_back();
+    if (!open(seed.x(), seed.y())) continue;
+    int left = seed.x();
+    int right = seed.x();
+    while (left > bounds.left() && open(left - 1, seed.y())) --left;
+    while (right < bounds.right() && open(right + 1, seed.y())) ++right;
+    const std::size_t row = static_cast<std::size_t>(seed.y() - bounds.top()) * width;
+    for (int px = left; px <= right; ++px) done[row + (px - bounds.left())] = true;
+    painter_.fillRect(QRect(left, seed.y(), right - left + 1, 1), colour);
+    for (const int py : {seed.y() - 1, seed.y() + 1}) {
+      if (py < bounds.top() || py > bounds.bottom()) continue;
+      bool in_run = false;
+      for (int px = left; px <= right; ++px) {
+        const bool o = open(px, py);
+        if (o && !in_run) seeds.emplace_back(px, py);
+        in_run = o;
+      }
+    }
+  }
+  painter_.setWorldTransform(mapping);
+}
+
+// The font's cell height is ascent plus descent, as the platform's positive font heights
+// are; glyphs are stretched alike so that a double-byte character fills two byte widths.
+const QPainterBackend::CellFont& QPainterBackend::cell_font(const FontCell& cell) {
+  for (const CellFont& f : fonts_) {
+    if (f.height == cell.height && f.byte_width == cell.byte_width) return f;
+  }
+  if (fonts_.size() >= kKeptFonts) fonts_.clear();
+  QFont font = mincho_font(cell.height);
+  QFontMetricsF metrics(font, painter_.device());
+  const double total = metrics.ascent() + metrics.descent();
+  if (total > 0 && std::fabs(total - cell.height) >= 0.5) {
+    font.setPixelSize(
+        std::max(1, static_cast<int>(std::lround(cell.height * cell.height / total))));
+    metrics = QFontMetricsF(font, painter_.device());
+  }
+  // Width 0 lets the platform pick the face's own proportions.
+  const double sample = metrics.horizontalAdvance(QString::fromUcs4(&kFullWidthSample, 1));
+  const double stretch = cell.byte_width > 0 && sample > 0 ? 2.0 * cell.byte_width / sample : 1.0;
+  fonts_.push_back(CellFont{cell.height, cell.byte_width, font, metrics, stretch});
+  return fonts_.back();
+}
+
+// Each character sits in its own cells: one byte width per Shift-JIS byte.
+void QPainterBackend::text(int x, int y, int colour, int direction, double wf, double hf,
+                           const char* text) {
+  const FontCell cell = font_cell(wf, hf);
+  if (cell.height <= 0) return;
+  const CellFont& f = cell_font(cell);
+  const double byte_width = cell.byte_width > 0 ? cell.byte_width : f.metrics.averageCharWidth();
+  prepare(kCopyPen);
+  painter_.setPen(qt_colour(colour));
+  painter_.setFont(f.font);
+  const QTransform mapping = painter_.worldTransform();
+  painter_.translate(device_x(x), device_y(y));
+  // Direction 1 reads upward from the start of its baseline; direction 0 hangs from the top.
+  if (direction == 1) painter_.rotate(-90.0);
+  const double baseline = direction == 1 ? 0.0 : f.metrics.ascent();
+  const QTransform origin = painter_.worldTransform();
+  double pen_x = 0.0;
+  const char* p = text;
+  while (*p) {
+    const int n = utf8_sequence_length(static_cast<unsigned char>(*p));
+    char one[5] = {};
+    int used = 0;
+    while (used < n && p[used]) {
+      one[used] = p[used];
+      ++used;
+    }
+    p += used;
+    const double span = sjis_length(one) * byte_width;
+    const QString glyph = QString::fromUtf8(one, used);
+    if (glyph != QStringLiteral(" ") && glyph != QStringLiteral("\u3000")) {
+      const double advance = f.metrics.horizontalAdvance(glyph) * f.stretch;
+      painter_.setWorldTransform(origin);
+      painter_.translate(pen_x + (span - advance) / 2.0, baseline);
+      if (f.stretch != 1.0) painter_.scale(f.stretch, 1.0);
+      painter_.drawText(QPointF(0.0, 0.0), glyph);
+    }
+    pen_x += span;
+  }
+  painter_.setWorldTransform(mapping);
+}
+
+void QPainterBackend::clip_pixels(const DeviceRect& rect) {
+  clip_ = QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+  const QTransform mapping = painter_.worldTransform();
+  painter_.resetTransform();
+  painter_.setClipRect(clip_, Qt::ReplaceClip);
+  painter_.setWorldTransform(mapping);
+}
+
+void QPainterBackend::clip(int left, int top, int right, int bottom) {
+  clip_pixels(clip_device_rect(left, top, right, bottom));
+}
+
+void QPainterBackend::unclip() {
+  clip_pixels(unclip_device_rect());
+}
+
+void QPainterBackend::create_save_bitmaps(int count, int width, int height) {
+  saved_width_ = width;
+  saved_height_ = height;
+  saved_.assign(count > 0 ? static_cast<std::size_t>(count) : 0,
+                width > 0 && height > 0 ? QImage(width, height, QImage::Format_ARGB32_Premultiplied)
+                                        : QImage());
+}
+
+void QPainterBackend::delete_save_bitmaps() {
+  saved_.clear();
+  saved_width_ = 0;
+  saved_height_ = 0;
+}
+
+// The area goes through the window mapping like any other block transfer, and is stored at
+// the bitmap's own size.
+void QPainterBackend::save_area(int index, int x, int y) {
+  if (!image_ || index < 0 || index >= static_cast<int>(saved_.size()) || saved_[index].isNull()) {
+    return;
+  }
+  const QImage area = image_->copy(to_pixels({x, y, x + saved_width_, y + saved_height_}));
+  saved_[index] =
+      area.size() == saved_[index].size() ? area : area.scaled(saved_width_, saved_height_);
+}
+
+void QPainterBackend::restore_area(int index, int x, int y, int raster_op) {
+  if (index < 0 || index >= static_cast<int>(saved_.size()) || saved_[index].isNull()) return;
+  prepare(kCopyPen);
+  if (image_) painter_.setCompositionMode(blit_mode(raster_op));
+  painter_.drawImage(QRect(x, y, saved_width_, saved_height_), saved_[index]);
+  painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+void QPainterBackend::clear_screen(int width, int height, Rgb colour) {
+  prepare(kCopyPen);
+  painter_.fillRect(QRect(0, 0, width, height), QColor(colour.r, colour.g, colour.b));
+}
+
+}  // namespace tessaly::surface

@@ -1,0 +1,74 @@
+// The drawing surface over QPainter: the window's backing image, a printer, an SVG or PDF
+// generator or any other paint device. Coordinates reach the device as the surface's
+// device_x()/device_y(); on the window the painter's world transform is the isotropic mapping
+// of the logical screen, on the printer it stays one to one.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+#include <QRect>
+#include <QTransform>
+#include <vector>
+
+#include "surface/backend.h"
+#include "surface/device_geometry.h"
+
+namespace tessaly::surface {
+
+class QPainterBackend final : public Backend {
+ public:
+  // The painter must be active on its device for the backend's whole life.
+  explicit QPainterBackend(QPainter& painter);
+
+  void logical_screen(int width, int height, double magnification) override;
+  void line(int x1, int y1, int x2, int y2, int colour, int width, int style, int mode) override;
+  void point(int x, int y, int colour, int width, int mode) override;
+  void fill(int x1, int y1, int x2, int y2, int colour) override;
+  void box(int x1, int y1, int x2, int y2, int colour, int width, int style) override;
+  void ellipse(int cx, int cy, int rx, int ry, int colour, int width, int style) override;
+  void flood(int x, int y, int fill_colour, int border_colour) override;
+  void text(int x, int y, int colour, int direction, double wf, double hf,
+            const char* text) override;
+  void clip(int left, int top, int right, int bottom) override;
+  void unclip() override;
+  void alert() override {}
+  void error(int) override {}
+  void create_save_bitmaps(int count, int width, int height) override;
+  void delete_save_bitmaps() override;
+  void save_area(int index, int x, int y) override;
+  void restore_area(int index, int x, int y, int raster_op) override;
+  void clear_screen(int width, int height, Rgb colour) override;
+
+ private:
+  // A Mincho font sized to one text cell, with the horizontal factor that fits its glyphs.
+  struct CellFont {
+    int height;
+    int byte_width;
+    QFont font;
+    QFontMetricsF metrics;
+    double stretch;
+  };
+
+  const CellFont& cell_font(const FontCell& cell);
+  void prepare(int mode);
+  void set_pen(int colour, int width, int style);
+  // The device pixel under a point in the painter's coordinates.
+  QPoint to_pixel(QPoint point) const;
+  QRect to_pixels(const DeviceRect& rect) const;
+  void set_pixel(QPoint point, int colour);
+  void fill_pixels(const QRect& rect, const QColor& colour);
+  void clip_pixels(const DeviceRect& rect);
+
+  QPainter& painter_;
+  QImage* image_;  // the device when it is a raster image: flood fill and the save set read it
+  QRect clip_;     // device pixels
+  std::vector<CellFont> fonts_;
+  std::vector<QImage> saved_;
+  int saved_width_ = 0;
+  int saved_height_ = 0;
+};
+
+}  // namespace tessaly::surface
