@@ -1,6 +1,7 @@
 #include "models/program.h"
 
 #include <cstring>
+#include <initializer_list>
 
 #include "graph/corner_nudge.h"
 #include "graph/frame.h"
