@@ -14,7 +14,8 @@ namespace tessaly::surface {
 
 namespace {
 
-constexpr int kKeptFonts = 16;
+constexpr std::size_t kKeptFonts = 16;
+constexpr std::size_t kKeptPens = 64;
 constexpr char32_t kFullWidthSample = 0x56FD;  // a kanji: the width of one double-byte cell
 
 QColor qt_colour(int colour) {
@@ -82,7 +83,9 @@ QPainterBackend::QPainterBackend(QPainter& painter)
                  ? static_cast<QImage*>(painter.device())
                  : nullptr),
       clip_(painter.device() ? QRect(0, 0, painter.device()->width(), painter.device()->height())
-                             : QRect()) {}
+                             : QRect()) {
+  for (int colour = 0; colour < 16; ++colour) brushes_[colour] = QBrush(qt_colour(colour));
+}
 
 void QPainterBackend::logical_screen(int width, int height, double magnification) {
   const WindowMapping mapping = window_mapping(width, height, magnification);
@@ -100,10 +103,18 @@ void QPainterBackend::prepare(int mode) {
 // Width 0 is the thinnest line of the device. Pens wider than one unit are always solid, as
 // the platform draws its dash styles only at width 0 or 1.
 void QPainterBackend::set_pen(int colour, int width, int style) {
+  for (const CachedPen& cached : pens_) {
+    if (cached.colour == colour && cached.width == width && cached.style == style) {
+      painter_.setPen(cached.pen);
+      return;
+    }
+  }
+  if (pens_.size() >= kKeptPens) pens_.clear();
   const int w = width > 0 ? width : 0;
-  QPen pen(qt_colour(colour), w, w > 1 ? Qt::SolidLine : qt_pen_style(style),
-           w > 1 ? Qt::RoundCap : Qt::SquareCap, Qt::RoundJoin);
-  painter_.setPen(pen);
+  pens_.push_back({colour, width, style,
+                   QPen(qt_colour(colour), w, w > 1 ? Qt::SolidLine : qt_pen_style(style),
+                        w > 1 ? Qt::RoundCap : Qt::SquareCap, Qt::RoundJoin)});
+  painter_.setPen(pens_.back().pen);
 }
 
 QPoint QPainterBackend::to_pixel(QPoint point) const {
@@ -147,7 +158,7 @@ void QPainterBackend::point(int x, int y, int colour, int width, int mode) {
   const QPoint at(device_x(x), device_y(y));
   if (width * painter_.worldTransform().m11() > 1.0) {
     painter_.setPen(Qt::NoPen);
-    painter_.setBrush(qt_colour(colour));
+    painter_.setBrush(colour >= 0 && colour < 16 ? brushes_[colour] : QBrush(qt_colour(colour)));
     painter_.drawEllipse(QPointF(at), width / 2.0, width / 2.0);
   }
   set_pixel(at, colour);

@@ -4,11 +4,13 @@
 // of the logical screen, on the printer it stays one to one.
 #pragma once
 
+#include <QBrush>
 #include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+#include <QPen>
 #include <QRect>
 #include <QTransform>
 #include <vector>
@@ -52,6 +54,13 @@ class QPainterBackend final : public Backend {
     double stretch;
   };
 
+  struct CachedPen {
+    int colour;
+    int width;
+    int style;
+    QPen pen;
+  };
+
   const CellFont& cell_font(const FontCell& cell);
   void prepare(int mode);
   void set_pen(int colour, int width, int style);
@@ -65,6 +74,9 @@ class QPainterBackend final : public Backend {
   QPainter& painter_;
   QImage* image_;  // the device when it is a raster image: flood fill and the save set read it
   QRect clip_;     // device pixels
+  // Pens and brushes are shared with the painter, not rebuilt: a sweep draws a line per point.
+  std::vector<CachedPen> pens_;
+  QBrush brushes_[16];
   std::vector<CellFont> fonts_;
   std::vector<QImage> saved_;
   int saved_width_ = 0;

@@ -1,0 +1,184 @@
+#include "surface/qpainter_backend.h"
+
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QRect>
+#include <QSvgGenerator>
+
+#include "surface/surface.h"
+
+namespace tessaly::surface {
+namespace {
+
+const QRgb kRed = qRgb(255, 0, 0) & RGB_MASK;
+const QRgb kBlue = qRgb(0, 0, 255) & RGB_MASK;
+const QRgb kYellow = qRgb(255, 255, 0) & RGB_MASK;
+const QRgb kCyan = qRgb(0, 255, 255) & RGB_MASK;
+const QRgb kWhite = qRgb(255, 255, 255) & RGB_MASK;
+
+QRgb at(const QImage& image, int x, int y) {
+  return image.pixel(x, y) & RGB_MASK;
+}
+
+// Pixels inside rect darker than mid grey, i.e. painted by black text.
+int dark_pixels(const QImage& image, const QRect& rect) {
+  int n = 0;
+  for (int y = rect.top(); y <= rect.bottom(); ++y) {
+    for (int x = rect.left(); x <= rect.right(); ++x) {
+      if (qGray(image.pixel(x, y)) < 128) ++n;
+    }
+  }
+  return n;
+}
+
+bool any_pixel(const QImage& image, const QRect& rect, QRgb colour) {
+  for (int y = rect.top(); y <= rect.bottom(); ++y) {
+    for (int x = rect.left(); x <= rect.right(); ++x) {
+      if (at(image, x, y) == colour) return true;
+    }
+  }
+  return false;
+}
+
+class QPainterBackendTest : public ::testing::Test {
+ protected:
+  void SetUp() override { reset_surface_state(); }
+  void TearDown() override { reset_surface_state(); }
+
+  // Paints on a white image through the backend, as the window does at magnification m.
+  template <typename Draw>
+  static QImage paint_window(double m, Draw draw) {
+    QImage image(static_cast<int>(640 * m), static_cast<int>(480 * m), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    QPainterBackend backend(painter);
+    current_dc = &backend;
+    set_logical_screen(640, 480, m);
+    client_width = image.width();
+    client_height = image.height();
+    draw();
+    painter.end();
+    reset_surface_state();
+    return image;
+  }
+};
+
+TEST_F(QPainterBackendTest, WindowSmoke) {
+  const QImage image = paint_window(1.5, [] {
+    fill_box(20, 20, 10, 10, 2);           // device 15..31
+    draw_line(100, 50, 200, 50, 1, 0, 0);  // device y 75, x 150..300
+    draw_circle(300, 300, 20, 12, 0, 0);   // dark green ring
+    text_at(400, 100, "周波数", 0, 0);     // cell 600..672 x 150..174
+    set_clip_to_frame(64, 400, 100, 100);  // device (96, 450)-(246, 600)
+    fill_box(0, 0, 639, 479, 6);
+    reset_clip();
+    draw_box(500, 300, 600, 400, 0, 0, 0);
+    flood_fill(550, 350, 5, 0);
+  });
+  EXPECT_EQ(at(image, 15, 15), kRed);
+  EXPECT_EQ(at(image, 31, 31), kRed);
+  EXPECT_EQ(at(image, 14, 20), kWhite);
+  EXPECT_EQ(at(image, 33, 20), kWhite);
+
+  EXPECT_EQ(at(image, 150, 75), kBlue);
+  EXPECT_EQ(at(image, 225, 75), kBlue);
+  EXPECT_EQ(at(image, 300, 75), kBlue);  // the end pixel
+  EXPECT_EQ(at(image, 225, 77), kWhite);
+
+  const QRgb dark_green = qRgb(0, 128, 0) & RGB_MASK;
+  EXPECT_TRUE(any_pixel(image, QRect(445, 417, 11, 6), dark_green));    // top of the ring
+  EXPECT_FALSE(any_pixel(image, QRect(430, 430, 40, 40), dark_green));  // its empty middle
+
+  EXPECT_GT(dark_pixels(image, QRect(600, 150, 72, 24)), 100);
+  EXPECT_EQ(dark_pixels(image, QRect(600, 175, 80, 10)), 0);
+  EXPECT_EQ(dark_pixels(image, QRect(674, 150, 20, 24)), 0);
+
+  EXPECT_EQ(at(image, 96, 450), kYellow);
+  EXPECT_EQ(at(image, 245, 599), kYellow);
+  EXPECT_EQ(at(image, 95, 500), kWhite);
+  EXPECT_EQ(at(image, 150, 600), kWhite);
+  EXPECT_EQ(at(image, 246, 500), kWhite);
+
+  EXPECT_EQ(at(image, 825, 525), kCyan);
+  EXPECT_EQ(at(image, 760, 460), kCyan);
+  EXPECT_EQ(at(image, 740, 440), kWhite);  // outside the box the flood never got
+}
+
+TEST_F(QPainterBackendTest, TextSitsInItsCells) {
+  const QImage image = paint_window(1.0, [] {
+    text_at(0, 0, "ABCD", 0, 0);                // 32 x 16
+    draw_text(0, 100, "ABCD", 2.0, 1.0, 0, 0);  // stretched to 64 x 16
+    text_at(300, 300, "周波数", 0, 1);          // upward from its baseline
+  });
+  EXPECT_GT(dark_pixels(image, QRect(0, 0, 32, 16)), 40);
+  EXPECT_EQ(dark_pixels(image, QRect(32, 0, 40, 40)), 0);
+  EXPECT_EQ(dark_pixels(image, QRect(0, 16, 40, 20)), 0);
+
+  EXPECT_GT(dark_pixels(image, QRect(48, 100, 16, 16)), 10);  // the D, in its wide cell
+  EXPECT_EQ(dark_pixels(image, QRect(64, 95, 20, 30)), 0);
+
+  // Rotated: above the baseline start and to its left, 48 units up.
+  EXPECT_GT(dark_pixels(image, QRect(286, 252, 14, 48)), 100);
+  EXPECT_EQ(dark_pixels(image, QRect(280, 302, 40, 20)), 0);
+  EXPECT_EQ(dark_pixels(image, QRect(303, 240, 20, 60)), 0);
+  EXPECT_EQ(dark_pixels(image, QRect(280, 220, 40, 30)), 0);
+}
+
+TEST_F(QPainterBackendTest, PrinterScalesCoordinatesWithoutMapping) {
+  QImage image(1280, 960, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  QPainterBackend backend(painter);
+  current_dc = &backend;
+  output_target = 1;
+  device_scale_x = 2.0;
+  device_scale_y = 2.0;
+  fill_box(10, 10, 20, 20, 2);  // device 20..41
+  set_clip_to_frame(100, 200, 50, 50);
+  fill_box(0, 0, 639, 479, 6);
+  painter.end();
+  EXPECT_EQ(at(image, 20, 20), kRed);
+  EXPECT_EQ(at(image, 41, 41), kRed);
+  EXPECT_EQ(at(image, 42, 30), kWhite);
+  EXPECT_EQ(at(image, 200, 300), kYellow);
+  EXPECT_EQ(at(image, 299, 399), kYellow);
+  EXPECT_EQ(at(image, 300, 350), kWhite);
+}
+
+TEST_F(QPainterBackendTest, VectorDevicesDrawWithoutReadingBack) {
+  QBuffer svg;
+  svg.open(QIODevice::WriteOnly);
+  QSvgGenerator generator;
+  generator.setOutputDevice(&svg);
+  generator.setSize(QSize(960, 720));
+  QBuffer pdf;
+  pdf.open(QIODevice::WriteOnly);
+  QPdfWriter writer(&pdf);
+  writer.setResolution(600);
+
+  for (QPaintDevice* device :
+       {static_cast<QPaintDevice*>(&generator), static_cast<QPaintDevice*>(&writer)}) {
+    QPainter painter(device);
+    QPainterBackend backend(painter);
+    current_dc = &backend;
+    set_logical_screen(640, 480, 1.5);
+    draw_line(0, 0, 100, 100, 1, 0, 2);
+    flood_fill(50, 50, 5, 0);  // skipped: nothing to read back
+    create_save_bitmaps(1, 10, 10);
+    save_area(0, 0, 0);
+    restore_area(0, 20, 20, 0x00CC0020);
+    text_at(10, 10, "ｲﾝﾀﾞｸﾀﾝｽ", 0, 0);
+    painter.end();
+    reset_surface_state();
+  }
+  EXPECT_TRUE(svg.data().contains("<svg"));
+  EXPECT_TRUE(pdf.data().startsWith("%PDF"));
+}
+
+}  // namespace
+}  // namespace tessaly::surface
