@@ -68,6 +68,13 @@ QPainter::CompositionMode blit_mode(int raster_op) {
   }
 }
 
+// Far off the device a pixel position only has to stay far off, and a valid int.
+int nearest_pixel(double v) {
+  const double p = std::floor(v + 0.5);
+  if (!(p > -1e9 && p < 1e9)) return p > 0 ? 1000000000 : -1000000000;
+  return static_cast<int>(p);
+}
+
 int utf8_sequence_length(unsigned char lead) {
   if (lead >= 0xF0) return 4;
   if (lead >= 0xE0) return 3;
@@ -119,8 +126,7 @@ void QPainterBackend::set_pen(int colour, int width, int style) {
 
 QPoint QPainterBackend::to_pixel(QPoint point) const {
   const QPointF p = painter_.worldTransform().map(QPointF(point));
-  return QPoint(static_cast<int>(std::floor(p.x() + 0.5)),
-                static_cast<int>(std::floor(p.y() + 0.5)));
+  return QPoint(nearest_pixel(p.x()), nearest_pixel(p.y()));
 }
 
 QRect QPainterBackend::to_pixels(const DeviceRect& rect) const {
