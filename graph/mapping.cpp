@@ -15,10 +15,40 @@ int guarded(double whole) {
   return static_cast<int>(whole);
 }
 
-double fraction(double v, double min, double max, bool logarithmic) {
-  if (logarithmic) {
-    return (std::log10(v) - std::log10(min)) / (std::log10(max) - std::log10(min));
+// The logarithms of an axis' ends, kept while the ends stay the same. A curve maps thousands
+// of points against the same ends, and log10 is most of the cost of mapping a point. Equal
+// arguments give equal logarithms, so the results are the very same doubles.
+struct LogEnds {
+  double min = 1.0;
+  double max = 1.0;
+  double log_min = 0.0;
+  double log_max = 0.0;
+};
+
+// The last value and its logarithm: a stacked graph maps every frequency twice, once per frame.
+struct LogValue {
+  double value = 1.0;
+  double log = 0.0;
+};
+
+double log_of(LogValue& last, double v) {
+  if (v != last.value) last = LogValue{v, std::log10(v)};
+  return last.log;
+}
+
+double log_fraction(LogEnds& ends, LogValue& last, double v, double min, double max) {
+  if (min != ends.min || max != ends.max) {
+    ends = LogEnds{min, max, std::log10(min), std::log10(max)};
   }
+  return (log_of(last, v) - ends.log_min) / (ends.log_max - ends.log_min);
+}
+
+LogEnds x_ends;
+LogEnds y_ends;
+LogValue last_x;
+LogValue last_y;
+
+double linear_fraction(double v, double min, double max) {
   return (v - min) / (max - min);
 }
 
@@ -33,17 +63,19 @@ int trunc_to_screen(double v) {
 }
 
 int map_x(const GraphFrame& frame, double x) {
-  const double t = fraction(x, frame.x_min, frame.x_max, frame.x_scale == 3);
+  const double t = frame.x_scale == 3 ? log_fraction(x_ends, last_x, x, frame.x_min, frame.x_max)
+                                      : linear_fraction(x, frame.x_min, frame.x_max);
   return frame.left + round_to_screen(frame.width * t);
 }
 
 int map_y(const GraphFrame& frame, double y) {
-  const double t = fraction(y, frame.y_min, frame.y_max, frame.y_scale == 3);
+  const double t = frame.y_scale == 3 ? log_fraction(y_ends, last_y, y, frame.y_min, frame.y_max)
+                                      : linear_fraction(y, frame.y_min, frame.y_max);
   return frame.bottom - round_to_screen(frame.height * t);
 }
 
 int map_y_linear(const GraphFrame& frame, double y) {
-  const double t = fraction(y, frame.y_min, frame.y_max, false);
+  const double t = linear_fraction(y, frame.y_min, frame.y_max);
   return round_to_screen(frame.bottom - frame.height * t);
 }
 
