@@ -89,9 +89,19 @@ QPainterBackend::QPainterBackend(QPainter& painter)
       image_(painter.device() && painter.device()->devType() == QInternal::Image
                  ? static_cast<QImage*>(painter.device())
                  : nullptr),
+      direct_pixels_(image_ && (image_->format() == QImage::Format_RGB32 ||
+                                image_->format() == QImage::Format_ARGB32 ||
+                                image_->format() == QImage::Format_ARGB32_Premultiplied)),
       clip_(painter.device() ? QRect(0, 0, painter.device()->width(), painter.device()->height())
-                             : QRect()) {
+                             : QRect()),
+      composition_(painter.compositionMode()) {
   for (int colour = 0; colour < 16; ++colour) brushes_[colour] = QBrush(qt_colour(colour));
+  painter_.setRenderHint(QPainter::Antialiasing, false);
+  painter_.setRenderHint(QPainter::TextAntialiasing, true);
+}
+
+QPainterBackend::~QPainterBackend() {
+  if (painter_.isActive()) apply_clip();
 }
 
 void QPainterBackend::logical_screen(int width, int height, double magnification) {
@@ -100,11 +110,28 @@ void QPainterBackend::logical_screen(int width, int height, double magnification
 }
 
 void QPainterBackend::prepare(int mode) {
-  painter_.setRenderHint(QPainter::Antialiasing, false);
-  painter_.setRenderHint(QPainter::TextAntialiasing, true);
+  apply_clip();
   // Raster operations exist on images only; other devices draw with the pen.
-  painter_.setCompositionMode(image_ ? mix_mode(mode) : QPainter::CompositionMode_SourceOver);
-  painter_.setBrush(Qt::NoBrush);
+  set_composition(image_ ? mix_mode(mode) : QPainter::CompositionMode_SourceOver);
+  if (!brush_none_) {
+    painter_.setBrush(Qt::NoBrush);
+    brush_none_ = true;
+  }
+}
+
+void QPainterBackend::set_composition(QPainter::CompositionMode mode) {
+  if (mode == composition_) return;
+  painter_.setCompositionMode(mode);
+  composition_ = mode;
+}
+
+const QPen& QPainterBackend::text_pen(int colour) {
+  const int c = colour >= 0 && colour < 16 ? colour : 0;
+  if (!text_pen_made_[c]) {
+    text_pens_[c] = QPen(qt_colour(c));
+    text_pen_made_[c] = true;
+  }
+  return text_pens_[c];
 }
 
 // Width 0 is the thinnest line of the device. Pens wider than one unit are always solid, as
@@ -143,9 +170,18 @@ void QPainterBackend::fill_pixels(const QRect& rect, const QColor& colour) {
 }
 
 // The platform's line leaves out its last pixel; the primitives set it on their own, by copy.
+// On an image that is one store; a painter call would cost a transform round trip and a fill.
 void QPainterBackend::set_pixel(QPoint point, int colour) {
-  painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
-  fill_pixels(QRect(to_pixel(point), QSize(1, 1)), qt_colour(colour));
+  const QPoint pixel = to_pixel(point);
+  if (direct_pixels_ && clip_.isValid()) {
+    if (clip_.contains(pixel) && image_->rect().contains(pixel)) {
+      const Rgb rgb = colour_rgb(colour);
+      reinterpret_cast<QRgb*>(image_->scanLine(pixel.y()))[pixel.x()] = qRgb(rgb.r, rgb.g, rgb.b);
+    }
+    return;
+  }
+  set_composition(QPainter::CompositionMode_SourceOver);
+  fill_pixels(QRect(pixel, QSize(1, 1)), qt_colour(colour));
 }
 
 void QPainterBackend::line(int x1, int y1, int x2, int y2, int colour, int width, int style,
@@ -165,6 +201,7 @@ void QPainterBackend::point(int x, int y, int colour, int width, int mode) {
   if (width * painter_.worldTransform().m11() > 1.0) {
     painter_.setPen(Qt::NoPen);
     painter_.setBrush(colour >= 0 && colour < 16 ? brushes_[colour] : QBrush(qt_colour(colour)));
+    brush_none_ = false;
     painter_.drawEllipse(QPointF(at), width / 2.0, width / 2.0);
   }
   set_pixel(at, colour);
@@ -266,7 +303,7 @@ void QPainterBackend::text(int x, int y, int colour, int direction, double wf, d
   const CellFont& f = cell_font(cell);
   const double byte_width = cell.byte_width > 0 ? cell.byte_width : f.metrics.averageCharWidth();
   prepare(kCopyPen);
-  painter_.setPen(qt_colour(colour));
+  painter_.setPen(colour >= 0 && colour < 16 ? text_pen(colour) : QPen(qt_colour(colour)));
   painter_.setFont(f.font);
   const QTransform mapping = painter_.worldTransform();
   painter_.translate(device_x(x), device_y(y));
@@ -301,10 +338,18 @@ void QPainterBackend::text(int x, int y, int colour, int direction, double wf, d
 
 void QPainterBackend::clip_pixels(const DeviceRect& rect) {
   clip_ = QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+  clip_pending_ = !(painter_clipped_ && painter_clip_ == clip_);
+}
+
+void QPainterBackend::apply_clip() {
+  if (!clip_pending_) return;
   const QTransform mapping = painter_.worldTransform();
   painter_.resetTransform();
   painter_.setClipRect(clip_, Qt::ReplaceClip);
   painter_.setWorldTransform(mapping);
+  painter_clip_ = clip_;
+  painter_clipped_ = true;
+  clip_pending_ = false;
 }
 
 void QPainterBackend::clip(int left, int top, int right, int bottom) {
@@ -343,9 +388,9 @@ void QPainterBackend::save_area(int index, int x, int y) {
 void QPainterBackend::restore_area(int index, int x, int y, int raster_op) {
   if (index < 0 || index >= static_cast<int>(saved_.size()) || saved_[index].isNull()) return;
   prepare(kCopyPen);
-  if (image_) painter_.setCompositionMode(blit_mode(raster_op));
+  if (image_) set_composition(blit_mode(raster_op));
   painter_.drawImage(QRect(x, y, saved_width_, saved_height_), saved_[index]);
-  painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  set_composition(QPainter::CompositionMode_SourceOver);
 }
 
 void QPainterBackend::clear_screen(int width, int height, Rgb colour) {

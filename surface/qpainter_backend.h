@@ -24,6 +24,8 @@ class QPainterBackend final : public Backend {
  public:
   // The painter must be active on its device for the backend's whole life.
   explicit QPainterBackend(QPainter& painter);
+  // Leaves the painter clipped as the last clip or unclip asked.
+  ~QPainterBackend() override;
 
   void logical_screen(int width, int height, double magnification) override;
   void line(int x1, int y1, int x2, int y2, int colour, int width, int style, int mode) override;
@@ -62,7 +64,11 @@ class QPainterBackend final : public Backend {
   };
 
   const CellFont& cell_font(const FontCell& cell);
+  // Brings the painter's clip, mix mode and brush to what the next drawing call needs.
   void prepare(int mode);
+  void apply_clip();
+  void set_composition(QPainter::CompositionMode mode);
+  const QPen& text_pen(int colour);
   void set_pen(int colour, int width, int style);
   // The device pixel under a point in the painter's coordinates.
   QPoint to_pixel(QPoint point) const;
@@ -73,10 +79,21 @@ class QPainterBackend final : public Backend {
 
   QPainter& painter_;
   QImage* image_;  // the device when it is a raster image: flood fill and the save set read it
-  QRect clip_;     // device pixels
+  // Single pixels go straight into the image where its format holds plain 32-bit RGB.
+  bool direct_pixels_;
+  // The clip of the drawing calls in device pixels. A sweep clips and unclips around every
+  // point; the painter follows only when something is drawn under a different clip.
+  QRect clip_;
+  QRect painter_clip_;
+  bool painter_clipped_ = false;
+  bool clip_pending_ = false;
+  QPainter::CompositionMode composition_;
+  bool brush_none_ = false;
   // Pens and brushes are shared with the painter, not rebuilt: a sweep draws a line per point.
   std::vector<CachedPen> pens_;
   QBrush brushes_[16];
+  QPen text_pens_[16];
+  bool text_pen_made_[16] = {};
   std::vector<CellFont> fonts_;
   std::vector<QImage> saved_;
   int saved_width_ = 0;
