@@ -1,0 +1,26 @@
+// What the three graph drivers share: table look-ups by an index that the digit keys may push
+// past a table's end, and the texts every graph carries.
+#pragma once
+
+#include <cstddef>
+
+#include "graph/frame.h"
+#include "models/text.h"
+
+namespace tessaly {
+
+// Entry `index` of a program table, or `missing` where the table has no such entry.
+template <typename T, std::size_t N>
+T table_entry(const T (&table)[N], int index, T missing) {
+  return index >= 0 && static_cast<std::size_t>(index) < N ? table[index] : missing;
+}
+
+// The circuit name followed directly by the analysis name, and the program's tag.
+inline void set_graph_texts(graph::GraphSettings& settings, const char* circuit,
+                            const char* analysis, const char* tag) {
+  copy_text(settings.tag, sizeof settings.tag, tag);
+  copy_text(settings.title, sizeof settings.title, circuit);
+  append_text(settings.title, sizeof settings.title, analysis);
+}
+
+}  // namespace tessaly
