@@ -4,6 +4,7 @@
 #include <QString>
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <vector>
 
 #include "models/text.h"
@@ -75,6 +76,26 @@ int nearest_pixel(double v) {
   return static_cast<int>(p);
 }
 
+// Qt's raster spans (lines, fills) leave the upper halves of the AVX registers in use. Until
+// something clears them, every switch between plain SSE code and the VEX code of libm's log10,
+// atan2 and floor costs a state transition: the sweep between two lines runs several times
+// slower. Each drawing call therefore ends by clearing them. Out of line, so that no caller
+// keeps a vector value in a register across it.
+__attribute__((noinline)) void clear_vector_upper_halves() {
+#if defined(__x86_64__) || defined(__i386__)
+  static const bool has_avx = __builtin_cpu_supports("avx");
+  if (has_avx) __asm__ volatile("vzeroupper");
+#endif
+}
+
+// Clears them when a drawing call returns, by whichever path.
+struct AfterQtDrawing {
+  AfterQtDrawing() = default;
+  AfterQtDrawing(const AfterQtDrawing&) = delete;
+  AfterQtDrawing& operator=(const AfterQtDrawing&) = delete;
+  ~AfterQtDrawing() { clear_vector_upper_halves(); }
+};
+
 int utf8_sequence_length(unsigned char lead) {
   if (lead >= 0xF0) return 4;
   if (lead >= 0xE0) return 3;
@@ -109,8 +130,8 @@ void QPainterBackend::logical_screen(int width, int height, double magnification
   painter_.setWorldTransform(QTransform::fromScale(mapping.scale, mapping.scale));
 }
 
-void QPainterBackend::prepare(int mode) {
-  apply_clip();
+void QPainterBackend::prepare(int mode, const QRect* reach) {
+  apply_clip(reach);
   // Raster operations exist on images only; other devices draw with the pen.
   set_composition(image_ ? mix_mode(mode) : QPainter::CompositionMode_SourceOver);
   if (!brush_none_) {
@@ -186,16 +207,21 @@ void QPainterBackend::set_pixel(QPoint point, int colour) {
 
 void QPainterBackend::line(int x1, int y1, int x2, int y2, int colour, int width, int style,
                            int mode) {
-  prepare(mode);
-  set_pen(colour, width, style);
+  const AfterQtDrawing cleared;
+  const QPoint start(device_x(x1), device_y(y1));
   const QPoint end(device_x(x2), device_y(y2));
-  painter_.drawLine(QPoint(device_x(x1), device_y(y1)), end);
+  QRect reach;
+  prepare(mode, line_reach(start, end, width, &reach) ? &reach : nullptr);
+  set_pen(colour, width, style);
+  painter_.drawLine(start, end);
+  clear_vector_upper_halves();
   set_pixel(end, colour);
 }
 
 // A line of no length: a round dot where the pen is wider than one device pixel, and the one
 // pixel under the point in every case.
 void QPainterBackend::point(int x, int y, int colour, int width, int mode) {
+  const AfterQtDrawing cleared;
   prepare(mode);
   const QPoint at(device_x(x), device_y(y));
   if (width * painter_.worldTransform().m11() > 1.0) {
@@ -203,16 +229,19 @@ void QPainterBackend::point(int x, int y, int colour, int width, int mode) {
     painter_.setBrush(colour >= 0 && colour < 16 ? brushes_[colour] : QBrush(qt_colour(colour)));
     brush_none_ = false;
     painter_.drawEllipse(QPointF(at), width / 2.0, width / 2.0);
+    clear_vector_upper_halves();
   }
   set_pixel(at, colour);
 }
 
 void QPainterBackend::fill(int x1, int y1, int x2, int y2, int colour) {
+  const AfterQtDrawing cleared;
   prepare(kCopyPen);
   fill_pixels(to_pixels(box_device_rect(x1, y1, x2, y2)), qt_colour(colour));
 }
 
 void QPainterBackend::box(int x1, int y1, int x2, int y2, int colour, int width, int style) {
+  const AfterQtDrawing cleared;
   prepare(kCopyPen);
   set_pen(colour, width, style);
   const DeviceRect r = box_device_rect(x1, y1, x2, y2);
@@ -220,6 +249,7 @@ void QPainterBackend::box(int x1, int y1, int x2, int y2, int colour, int width,
 }
 
 void QPainterBackend::ellipse(int cx, int cy, int rx, int ry, int colour, int width, int style) {
+  const AfterQtDrawing cleared;
   prepare(kCopyPen);
   set_pen(colour, width, style);
   const DeviceRect r = ellipse_device_rect(cx, cy, rx, ry);
@@ -229,6 +259,7 @@ void QPainterBackend::ellipse(int cx, int cy, int rx, int ry, int colour, int wi
 // Fills the pixels around the point up to pixels of the border colour, inside the clip, one
 // horizontal run at a time. Only a raster image can be read back; other devices skip it.
 void QPainterBackend::flood(int x, int y, int fill_colour, int border_colour) {
+  const AfterQtDrawing cleared;
   if (!image_) return;
   const QRect bounds = image_->rect() & clip_;
   const QPoint start = to_pixel(QPoint(device_x(x), device_y(y)));
@@ -298,6 +329,7 @@ const QPainterBackend::CellFont& QPainterBackend::cell_font(const FontCell& cell
 // Each character sits in its own cells: one byte width per Shift-JIS byte.
 void QPainterBackend::text(int x, int y, int colour, int direction, double wf, double hf,
                            const char* text) {
+  const AfterQtDrawing cleared;
   const FontCell cell = font_cell(wf, hf);
   if (cell.height <= 0) return;
   const CellFont& f = cell_font(cell);
@@ -338,18 +370,46 @@ void QPainterBackend::text(int x, int y, int colour, int direction, double wf, d
 
 void QPainterBackend::clip_pixels(const DeviceRect& rect) {
   clip_ = QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
-  clip_pending_ = !(painter_clipped_ && painter_clip_ == clip_);
+  clip_pending_ = !(painter_clip_kind_ == PainterClip::kRect && painter_clip_ == clip_);
 }
 
-void QPainterBackend::apply_clip() {
+// What lies wholly inside the clip is drawn alike under any clip that holds it, no clip at
+// all included; only drawing that the clip cuts needs the painter's clip to be exact.
+void QPainterBackend::apply_clip(const QRect* reach) {
   if (!clip_pending_) return;
+  if (reach && clip_.contains(*reach)) {
+    if (painter_clip_kind_ == PainterClip::kNone) return;
+    if (painter_clip_kind_ == PainterClip::kRect && painter_clip_.contains(*reach)) return;
+    painter_.setClipping(false);
+    painter_clip_kind_ = PainterClip::kNone;
+    return;
+  }
   const QTransform mapping = painter_.worldTransform();
   painter_.resetTransform();
   painter_.setClipRect(clip_, Qt::ReplaceClip);
   painter_.setWorldTransform(mapping);
   painter_clip_ = clip_;
-  painter_clipped_ = true;
+  painter_clip_kind_ = PainterClip::kRect;
   clip_pending_ = false;
+}
+
+// The device pixels a line can touch: its ends through the painter's mapping, widened by the
+// pen on every side and a pixel or two more for caps and rounding. False where the ends lie
+// too far off for the arithmetic.
+bool QPainterBackend::line_reach(QPoint from, QPoint to, int width, QRect* reach) const {
+  constexpr int kFar = 1000000;
+  if (std::abs(from.x()) > kFar || std::abs(from.y()) > kFar || std::abs(to.x()) > kFar ||
+      std::abs(to.y()) > kFar) {
+    return false;
+  }
+  const QTransform& m = painter_.worldTransform();
+  const double pen = (width > 0 ? width : 1) * (std::fabs(m.m11()) + std::fabs(m.m12()) +
+                                                std::fabs(m.m21()) + std::fabs(m.m22()));
+  const double margin = pen + 2.0;
+  *reach = m.mapRect(QRectF(QPointF(from), QPointF(to)).normalized())
+               .adjusted(-margin, -margin, margin, margin)
+               .toAlignedRect();
+  return true;
 }
 
 void QPainterBackend::clip(int left, int top, int right, int bottom) {
@@ -386,6 +446,7 @@ void QPainterBackend::save_area(int index, int x, int y) {
 }
 
 void QPainterBackend::restore_area(int index, int x, int y, int raster_op) {
+  const AfterQtDrawing cleared;
   if (index < 0 || index >= static_cast<int>(saved_.size()) || saved_[index].isNull()) return;
   prepare(kCopyPen);
   if (image_) set_composition(blit_mode(raster_op));
@@ -394,6 +455,7 @@ void QPainterBackend::restore_area(int index, int x, int y, int raster_op) {
 }
 
 void QPainterBackend::clear_screen(int width, int height, Rgb colour) {
+  const AfterQtDrawing cleared;
   prepare(kCopyPen);
   painter_.fillRect(QRect(0, 0, width, height), QColor(colour.r, colour.g, colour.b));
 }

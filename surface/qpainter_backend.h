@@ -64,9 +64,11 @@ class QPainterBackend final : public Backend {
   };
 
   const CellFont& cell_font(const FontCell& cell);
-  // Brings the painter's clip, mix mode and brush to what the next drawing call needs.
-  void prepare(int mode);
-  void apply_clip();
+  // Brings the painter's clip, mix mode and brush to what the next drawing call needs. reach,
+  // where given, holds every device pixel the call can touch.
+  void prepare(int mode, const QRect* reach = nullptr);
+  void apply_clip(const QRect* reach = nullptr);
+  bool line_reach(QPoint from, QPoint to, int width, QRect* reach) const;
   void set_composition(QPainter::CompositionMode mode);
   const QPen& text_pen(int colour);
   void set_pen(int colour, int width, int style);
@@ -82,10 +84,11 @@ class QPainterBackend final : public Backend {
   // Single pixels go straight into the image where its format holds plain 32-bit RGB.
   bool direct_pixels_;
   // The clip of the drawing calls in device pixels. A sweep clips and unclips around every
-  // point; the painter follows only when something is drawn under a different clip.
+  // point; the painter follows only when something is drawn that the difference would cut.
+  enum class PainterClip { kCallers, kNone, kRect };
   QRect clip_;
   QRect painter_clip_;
-  bool painter_clipped_ = false;
+  PainterClip painter_clip_kind_ = PainterClip::kCallers;
   bool clip_pending_ = false;
   QPainter::CompositionMode composition_;
   bool brush_none_ = false;
