@@ -1,0 +1,113 @@
+#include "shell/graph_canvas.h"
+
+#include <QLabel>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QRegion>
+#include <QResizeEvent>
+
+#include "models/passes.h"
+#include "models/state.h"
+#include "surface/qpainter_backend.h"
+#include "surface/surface.h"
+
+namespace tessaly::shell {
+
+namespace {
+
+int picture_side(double logical, double magnification) {
+  const double side = logical * magnification;
+  if (!(side >= 1.0)) return 1;  // also a magnification of NaN
+  if (side >= kMaxPictureSide) return kMaxPictureSide;
+  return static_cast<int>(side);
+}
+
+}  // namespace
+
+QSize picture_size(double magnification) {
+  return QSize(picture_side(surface::kLogicalWidth, magnification),
+               picture_side(surface::kLogicalHeight, magnification));
+}
+
+GraphCanvas::GraphCanvas(QWidget* parent) : QWidget(parent), error_label_(new QLabel(this)) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setAutoFillBackground(false);
+  error_label_->setObjectName(QStringLiteral("axis_error"));
+  error_label_->setStyleSheet(
+      QStringLiteral("QLabel { background: #ffffc0; color: black; border: 1px solid #808080; "
+                     "padding: 2px 6px; }"));
+  error_label_->hide();
+}
+
+void GraphCanvas::request_repaint(Repaint repaint) {
+  if (repaint == Repaint::kNone) return;
+  pass_pending_ = true;
+  if (repaint == Repaint::kErase) erase_pending_ = true;
+  update();
+}
+
+void GraphCanvas::draw_picture() {
+  bool erased = erase_pending_;
+  const QSize size = picture_size(display_magnification);
+  if (picture_.size() != size) {
+    // A new magnification: the old picture is drawn at the old scale and cannot stay.
+    picture_ = QImage(size, QImage::Format_RGB32);
+    erased = true;
+  }
+  if (erased) picture_.fill(Qt::white);
+  pass_pending_ = false;
+  erase_pending_ = false;
+
+  surface::client_width = width();
+  surface::client_height = height();
+  surface::Backend* const idle = surface::current_dc;
+  {
+    QPainter painter(&picture_);
+    surface::QPainterBackend backend(painter);
+    window_pass(backend, logicalDpiX(), logicalDpiY());
+  }
+  // The backend is gone: nothing may draw through it between passes.
+  surface::current_dc = idle;
+  emit picture_drawn(erased);
+  show_pass_errors();
+}
+
+void GraphCanvas::paintEvent(QPaintEvent* event) {
+  if (pass_pending_) draw_picture();
+  QPainter painter(this);
+  const QRect shown(QPoint(0, 0), picture_.size());
+  painter.drawImage(QPoint(0, 0), picture_);
+  for (const QRect& rest : QRegion(event->rect()).subtracted(QRegion(shown))) {
+    painter.fillRect(rest, Qt::white);
+  }
+}
+
+// The window is redrawn whole when its width or height changes, old curves wiped.
+void GraphCanvas::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  request_repaint(Repaint::kErase);
+  place_error_label();
+}
+
+void GraphCanvas::show_pass_errors() {
+  int code = 0;
+  if (!surface::take_pending_error(&code)) {
+    error_label_->hide();
+    return;
+  }
+  error_label_->setText(QString::fromUtf8(surface::error_message(code)));
+  error_label_->adjustSize();
+  place_error_label();
+  error_label_->show();
+  error_label_->raise();
+}
+
+QString GraphCanvas::error_text() const {
+  return error_label_->isHidden() ? QString() : error_label_->text();
+}
+
+void GraphCanvas::place_error_label() {
+  error_label_->move(4, height() - error_label_->height() - 4);
+}
+
+}  // namespace tessaly::shell

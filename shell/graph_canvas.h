@@ -1,0 +1,55 @@
+// The client area of the main window. It keeps its picture between paints, so that overlay
+// mode draws over the old graph and uncovering the window shows the picture unchanged; only a
+// repaint request runs the graph driver.
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QWidget>
+
+#include "models/commands.h"
+
+class QLabel;
+
+namespace tessaly::shell {
+
+// The logical screen at the display magnification: trunc(640 x m) by trunc(480 x m) pixels,
+// at least one and at most kMaxPictureSide pixels a side (no screen shows more).
+constexpr int kMaxPictureSide = 4096;
+QSize picture_size(double magnification);
+
+class GraphCanvas final : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit GraphCanvas(QWidget* parent = nullptr);
+
+  // A driver pass at the next paint. Erase flags accumulate: the pass erases first if any
+  // request since the last pass asked for it.
+  void request_repaint(Repaint repaint);
+  bool pass_pending() const { return pass_pending_; }
+  const QImage& picture() const { return picture_; }
+
+  // Shows the message of an axis error that the last pass raised, without blocking; the
+  // message stays until a pass goes through without one.
+  void show_pass_errors();
+  QString error_text() const;
+
+ signals:
+  void picture_drawn(bool erased);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void draw_picture();
+  void place_error_label();
+
+  QImage picture_;
+  bool pass_pending_ = false;
+  bool erase_pending_ = false;
+  QLabel* error_label_;
+};
+
+}  // namespace tessaly::shell

@@ -1,0 +1,117 @@
+#include "shell/main_window.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+
+#include "models/state.h"
+#include "shell/alert.h"
+#include "shell/data_file_commands.h"
+#include "shell/graph_canvas.h"
+#include "shell/menu_bar.h"
+#include "shell/messages.h"
+#include "shell/print_command.h"
+#include "shell/settings_command.h"
+#include "shell/user_interaction.h"
+#include "surface/surface.h"
+
+namespace tessaly::shell {
+
+QSize outer_window_size(double magnification) {
+  return QSize(static_cast<int>(surface::kLogicalWidth * magnification),
+               static_cast<int>(surface::kLogicalHeight * magnification));
+}
+
+MainWindow::MainWindow(const ProgramDescriptor& program, UserInteraction& user)
+    : program_(program),
+      user_(user),
+      canvas_(new GraphCanvas(this)),
+      outer_size_(outer_window_size(display_magnification)) {
+  setWindowTitle(QStringLiteral("Tessaly"));
+  setWindowFlag(Qt::WindowStaysOnTopHint);
+  setCentralWidget(canvas_);
+  build_menu_bar(*menuBar(), *program.menu, [this](int command) { run_command(command); });
+  setFocusPolicy(Qt::StrongFocus);
+  resize(outer_size_);
+  // The first paint draws the graph of the default circuit and analysis.
+  canvas_->request_repaint(Repaint::kErase);
+}
+
+void MainWindow::run_command(int command) {
+  const CommandOutcome outcome = apply_menu_command(program_, command);
+  if (!outcome.accepted) return;
+  carry_out(outcome.action);
+  canvas_->request_repaint(outcome.repaint);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  const QString text = event->text();
+  if (text.isEmpty()) {
+    QMainWindow::keyPressEvent(event);
+    return;
+  }
+  for (const char32_t character : text.toUcs4()) {
+    ring_alert();
+    // Only ASCII letters and digits mean anything; every other character still alerts and
+    // wipes the window.
+    const char typed = character < 0x80 ? static_cast<char>(character) : '\0';
+    const CommandOutcome outcome = apply_typed_character(typed);
+    carry_out(outcome.action);
+    canvas_->request_repaint(outcome.repaint);
+  }
+}
+
+void MainWindow::carry_out(ShellAction action) {
+  const QPoint client_origin = canvas_->mapToGlobal(QPoint(0, 0));
+  switch (action) {
+    case ShellAction::kNone:
+      break;
+    case ShellAction::kReadFile:
+      read_data_file_command(user_, this);
+      break;
+    case ShellAction::kSaveFile:
+      save_data_file_command(user_, this);
+      break;
+    case ShellAction::kPrint:
+      if (print_graph(user_, this)) canvas_->show_pass_errors();
+      break;
+    case ShellAction::kQuit:
+      close();
+      break;
+    case ShellAction::kCircuitDialog:
+      run_settings_command(program_, SettingsKind::kCircuit, user_, this, client_origin);
+      break;
+    case ShellAction::kGraphDialog:
+      run_settings_command(program_, SettingsKind::kGraph, user_, this, client_origin);
+      break;
+    case ShellAction::kMagnificationDialog:
+      run_settings_command(program_, SettingsKind::kMagnification, user_, this, client_origin);
+      break;
+    case ShellAction::kHelp:
+      user_.show_message(this, help_message(program_.help_text));
+      break;
+    case ShellAction::kVersion:
+      user_.show_message(this, version_message());
+      break;
+  }
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (placed_) return;
+  placed_ = true;
+  place_window();
+  // A window manager reports the frame only once the window is mapped.
+  QTimer::singleShot(0, this, [this] { place_window(); });
+}
+
+void MainWindow::place_window() {
+  const QSize frame = frameGeometry().size() - geometry().size();
+  resize(outer_size_ - frame);
+  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  move(screen ? screen->geometry().topLeft() : QPoint(0, 0));
+}
+
+}  // namespace tessaly::shell

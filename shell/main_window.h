@@ -1,0 +1,46 @@
+// The one main window of a program: its menu, its keys and the command dispatch. Every
+// command and key changes the analysis state and then asks the canvas for a repaint.
+#pragma once
+
+#include <QMainWindow>
+#include <QSize>
+
+#include "models/commands.h"
+#include "models/program.h"
+
+namespace tessaly::shell {
+
+class GraphCanvas;
+class UserInteraction;
+
+// The outer size, frame included, of a window for the given display magnification.
+QSize outer_window_size(double magnification);
+
+class MainWindow final : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // The program must be the active one.
+  MainWindow(const ProgramDescriptor& program, UserInteraction& user);
+
+  // A menu command, exactly as choosing it from the menu.
+  void run_command(int command);
+  GraphCanvas& canvas() const { return *canvas_; }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void carry_out(ShellAction action);
+  // Sizes the frame, not the client area, and puts it at the screen's top-left corner.
+  void place_window();
+
+  const ProgramDescriptor& program_;
+  UserInteraction& user_;
+  GraphCanvas* canvas_;
+  QSize outer_size_;
+  bool placed_ = false;
+};
+
+}  // namespace tessaly::shell

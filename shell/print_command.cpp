@@ -1,0 +1,32 @@
+#include "shell/print_command.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QPrinter>
+
+#include "models/passes.h"
+#include "shell/user_interaction.h"
+#include "surface/qpainter_backend.h"
+#include "surface/surface.h"
+
+namespace tessaly::shell {
+
+bool print_graph(UserInteraction& user, QWidget* owner) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(QStringLiteral("PRT"));
+  if (!user.choose_printer(owner, printer)) return false;
+
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  QPainter painter;
+  const bool started = painter.begin(&printer);
+  if (started) {
+    // The printer keeps one device unit per dot; the device scales do all the magnifying.
+    surface::QPainterBackend backend(painter);
+    print_pass(backend, printer.logicalDpiX(), printer.logicalDpiY());
+    painter.end();
+  }
+  QApplication::restoreOverrideCursor();
+  return started;
+}
+
+}  // namespace tessaly::shell

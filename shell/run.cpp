@@ -1,0 +1,30 @@
+#include "shell/run.h"
+
+#include <QApplication>
+#include <QIcon>
+
+#include "shell/alert.h"
+#include "shell/main_window.h"
+#include "shell/user_interaction.h"
+
+namespace tessaly::shell {
+
+int run_program(int argc, char** argv, const ProgramDescriptor& program) {
+  QApplication app(argc, argv);
+  // The name ties the window to the program's desktop entry; it is not shown in the title.
+  QApplication::setApplicationName(QString::fromUtf8(program.id));
+  QGuiApplication::setDesktopFileName(QString::fromUtf8(program.id));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/tessaly.svg")));
+
+  // The colour table, the analysis state and the program's tables, all from their defaults.
+  activate_program(program);
+  install_alert();
+
+  QtInteraction user;
+  MainWindow window(program, user);
+  set_alert_window(&window);
+  window.show();
+  return app.exec();
+}
+
+}  // namespace tessaly::shell

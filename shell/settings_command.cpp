@@ -1,0 +1,48 @@
+#include "shell/settings_command.h"
+
+#include <algorithm>
+
+#include "models/state.h"
+#include "shell/settings_dialog.h"
+#include "shell/user_interaction.h"
+
+namespace tessaly::shell {
+
+namespace {
+
+constexpr int kMaxValues = 5;
+
+int bound_count(const ValueList& list) {
+  if (!list.values || !list.count) return 0;
+  return std::clamp(*list.count, 0, kMaxValues);
+}
+
+}  // namespace
+
+void run_settings_command(const ProgramDescriptor& program, SettingsKind kind,
+                          UserInteraction& user, QWidget* owner, QPoint anchor) {
+  const DialogTemplate* dialog_template = program.dialogs[static_cast<int>(kind)];
+  if (!dialog_template) return;
+
+  double magnifications[2] = {display_magnification, print_magnification};
+  double* values = magnifications;
+  int count = 2;
+  if (kind == SettingsKind::kCircuit) {
+    values = program.circuit_constants.values;
+    count = bound_count(program.circuit_constants);
+  } else if (kind == SettingsKind::kGraph) {
+    values = program.graph_constants.values;
+    count = bound_count(program.graph_constants);
+  }
+
+  SettingsDialog dialog(*dialog_template, owner, anchor);
+  dialog.show_values(values, count);
+  if (user.run_dialog(dialog) != QDialog::Accepted) return;
+  dialog.read_values(values, count);
+  if (kind == SettingsKind::kMagnification) {
+    display_magnification = magnifications[0];
+    print_magnification = magnifications[1];
+  }
+}
+
+}  // namespace tessaly::shell

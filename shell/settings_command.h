@@ -1,0 +1,22 @@
+// Commands 601 to 603: the settings dialog over the values it edits. "DLG1" and "DLG2" edit
+// the program's circuit and graph constants, "DLG3" the display and print magnifications.
+#pragma once
+
+#include <QPoint>
+
+#include "models/program.h"
+
+class QWidget;
+
+namespace tessaly::shell {
+
+class UserInteraction;
+
+enum class SettingsKind { kCircuit = 0, kGraph = 1, kMagnification = 2 };
+
+// Opens nothing when the program has no such template. OK stores every shown value as its
+// absolute value; Cancel stores nothing.
+void run_settings_command(const ProgramDescriptor& program, SettingsKind kind,
+                          UserInteraction& user, QWidget* owner, QPoint anchor);
+
+}  // namespace tessaly::shell
