@@ -7,17 +7,14 @@
 #include <cstdlib>
 #include <vector>
 
-#include "models/text.h"
-#include "surface/mincho_font.h"
+#include "surface/cell_fonts.h"
 #include "surface/surface.h"
 
 namespace tessaly::surface {
 
 namespace {
 
-constexpr std::size_t kKeptFonts = 16;
 constexpr std::size_t kKeptPens = 64;
-constexpr char32_t kFullWidthSample = 0x56FD;  // a kanji: the width of one double-byte cell
 
 QColor qt_colour(int colour) {
   const Rgb rgb = colour_rgb(colour);
@@ -304,64 +301,42 @@ void QPainterBackend::flood(int x, int y, int fill_colour, int border_colour) {
   painter_.setWorldTransform(mapping);
 }
 
-// The font's cell height is ascent plus descent, as the platform's positive font heights
-// are; glyphs are stretched alike so that a double-byte character fills two byte widths.
-const QPainterBackend::CellFont& QPainterBackend::cell_font(const FontCell& cell) {
-  for (const CellFont& f : fonts_) {
-    if (f.height == cell.height && f.byte_width == cell.byte_width) return f;
-  }
-  if (fonts_.size() >= kKeptFonts) fonts_.clear();
-  QFont font = mincho_font(cell.height);
-  QFontMetricsF metrics(font, painter_.device());
-  const double total = metrics.ascent() + metrics.descent();
-  if (total > 0 && std::fabs(total - cell.height) >= 0.5) {
-    font.setPixelSize(
-        std::max(1, static_cast<int>(std::lround(cell.height * cell.height / total))));
-    metrics = QFontMetricsF(font, painter_.device());
-  }
-  // Width 0 lets the platform pick the face's own proportions.
-  const double sample = metrics.horizontalAdvance(QString::fromUcs4(&kFullWidthSample, 1));
-  const double stretch = cell.byte_width > 0 && sample > 0 ? 2.0 * cell.byte_width / sample : 1.0;
-  fonts_.push_back(CellFont{cell.height, cell.byte_width, font, metrics, stretch});
-  return fonts_.back();
-}
-
 // Each character sits in its own cells: one byte width per Shift-JIS byte.
 void QPainterBackend::text(int x, int y, int colour, int direction, double wf, double hf,
                            const char* text) {
   const AfterQtDrawing cleared;
   const FontCell cell = font_cell(wf, hf);
   if (cell.height <= 0) return;
-  const CellFont& f = cell_font(cell);
-  const double byte_width = cell.byte_width > 0 ? cell.byte_width : f.metrics.averageCharWidth();
+  CellFont& f = cell_font(cell.height, cell.byte_width, painter_.device());
+  const double byte_width = cell.byte_width > 0 ? cell.byte_width : f.average_char_width();
   prepare(kCopyPen);
   painter_.setPen(colour >= 0 && colour < 16 ? text_pen(colour) : QPen(qt_colour(colour)));
-  painter_.setFont(f.font);
+  if (f.serial() != font_serial_) {
+    painter_.setFont(f.font());
+    font_serial_ = f.serial();
+  }
   const QTransform mapping = painter_.worldTransform();
-  painter_.translate(device_x(x), device_y(y));
+  QTransform origin = mapping;
+  origin.translate(device_x(x), device_y(y));
   // Direction 1 reads upward from the start of its baseline; direction 0 hangs from the top.
-  if (direction == 1) painter_.rotate(-90.0);
-  const double baseline = direction == 1 ? 0.0 : f.metrics.ascent();
-  const QTransform origin = painter_.worldTransform();
+  if (direction == 1) origin.rotate(-90.0);
+  const double baseline = direction == 1 ? 0.0 : f.ascent();
   double pen_x = 0.0;
   const char* p = text;
   while (*p) {
     const int n = utf8_sequence_length(static_cast<unsigned char>(*p));
-    char one[5] = {};
     int used = 0;
-    while (used < n && p[used]) {
-      one[used] = p[used];
-      ++used;
-    }
+    while (used < n && p[used]) ++used;
+    const CellGlyph& glyph = f.glyph(p, used);
     p += used;
-    const double span = sjis_length(one) * byte_width;
-    const QString glyph = QString::fromUtf8(one, used);
-    if (glyph != QStringLiteral(" ") && glyph != QStringLiteral("\u3000")) {
-      const double advance = f.metrics.horizontalAdvance(glyph) * f.stretch;
-      painter_.setWorldTransform(origin);
-      painter_.translate(pen_x + (span - advance) / 2.0, baseline);
-      if (f.stretch != 1.0) painter_.scale(f.stretch, 1.0);
-      painter_.drawText(QPointF(0.0, 0.0), glyph);
+    const double span = glyph.bytes * byte_width;
+    if (!glyph.blank) {
+      const double advance = glyph.advance * f.stretch();
+      QTransform at = origin;
+      at.translate(pen_x + (span - advance) / 2.0, baseline);
+      if (f.stretch() != 1.0) at.scale(f.stretch(), 1.0);
+      painter_.setWorldTransform(at);
+      painter_.drawText(QPointF(0.0, 0.0), glyph.text);
     }
     pen_x += span;
   }

@@ -6,13 +6,12 @@
 
 #include <QBrush>
 #include <QColor>
-#include <QFont>
-#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QPen>
 #include <QRect>
 #include <QTransform>
+#include <cstdint>
 #include <vector>
 
 #include "surface/backend.h"
@@ -47,15 +46,6 @@ class QPainterBackend final : public Backend {
   void clear_screen(int width, int height, Rgb colour) override;
 
  private:
-  // A Mincho font sized to one text cell, with the horizontal factor that fits its glyphs.
-  struct CellFont {
-    int height;
-    int byte_width;
-    QFont font;
-    QFontMetricsF metrics;
-    double stretch;
-  };
-
   struct CachedPen {
     int colour;
     int width;
@@ -63,7 +53,6 @@ class QPainterBackend final : public Backend {
     QPen pen;
   };
 
-  const CellFont& cell_font(const FontCell& cell);
   // Brings the painter's clip, mix mode and brush to what the next drawing call needs. reach,
   // where given, holds every device pixel the call can touch.
   void prepare(int mode, const QRect* reach = nullptr);
@@ -97,7 +86,7 @@ class QPainterBackend final : public Backend {
   QBrush brushes_[16];
   QPen text_pens_[16];
   bool text_pen_made_[16] = {};
-  std::vector<CellFont> fonts_;
+  std::uint64_t font_serial_ = 0;  // the cell font last set on the painter
   std::vector<QImage> saved_;
   int saved_width_ = 0;
   int saved_height_ = 0;

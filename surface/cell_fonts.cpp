@@ -1,0 +1,96 @@
+#include "surface/cell_fonts.h"
+
+#include <QCoreApplication>
+#include <QPaintDevice>
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <vector>
+
+#include "models/text.h"
+#include "surface/mincho_font.h"
+
+namespace tessaly::surface {
+
+namespace {
+
+constexpr std::size_t kKeptFonts = 16;
+constexpr char32_t kFullWidthSample = 0x56FD;  // a kanji: the width of one double-byte cell
+
+struct KeptFont {
+  int height;
+  int byte_width;
+  int dpi_x;
+  int dpi_y;
+  std::unique_ptr<CellFont> font;
+};
+
+std::uint64_t next_serial = 1;
+
+std::vector<KeptFont>& kept_fonts() {
+  static std::vector<KeptFont> fonts;
+  return fonts;
+}
+
+// Fonts must not outlive the application object that owns the font database.
+void forget_fonts() {
+  kept_fonts().clear();
+}
+
+QFontMetricsF cell_metrics(QFont& font, int height, const QPaintDevice* device) {
+  QFontMetricsF metrics(font, device);
+  const double total = metrics.ascent() + metrics.descent();
+  if (total > 0 && std::fabs(total - height) >= 0.5) {
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(height * height / total))));
+    metrics = QFontMetricsF(font, device);
+  }
+  return metrics;
+}
+
+}  // namespace
+
+// The font's cell height is ascent plus descent, as the platform's positive font heights
+// are; glyphs are stretched alike so that a double-byte character fills two byte widths.
+CellFont::CellFont(int height, int byte_width, const QPaintDevice* device)
+    : font_(mincho_font(height)),
+      metrics_(cell_metrics(font_, height, device)),
+      ascent_(metrics_.ascent()),
+      average_char_width_(metrics_.averageCharWidth()),
+      serial_(next_serial++) {
+  // Width 0 lets the platform pick the face's own proportions.
+  const double sample = metrics_.horizontalAdvance(QString::fromUcs4(&kFullWidthSample, 1));
+  stretch_ = byte_width > 0 && sample > 0 ? 2.0 * byte_width / sample : 1.0;
+}
+
+const CellGlyph& CellFont::glyph(const char* utf8, int length) {
+  std::uint32_t key = 0;
+  for (int i = 0; i < length; ++i) key = key << 8 | static_cast<unsigned char>(utf8[i]);
+  const auto found = glyphs_.find(key);
+  if (found != glyphs_.end()) return found->second;
+  char one[5] = {};
+  std::copy(utf8, utf8 + length, one);
+  const QString text = QString::fromUtf8(one, length);
+  const bool blank = text == QStringLiteral(" ") || text == QStringLiteral("\u3000");
+  return glyphs_
+      .emplace(key, CellGlyph{text, blank ? 0.0 : metrics_.horizontalAdvance(text),
+                              sjis_length(one), blank})
+      .first->second;
+}
+
+CellFont& cell_font(int height, int byte_width, const QPaintDevice* device) {
+  const int dpi_x = device ? device->logicalDpiX() : 0;
+  const int dpi_y = device ? device->logicalDpiY() : 0;
+  std::vector<KeptFont>& fonts = kept_fonts();
+  for (const KeptFont& f : fonts) {
+    if (f.height == height && f.byte_width == byte_width && f.dpi_x == dpi_x && f.dpi_y == dpi_y) {
+      return *f.font;
+    }
+  }
+  if (fonts.empty()) qAddPostRoutine(forget_fonts);
+  if (fonts.size() >= kKeptFonts) fonts.clear();
+  fonts.push_back(
+      {height, byte_width, dpi_x, dpi_y, std::make_unique<CellFont>(height, byte_width, device)});
+  return *fonts.back().font;
+}
+
+}  // namespace tessaly::surface
