@@ -16,7 +16,9 @@ std::atomic<long> allocation_count{0};
 
 }  // namespace
 
-void* operator new(std::size_t size) {
+// Both ends kept out of line: inlined into a caller, the compiler would see malloc's pointer
+// reach operator delete and call it a mismatch.
+__attribute__((noinline)) void* operator new(std::size_t size) {
   ++allocation_count;
   if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
   throw std::bad_alloc();
@@ -24,8 +26,6 @@ void* operator new(std::size_t size) {
 void* operator new[](std::size_t size) {
   return operator new(size);
 }
-// Kept out of line: inlined into a caller, the compiler would see operator new's pointer
-// reach free() and call it a mismatch, although this new comes from malloc.
 __attribute__((noinline)) void operator delete(void* p) noexcept {
   std::free(p);
 }
