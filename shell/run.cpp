@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <clocale>
 
 #include "shell/alert.h"
 #include "shell/main_window.h"
@@ -11,6 +12,9 @@ namespace tessaly::shell {
 
 int run_program(int argc, char** argv, const ProgramDescriptor& program) {
   QApplication app(argc, argv);
+  // Qt has taken the user's locale for the C library too; numbers in graph labels and edit
+  // boxes are written with a decimal point whatever the desktop's language.
+  std::setlocale(LC_NUMERIC, "C");
   // The name ties the window to the program's desktop entry; it is not shown in the title.
   QApplication::setApplicationName(QString::fromUtf8(program.id));
   QGuiApplication::setDesktopFileName(QString::fromUtf8(program.id));

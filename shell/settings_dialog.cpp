@@ -58,6 +58,18 @@ QWidget* make_control(const DialogControl& control, QDialog& dialog) {
   return nullptr;
 }
 
+// "%g" as the programs' run-time library wrote it: the exponent with at least three digits.
+QString edit_text(double value) {
+  char text[kEditTextCapacity];
+  format_edit_value(value, text);
+  QString shown = QString::fromLatin1(text);
+  const int e = shown.indexOf(QLatin1Char('e'));
+  if (e < 0) return shown;
+  const int digits = shown.size() - (e + 2);  // after the exponent's sign
+  if (digits < 3) shown.insert(e + 2, QString(3 - digits, QLatin1Char('0')));
+  return shown;
+}
+
 }  // namespace
 
 QFont dialog_font(const DialogTemplate& dialog) {
@@ -122,9 +134,7 @@ SettingsDialog::SettingsDialog(const DialogTemplate& dialog, QWidget* owner, QPo
 
 void SettingsDialog::show_values(const double* values, int count) {
   for (int i = 0; i < count && i < edit_count(); ++i) {
-    char text[kEditTextCapacity];
-    format_edit_value(values[i], text);
-    edit(i)->setText(QString::fromLatin1(text));
+    edit(i)->setText(edit_text(values[i]));
   }
 }
 

@@ -1,0 +1,188 @@
+#include "shell/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <QTest>
+#include <vector>
+
+#include "models/state.h"
+#include "shell/graph_canvas.h"
+#include "shell_fixture.h"
+
+namespace tessaly::shell {
+namespace {
+
+class MainWindowTest : public ShellTest {
+ protected:
+  // Shows the window and lets its first paint happen.
+  void open(MainWindow& window) {
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    settle(window.canvas());
+  }
+
+  // The passes that the commands cause, each with whether it erased first.
+  std::vector<bool> passes_after(MainWindow& window, const std::vector<int>& commands) {
+    QSignalSpy spy(&window.canvas(), &GraphCanvas::picture_drawn);
+    for (int command : commands) {
+      window.run_command(command);
+      settle(window.canvas());
+    }
+    std::vector<bool> erased;
+    for (const QList<QVariant>& pass : spy) erased.push_back(pass.at(0).toBool());
+    return erased;
+  }
+};
+
+TEST_F(MainWindowTest, StartsAsTheProgramDid) {
+  MainWindow window(ombra_program(), user);
+  EXPECT_EQ(window.windowTitle(), QStringLiteral("Tessaly"));
+  EXPECT_TRUE(window.windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_EQ(outer_window_size(1.5), QSize(960, 720));
+  EXPECT_EQ(outer_window_size(1.2), QSize(768, 576));
+  EXPECT_EQ(outer_window_size(0.33), QSize(211, 158)) << "truncated, not rounded";
+  open(window);
+  EXPECT_EQ(window.frameGeometry().size(), QSize(960, 720));
+  EXPECT_EQ(window.frameGeometry().topLeft(), window.screen()->geometry().topLeft());
+  EXPECT_EQ(window.canvas().picture().size(), QSize(960, 720));
+  EXPECT_EQ(alerts, 1) << "the first graph is announced once";
+  // The window keeps its size when the magnification changes; only the mapping follows.
+  window.run_command(603);
+  QTest::keyClick(&window, 'a');
+  settle(window.canvas());
+  EXPECT_EQ(window.frameGeometry().size(), QSize(960, 720));
+  EXPECT_EQ(window.canvas().picture().size(), QSize(640, 480));
+}
+
+TEST_F(MainWindowTest, RepaintModes) {
+  MainWindow window(ombra_program(), user);
+  open(window);
+  // Redraw mode wipes at every command; overlay draws over the old graph until Clear, which
+  // wipes at every command until redraw, overlay or 204.
+  EXPECT_EQ(passes_after(window, {302, 301}), (std::vector<bool>{true, true}));
+  EXPECT_EQ(passes_after(window, {202, 302, 301, 501}),
+            (std::vector<bool>{false, false, false, false}));
+  EXPECT_EQ(passes_after(window, {203, 501, 502}), (std::vector<bool>{true, true, true}));
+  EXPECT_EQ(passes_after(window, {202, 501}), (std::vector<bool>{false, false}));
+  EXPECT_EQ(passes_after(window, {203, 204, 502}), (std::vector<bool>{true, false, false}));
+  EXPECT_EQ(passes_after(window, {201, 401}), (std::vector<bool>{true, true}));
+  // Print, help and version ask for no repaint of their own.
+  EXPECT_EQ(passes_after(window, {103, 701, 702}), std::vector<bool>{});
+  // A command that the menu does not offer never arrives.
+  EXPECT_EQ(passes_after(window, {405, 504, 999}), std::vector<bool>{});
+  EXPECT_EQ(analysis_index, 1);
+  EXPECT_EQ(step_count2, 0.0);
+}
+
+TEST_F(MainWindowTest, OverlayAccumulatesCurvesUntilAnErasingRequest) {
+  MainWindow window(ombra_program(), user);
+  open(window);
+  window.run_command(202);
+  window.run_command(302);  // series circuit: its curves join the parallel ones
+  settle(window.canvas());
+  const QImage both = window.canvas().picture();
+  window.run_command(201);
+  settle(window.canvas());
+  const QImage alone = window.canvas().picture();
+  ASSERT_EQ(both.size(), alone.size());
+  // Overlaid, the picture holds everything the series graph alone shows, and more.
+  int extra = 0;
+  for (int y = 0; y < alone.height(); ++y) {
+    for (int x = 0; x < alone.width(); ++x) {
+      if (alone.pixel(x, y) != qRgb(255, 255, 255) && both.pixel(x, y) == qRgb(255, 255, 255)) {
+        ADD_FAILURE() << "overlay lost a pixel at " << x << ", " << y;
+        return;
+      }
+      if (both.pixel(x, y) != alone.pixel(x, y)) ++extra;
+    }
+  }
+  EXPECT_GT(extra, 1000);
+  // An overlay request and an erasing one before the same paint end in one erasing pass.
+  QSignalSpy spy(&window.canvas(), &GraphCanvas::picture_drawn);
+  window.run_command(202);
+  window.run_command(301);
+  QTest::keyClick(&window, '0');
+  settle(window.canvas());
+  ASSERT_EQ(spy.count(), 1);
+  EXPECT_TRUE(spy.at(0).at(0).toBool());
+}
+
+TEST_F(MainWindowTest, EveryTypedCharacterAlertsAndWipes) {
+  MainWindow window(ombra_program(), user);
+  open(window);
+  window.run_command(202);  // even in overlay mode
+  alerts = 0;
+  QSignalSpy spy(&window.canvas(), &GraphCanvas::picture_drawn);
+  struct Key {
+    char key;
+    int circuit;
+    double display;
+    double print;
+  };
+  const Key keys[] = {
+      {'2', 2, 1.5, 1.2}, {'9', 9, 1.5, 1.2}, {'0', 9, 1.5, 1.2},
+      {'a', 9, 1.0, 1.2}, {'B', 9, 1.2, 1.2}, {'c', 9, 1.5, 1.2},
+      {' ', 9, 1.5, 1.2}, {'x', 9, 1.5, 1.2}, {'1', 1, 1.5, 1.2},
+  };
+  for (const Key& key : keys) {
+    QTest::keyClick(&window, key.key);
+    EXPECT_EQ(circuit_index, key.circuit) << key.key;
+    EXPECT_EQ(display_magnification, key.display) << key.key;
+    EXPECT_EQ(print_magnification, key.print) << key.key;
+    settle(window.canvas());
+  }
+  QTest::keyClick(&window, Qt::Key_Return);
+  settle(window.canvas());
+  // Keys that type nothing (a lone Shift) are no characters.
+  QTest::keyClick(&window, Qt::Key_Shift);
+  settle(window.canvas());
+  ASSERT_EQ(spy.count(), 10);
+  for (const QList<QVariant>& pass : spy) EXPECT_TRUE(pass.at(0).toBool());
+  // One alert per character, one per finished graph; circuit 9 is no circuit, still a pass.
+  EXPECT_EQ(alerts, 20);
+  EXPECT_EQ(clear_before_draw, 0);
+}
+
+TEST_F(MainWindowTest, PrintKeysSetTheMagnificationEvenWhenThePrintIsCancelled) {
+  MainWindow window(ombra_program(), user);
+  open(window);
+  QSignalSpy spy(&window.canvas(), &GraphCanvas::picture_drawn);
+  const std::pair<char, double> keys[] = {{'q', 1.0}, {'R', 0.8}, {'p', 1.2}};
+  for (const auto& [key, magnification] : keys) {
+    QTest::keyClick(&window, key);
+    EXPECT_EQ(print_magnification, magnification) << key;
+    settle(window.canvas());
+  }
+  EXPECT_EQ(user.printer_dialogs, 3);
+  EXPECT_EQ(spy.count(), 3) << "each print key ends in a repaint";
+  EXPECT_TRUE(user.messages.empty()) << "cancelling a print says nothing";
+}
+
+TEST_F(MainWindowTest, HelpVersionAndExit) {
+  MainWindow window(velto_program(), user);
+  open(window);
+  window.run_command(701);
+  window.run_command(702);
+  ASSERT_EQ(user.messages.size(), 2u);
+  EXPECT_EQ(user.messages[0].caption, QStringLiteral("回路と使い方の説明"));
+  EXPECT_EQ(user.messages[0].text, QString::fromUtf8(velto_program().help_text));
+  EXPECT_EQ(user.messages[0].icon, QMessageBox::NoIcon);
+  EXPECT_EQ(user.messages[1].text, QStringLiteral("Ver. 0.2,  1999.8"));
+  EXPECT_EQ(user.messages[1].caption, QStringLiteral("電子回路シミュレーション"));
+  EXPECT_EQ(user.messages[1].icon, QMessageBox::NoIcon);
+  window.run_command(104);
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(user.messages.size(), 2u) << "exit asks nothing";
+}
+
+TEST_F(MainWindowTest, QuirnHasNoSettingsDialogsYetRepaints) {
+  start(quirn_program());
+  MainWindow window(quirn_program(), user);
+  open(window);
+  EXPECT_EQ(passes_after(window, {202, 601, 602, 603}), (std::vector<bool>{false, true, true}));
+  EXPECT_EQ(user.dialogs, 0);
+}
+
+}  // namespace
+}  // namespace tessaly::shell
