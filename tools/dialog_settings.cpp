@@ -1,0 +1,83 @@
+#include "tools/dialog_settings.h"
+
+#include "models/dialog_values.h"
+#include "models/state.h"
+
+namespace tessaly::tools {
+
+namespace {
+
+constexpr int kMaxDialogValues = 5;
+constexpr const char* kNames[] = {"circuit_constants", "graph_constants", "display_magnification",
+                                  "print_magnification"};
+
+// One dialog's edit boxes, and which of them a name covers.
+struct Binding {
+  double* values[kMaxDialogValues];
+  int count;
+  int first;
+  int span;
+};
+
+Binding list_binding(const ValueList& list, bool has_dialog) {
+  Binding binding{};
+  if (!has_dialog) return binding;
+  binding.count = *list.count < kMaxDialogValues ? *list.count : kMaxDialogValues;
+  for (int i = 0; i < binding.count; ++i) binding.values[i] = &list.values[i];
+  binding.span = binding.count;
+  return binding;
+}
+
+Binding magnification_binding(const ProgramDescriptor& program, int which) {
+  Binding binding{};
+  if (program.dialogs[2] == nullptr) return binding;
+  binding.values[0] = &display_magnification;
+  binding.values[1] = &print_magnification;
+  binding.count = 2;
+  binding.first = which;
+  binding.span = 1;
+  return binding;
+}
+
+Binding bind(const ProgramDescriptor& program, const std::string& name) {
+  if (name == kNames[0]) return list_binding(program.circuit_constants, program.dialogs[0]);
+  if (name == kNames[1]) return list_binding(program.graph_constants, program.dialogs[1]);
+  if (name == kNames[2]) return magnification_binding(program, 0);
+  if (name == kNames[3]) return magnification_binding(program, 1);
+  return Binding{};
+}
+
+}  // namespace
+
+int setting_capacity(const ProgramDescriptor& program, const std::string& name) {
+  return bind(program, name).span;
+}
+
+void store_setting(const ProgramDescriptor& program, const std::string& name,
+                   const std::vector<std::string>& texts) {
+  const Binding binding = bind(program, name);
+  char shown[kMaxDialogValues][kEditTextCapacity];
+  const char* boxes[kMaxDialogValues];
+  for (int i = 0; i < binding.count; ++i) {
+    format_edit_value(*binding.values[i], shown[i]);
+    boxes[i] = shown[i];
+  }
+  for (std::size_t t = 0; t < texts.size() && static_cast<int>(t) < binding.span; ++t) {
+    boxes[binding.first + t] = texts[t].c_str();
+  }
+  for (int i = 0; i < binding.count; ++i) *binding.values[i] = read_edit_value(boxes[i]);
+}
+
+std::string setting_names(const ProgramDescriptor& program) {
+  std::string names;
+  for (const char* name : kNames) {
+    const int capacity = setting_capacity(program, name);
+    if (capacity == 0) continue;
+    if (!names.empty()) names += ", ";
+    names += name;
+    names += " (" + std::to_string(capacity) + ")";
+  }
+  return names;
+}
+
+}  // namespace tessaly::tools

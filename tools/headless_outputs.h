@@ -1,0 +1,13 @@
+// The renderer's results that need no Qt: traces, the data file and the CSV of the last curve.
+#pragma once
+
+#include <string>
+
+#include "tools/render_arguments.h"
+
+namespace tessaly::tools {
+
+// The bytes of a trace, trace-print, dat or csv result of the request.
+std::string headless_output(const RenderRequest& request);
+
+}  // namespace tessaly::tools

@@ -1,0 +1,85 @@
+#include "tools/png_encoder.h"
+
+#include <zlib.h>
+
+#include <cstring>
+#include <vector>
+
+namespace tessaly::tools {
+
+namespace {
+
+constexpr unsigned char kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+constexpr unsigned char kFilterUp = 2;
+
+void put_u32(std::string& out, std::uint32_t v) {
+  const char bytes[4] = {static_cast<char>(v >> 24), static_cast<char>(v >> 16),
+                         static_cast<char>(v >> 8), static_cast<char>(v)};
+  out.append(bytes, 4);
+}
+
+// Length, type, data, then the CRC of type and data.
+void put_chunk(std::string& out, const char* type, const std::string& data) {
+  put_u32(out, static_cast<std::uint32_t>(data.size()));
+  const std::size_t start = out.size();
+  out.append(type, 4);
+  out += data;
+  const auto* bytes = reinterpret_cast<const Bytef*>(out.data() + start);
+  put_u32(out, static_cast<std::uint32_t>(crc32(0L, bytes, static_cast<uInt>(out.size() - start))));
+}
+
+std::string header(int width, int height) {
+  std::string ihdr;
+  put_u32(ihdr, static_cast<std::uint32_t>(width));
+  put_u32(ihdr, static_cast<std::uint32_t>(height));
+  const char rest[5] = {8, 2, 0, 0, 0};  // 8 bits, truecolour, deflate, adaptive, no interlace
+  ihdr.append(rest, 5);
+  return ihdr;
+}
+
+void row_bytes(const std::uint32_t* row, int width, unsigned char* out) {
+  for (int x = 0; x < width; ++x) {
+    out[3 * x] = static_cast<unsigned char>(row[x] >> 16);
+    out[3 * x + 1] = static_cast<unsigned char>(row[x] >> 8);
+    out[3 * x + 2] = static_cast<unsigned char>(row[x]);
+  }
+}
+
+std::string compressed_rows(const std::uint32_t* pixels, int width, int height, int stride) {
+  const std::size_t row_size = static_cast<std::size_t>(width) * 3;
+  std::vector<unsigned char> above(row_size, 0);
+  std::vector<unsigned char> current(row_size);
+  std::vector<unsigned char> filtered(row_size + 1);
+  filtered[0] = kFilterUp;
+
+  z_stream stream{};
+  deflateInit2(&stream, 1, Z_DEFLATED, 15, 8, Z_RLE);
+  std::string packed(deflateBound(&stream, static_cast<uLong>((row_size + 1) * height)), '\0');
+  stream.next_out = reinterpret_cast<Bytef*>(packed.data());
+  stream.avail_out = static_cast<uInt>(packed.size());
+  for (int y = 0; y < height; ++y) {
+    row_bytes(pixels + static_cast<std::size_t>(y) * stride, width, current.data());
+    for (std::size_t i = 0; i < row_size; ++i) {
+      filtered[i + 1] = static_cast<unsigned char>(current[i] - above[i]);
+    }
+    above.swap(current);
+    stream.next_in = filtered.data();
+    stream.avail_in = static_cast<uInt>(filtered.size());
+    deflate(&stream, y + 1 == height ? Z_FINISH : Z_NO_FLUSH);
+  }
+  packed.resize(stream.total_out);
+  deflateEnd(&stream);
+  return packed;
+}
+
+}  // namespace
+
+std::string encode_png(const std::uint32_t* pixels, int width, int height, int stride) {
+  std::string png(reinterpret_cast<const char*>(kSignature), sizeof kSignature);
+  put_chunk(png, "IHDR", header(width, height));
+  put_chunk(png, "IDAT", compressed_rows(pixels, width, height, stride));
+  put_chunk(png, "IEND", std::string());
+  return png;
+}
+
+}  // namespace tessaly::tools

@@ -1,0 +1,268 @@
+#include "tools/render_arguments.h"
+
+#include <cstring>
+
+#include "resources/menus.h"
+#include "tools/dialog_settings.h"
+
+namespace tessaly::tools {
+
+namespace {
+
+struct FormatName {
+  Format format;
+  const char* name;
+};
+
+constexpr FormatName kFormats[] = {
+    {Format::kPng, "png"},
+    {Format::kSvg, "svg"},
+    {Format::kPdf, "pdf"},
+    {Format::kTrace, "trace"},
+    {Format::kTracePrint, "trace-print"},
+    {Format::kDat, "dat"},
+    {Format::kCsv, "csv"},
+};
+
+// The menu commands that only change the state and repaint: the window replays them without
+// files, dialogs, printers or message boxes.
+bool replayable_command(int command) {
+  return (command >= 201 && command <= 204) || (command >= 301 && command <= 309) ||
+         (command >= 401 && command <= 409) || (command >= 501 && command <= 505);
+}
+
+std::vector<std::string> split(const std::string& text, char separator) {
+  std::vector<std::string> parts;
+  std::string::size_type start = 0;
+  for (;;) {
+    const std::string::size_type end = text.find(separator, start);
+    parts.push_back(text.substr(start, end - start));
+    if (end == std::string::npos) return parts;
+    start = end + 1;
+  }
+}
+
+bool all_digits(const std::string& text) {
+  if (text.empty() || text.size() > 6) return false;
+  for (char c : text) {
+    if (c < '0' || c > '9') return false;
+  }
+  return true;
+}
+
+std::string quoted(const std::string& text) {
+  return "\"" + text + "\"";
+}
+
+// The steps of one --do, checked against the program's menu once the program is known.
+bool parse_steps(const std::string& text, std::vector<Step>& steps, std::string& error) {
+  for (const std::string& token : split(text, ',')) {
+    Step step;
+    if (all_digits(token)) {
+      step.kind = Step::Kind::kCommand;
+      step.command = std::stoi(token);
+      if (!replayable_command(step.command)) {
+        error = "step " + quoted(token) +
+                " is refused: only menu commands 201-204, 301-309, 401-409 and 501-505 are "
+                "replayed";
+        return false;
+      }
+    } else if (token.size() == 2 && token[0] == 'k' && token[1] >= ' ' && token[1] <= '~') {
+      step.kind = Step::Kind::kCharacter;
+      step.character = token[1];
+    } else {
+      error = "unknown step " + quoted(token) +
+              " in --do (a menu command number, or k and one typed character)";
+      return false;
+    }
+    steps.push_back(step);
+  }
+  return true;
+}
+
+bool parse_setting(const std::string& text, std::vector<Step>& steps, std::string& error) {
+  const std::string::size_type equals = text.find('=');
+  if (equals == std::string::npos || equals == 0) {
+    error = "--set needs NAME=VALUES, not " + quoted(text);
+    return false;
+  }
+  Step step;
+  step.kind = Step::Kind::kSetting;
+  step.name = text.substr(0, equals);
+  step.values = split(text.substr(equals + 1), ',');
+  steps.push_back(step);
+  return true;
+}
+
+bool parse_format(const std::string& text, Format& format, std::string& error) {
+  for (const FormatName& f : kFormats) {
+    if (text == f.name) {
+      format = f.format;
+      return true;
+    }
+  }
+  error = "unknown format " + quoted(text) + " (png, svg, pdf, trace, trace-print, dat or csv)";
+  return false;
+}
+
+// What the program itself would refuse: commands its menu lacks, values its dialogs lack.
+bool check_against_program(const RenderRequest& request, std::string& error) {
+  const ProgramDescriptor& program = *request.program;
+  for (const Step& step : request.steps) {
+    if (step.kind == Step::Kind::kCommand && !resources::menu_offers(*program.menu, step.command)) {
+      error =
+          "step " + quoted(std::to_string(step.command)) + " is not in " + program.id + "'s menu";
+      return false;
+    }
+    if (step.kind != Step::Kind::kSetting) continue;
+    const int capacity = setting_capacity(program, step.name);
+    if (capacity == 0) {
+      const std::string names = setting_names(program);
+      error = std::string(program.id) + " binds no values to " + quoted(step.name) + " (" +
+              (names.empty() ? std::string("it takes no --set") : "names: " + names) + ")";
+      return false;
+    }
+    if (static_cast<int>(step.values.size()) > capacity) {
+      error = "too many values for " + step.name + ": " + program.id + "'s dialog holds " +
+              std::to_string(capacity);
+      return false;
+    }
+  }
+  return true;
+}
+
+// "--name value" or "--name=value"; true when argument i names the option.
+bool option_value(const std::vector<std::string>& arguments, std::size_t& i, const char* long_name,
+                  const char* short_name, std::string& value, std::string& error) {
+  const std::string& argument = arguments[i];
+  const std::string prefix = std::string(long_name) + "=";
+  if (argument.compare(0, prefix.size(), prefix) == 0) {
+    value = argument.substr(prefix.size());
+    return true;
+  }
+  if (argument != long_name && (short_name == nullptr || argument != short_name)) return false;
+  if (i + 1 >= arguments.size()) {
+    error = "option " + argument + " needs a value";
+    value.clear();
+    return true;
+  }
+  value = arguments[++i];
+  return true;
+}
+
+ParsedArguments failure(std::string error) {
+  ParsedArguments parsed;
+  parsed.outcome = ParsedArguments::Outcome::kError;
+  parsed.error = std::move(error);
+  return parsed;
+}
+
+}  // namespace
+
+ParsedArguments parse_render_arguments(const std::vector<std::string>& arguments) {
+  ParsedArguments parsed;
+  RenderRequest& request = parsed.request;
+  bool format_given = false;
+  bool output_given = false;
+  std::string error;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
+    std::string value;
+    if (argument == "--help" || argument == "-h") {
+      parsed.outcome = ParsedArguments::Outcome::kHelp;
+      return parsed;
+    }
+    if (option_value(arguments, i, "--do", nullptr, value, error)) {
+      if (!error.empty() || !parse_steps(value, request.steps, error)) return failure(error);
+    } else if (option_value(arguments, i, "--set", nullptr, value, error)) {
+      if (!error.empty() || !parse_setting(value, request.steps, error)) return failure(error);
+    } else if (option_value(arguments, i, "--format", nullptr, value, error)) {
+      if (!error.empty()) return failure(error);
+      if (format_given) return failure("--format given twice");
+      if (!parse_format(value, request.format, error)) return failure(error);
+      format_given = true;
+    } else if (option_value(arguments, i, "--output", "-o", value, error)) {
+      if (!error.empty()) return failure(error);
+      if (output_given) return failure("--output given twice");
+      if (value.empty()) return failure("--output needs a file name (or - for the default)");
+      request.output = value;
+      output_given = true;
+    } else if (argument.size() > 1 && argument[0] == '-') {
+      return failure("unknown option " + quoted(argument) + " (see --help)");
+    } else if (request.program != nullptr) {
+      return failure("unexpected argument " + quoted(argument) + ": one PROGRAM only");
+    } else {
+      request.program = find_program(argument.c_str());
+      if (request.program == nullptr) {
+        return failure("unknown program " + quoted(argument) + " (ombra, velto or quirn)");
+      }
+    }
+  }
+  if (request.program == nullptr) return failure("no PROGRAM given (ombra, velto or quirn)");
+  if (!check_against_program(request, error)) return failure(error);
+  parsed.outcome = ParsedArguments::Outcome::kRender;
+  return parsed;
+}
+
+const char* format_name(Format format) {
+  for (const FormatName& f : kFormats) {
+    if (f.format == format) return f.name;
+  }
+  return "";
+}
+
+bool writes_to_standard_output(Format format) {
+  return format == Format::kTrace || format == Format::kTracePrint || format == Format::kCsv;
+}
+
+std::string output_path(const RenderRequest& request) {
+  if (!request.output.empty() && request.output != "-") return request.output;
+  if (writes_to_standard_output(request.format)) return "";
+  return std::string(request.program->id) + "." + format_name(request.format);
+}
+
+const char* render_usage() {
+  return R"(Usage: tessaly-render PROGRAM [--do STEPS] [--set NAME=VALUES]... [--format FORMAT] [--output FILE]
+
+Draws a graph of Ombra, Velto or Quirn without a window. It replays what the window does: the
+start-up paint, then every step with the repaint that follows it, so curves pile up in overlay
+mode and state carries from one paint to the next.
+
+  PROGRAM                ombra, velto or quirn
+  --do STEPS             comma-separated steps, applied in order:
+                           a menu command that the program's menu offers among
+                           201-204 (redraw, overlay, clear, data), 301-309 (circuit),
+                           401-409 (analysis) and 501-505 (constant steps);
+                           k and one typed character: k1 to k9 choose a circuit,
+                           ka, kb, kc set the display magnification to 1.0, 1.2, 1.5,
+                           kp, kq, kr the print magnification to 1.2, 1.0, 0.8 (nothing is
+                           printed); every other character only repaints
+  --set NAME=V1,V2,...   stores values as the settings dialog does on OK: each value read
+                           like atof, its absolute value kept; an empty value stores 0,
+                           values left out at the end keep their current value.
+                           Ombra: circuit_constants=L,C,R;
+                                  graph_constants=START_HZ,STOP_HZ,Y_MIN,Y_MAX,POINTS
+                           Ombra and Velto: display_magnification=M, print_magnification=M
+                           Quirn has no settings dialogs. Followed by an erasing repaint.
+  --format FORMAT        png (default)  the window's picture after the last repaint,
+                                        640 x 480 pixels times the display magnification
+                         svg            the same picture as vectors
+                         pdf            one page as printing the final state draws it
+                                        (600 dpi, a 96 dpi screen, the print magnification)
+                         trace          the drawing primitives of the last window pass
+                         trace-print    the drawing primitives of a print of the final
+                                        state (600 dpi printer, 96 dpi screen)
+                         dat            the data file after the last pass (8016 bytes)
+                         csv            the stored points of the last curve:
+                                        point,frequency_hz,value_1,value_2
+  --output FILE, -o FILE where to write; absent or -: standard output for trace,
+                           trace-print and csv, PROGRAM.FORMAT in the current folder
+                           for the others
+  --help, -h             this text
+
+--do and --set may repeat; they apply in the order given.
+Exit status: 0 done; 1 the output could not be written; 2 wrong arguments (nothing written).
+)";
+}
+
+}  // namespace tessaly::tools

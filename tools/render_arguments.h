@@ -1,0 +1,51 @@
+// The command line of tessaly-render:
+//   tessaly-render PROGRAM [--do STEPS] [--set NAME=VALUES]... [--format FORMAT] [--output FILE]
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "models/program.h"
+
+namespace tessaly::tools {
+
+// One thing the user does to the window, in the order given.
+struct Step {
+  enum class Kind { kCommand, kCharacter, kSetting };
+  Kind kind = Kind::kCommand;
+  int command = 0;     // kCommand: a menu command number
+  char character = 0;  // kCharacter: the typed character
+  std::string name;    // kSetting: the dialog values' name
+  std::vector<std::string> values;
+};
+
+enum class Format { kPng, kSvg, kPdf, kTrace, kTracePrint, kDat, kCsv };
+
+struct RenderRequest {
+  const ProgramDescriptor* program = nullptr;
+  std::vector<Step> steps;
+  Format format = Format::kPng;
+  std::string output;  // as given; empty when absent
+};
+
+struct ParsedArguments {
+  enum class Outcome { kRender, kHelp, kError };
+  Outcome outcome = Outcome::kError;
+  RenderRequest request;
+  std::string error;  // kError: one line naming what was wrong
+};
+
+// Reads the arguments after the executable's name. Nothing is applied yet: steps and settings
+// are checked against the program's menu and dialogs only.
+ParsedArguments parse_render_arguments(const std::vector<std::string>& arguments);
+
+const char* render_usage();
+const char* format_name(Format format);
+
+// Formats that go to standard output when no file (or "-") is given.
+bool writes_to_standard_output(Format format);
+// The file to write: the --output value, PROGRAM.FORMAT in the current folder, or "" for
+// standard output.
+std::string output_path(const RenderRequest& request);
+
+}  // namespace tessaly::tools

@@ -1,0 +1,50 @@
+// Replays what the window does for a list of steps: the start-up paint, then each step with
+// the repaint that follows it. State carries from one pass to the next (frames, the phase of
+// dashed curves, stored values), so every pass is drawn even when its picture is not kept.
+#pragma once
+
+#include <vector>
+
+#include "models/program.h"
+#include "surface/backend.h"
+#include "tools/render_arguments.h"
+
+namespace tessaly::tools {
+
+constexpr int kScreenDpi = 96;
+constexpr int kPrinterDpi = 600;
+
+// Where the window passes of a replay draw.
+class PassTarget {
+ public:
+  virtual ~PassTarget() = default;
+  // The backend of window pass `index` (0 is the start-up paint); erase: the repaint wipes
+  // the window before the pass.
+  virtual surface::Backend& begin_pass(int index, bool erase) = 0;
+  virtual void end_pass(int /*index*/) {}
+};
+
+// Every pass draws into a backend that keeps nothing.
+class DiscardingTarget : public PassTarget {
+ public:
+  surface::Backend& begin_pass(int, bool) override { return discard_; }
+
+ private:
+  surface::NullBackend discard_;
+};
+
+struct RepaintPlan {
+  std::vector<bool> erase;       // per window pass, start-up paint first
+  double display_magnification;  // after the last step
+  // The window's picture after the last pass is what the passes from this one on drew.
+  int first_kept_pass() const;
+  int last_pass() const { return static_cast<int>(erase.size()) - 1; }
+};
+
+// The repaints that the steps cause, found by applying them without drawing anything.
+RepaintPlan plan_repaints(const ProgramDescriptor& program, const std::vector<Step>& steps);
+
+// Makes the program the running one from its start-up state and replays the steps.
+void replay(const ProgramDescriptor& program, const std::vector<Step>& steps, PassTarget& target);
+
+}  // namespace tessaly::tools
