@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QSignalSpy>
 #include <QTest>
 #include <vector>
@@ -39,6 +40,7 @@ TEST_F(MainWindowTest, StartsAsTheProgramDid) {
   MainWindow window(ombra_program(), user);
   EXPECT_EQ(window.windowTitle(), QStringLiteral("Tessaly"));
   EXPECT_TRUE(window.windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_TRUE(QFile::exists(QStringLiteral(":/tessaly.svg"))) << "the window icon";
   EXPECT_EQ(outer_window_size(1.5), QSize(960, 720));
   EXPECT_EQ(outer_window_size(1.2), QSize(768, 576));
   EXPECT_EQ(outer_window_size(0.33), QSize(211, 158)) << "truncated, not rounded";

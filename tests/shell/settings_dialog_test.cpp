@@ -141,11 +141,13 @@ TEST_F(SettingsDialogTest, DecimalPointWhateverTheUserLocale) {
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   const bool german_c_library = std::setlocale(LC_NUMERIC, "de_DE") != nullptr ||
                                 std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
-  run(SettingsKind::kMagnification, {"0.5", "1,5"});
+  const std::vector<QString> shown = run(SettingsKind::kMagnification, {"0.5", "1,5"});
   std::setlocale(LC_NUMERIC, saved_numeric.c_str());
   QLocale::setDefault(saved_locale);
 
-  EXPECT_EQ(display_magnification, 0.5) << "German C library: " << german_c_library;
+  EXPECT_EQ(shown, (std::vector<QString>{"1.5", "1.2"}))
+      << "German C library: " << german_c_library;
+  EXPECT_EQ(display_magnification, 0.5);
   EXPECT_EQ(print_magnification, 1.0) << "a comma ends the number, as it does for atof";
 }
 
