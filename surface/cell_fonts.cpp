@@ -81,13 +81,16 @@ CellFont& cell_font(int height, int byte_width, const QPaintDevice* device) {
   const int dpi_x = device ? device->logicalDpiX() : 0;
   const int dpi_y = device ? device->logicalDpiY() : 0;
   std::vector<KeptFont>& fonts = kept_fonts();
-  for (const KeptFont& f : fonts) {
-    if (f.height == height && f.byte_width == byte_width && f.dpi_x == dpi_x && f.dpi_y == dpi_y) {
-      return *f.font;
+  // The last used font stays at the back; the one unused longest goes when room is needed.
+  for (auto f = fonts.begin(); f != fonts.end(); ++f) {
+    if (f->height == height && f->byte_width == byte_width && f->dpi_x == dpi_x &&
+        f->dpi_y == dpi_y) {
+      std::rotate(f, f + 1, fonts.end());
+      return *fonts.back().font;
     }
   }
   if (fonts.empty()) qAddPostRoutine(forget_fonts);
-  if (fonts.size() >= kKeptFonts) fonts.clear();
+  if (fonts.size() >= kKeptFonts) fonts.erase(fonts.begin());
   fonts.push_back(
       {height, byte_width, dpi_x, dpi_y, std::make_unique<CellFont>(height, byte_width, device)});
   return *fonts.back().font;

@@ -45,7 +45,7 @@ class CellFont {
 };
 
 // The cell font of a height and byte width (device pixels) on devices of the device's
-// resolution. The reference holds until the next call.
+// resolution. The reference holds until the next call; the fonts used last are kept.
 CellFont& cell_font(int height, int byte_width, const QPaintDevice* device);
 
 }  // namespace tessaly::surface

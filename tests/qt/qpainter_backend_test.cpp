@@ -9,6 +9,11 @@
 #include <QPdfWriter>
 #include <QRect>
 #include <QSvgGenerator>
+#include <optional>
+
+#if defined(__x86_64__)
+#include <cpuid.h>
+#endif
 
 #include "surface/surface.h"
 
@@ -179,6 +184,115 @@ TEST_F(QPainterBackendTest, VectorDevicesDrawWithoutReadingBack) {
   EXPECT_TRUE(svg.data().contains("<svg"));
   EXPECT_TRUE(pdf.data().startsWith("%PDF"));
 }
+
+// The painter's clip follows the calls only where it would cut something; every line that
+// crosses a clip's edge is still cut exactly there, end pixels included.
+TEST_F(QPainterBackendTest, ClipCutsWhereverItMatters) {
+  const QRgb kGreen = qRgb(0, 255, 0) & RGB_MASK;
+  const QRgb kMagenta = qRgb(255, 0, 255) & RGB_MASK;
+  const QRgb kBlack = qRgb(0, 0, 0) & RGB_MASK;
+  const QImage image = paint_window(1.0, [] {
+    set_clip_to_frame(100, 200, 100, 100);  // device (100, 100)-(200, 200)
+    draw_line(120, 150, 180, 150, 1, 0, 0);
+    plot_point(50, 50, 2, 1, kCopyPen);
+    set_clip_to_frame(300, 200, 100, 100);
+    draw_line(250, 150, 350, 150, 2, 0, 0);  // enters at x 300
+    draw_line(310, 120, 390, 120, 4, 0, 0);
+    reset_clip();
+    set_clip_to_frame(100, 200, 100, 100);
+    draw_line(150, 180, 250, 180, 3, 0, 0);  // leaves at x 199, its end pixel outside
+    reset_clip();
+    draw_line(0, 300, 600, 300, 0, 0, 0);
+    plot_point(60, 60, 2, 1, kCopyPen);
+  });
+  EXPECT_EQ(at(image, 150, 150), kBlue);
+  EXPECT_EQ(at(image, 50, 50), kWhite);
+  EXPECT_EQ(at(image, 299, 150), kWhite);
+  EXPECT_EQ(at(image, 260, 150), kWhite);
+  EXPECT_EQ(at(image, 300, 150), kRed);
+  EXPECT_EQ(at(image, 350, 150), kRed);
+  EXPECT_EQ(at(image, 350, 120), kGreen);
+  EXPECT_EQ(at(image, 199, 180), kMagenta);
+  EXPECT_EQ(at(image, 200, 180), kWhite);
+  EXPECT_EQ(at(image, 250, 180), kWhite);
+  EXPECT_EQ(at(image, 0, 300), kBlack);
+  EXPECT_EQ(at(image, 600, 300), kBlack);
+  EXPECT_EQ(at(image, 60, 60), kRed);
+}
+
+// A clip that nothing was drawn under yet still reaches the painter when the backend goes.
+TEST_F(QPainterBackendTest, PainterKeepsTheLastClip) {
+  QImage image(640, 480, QImage::Format_RGB32);
+  QPainter painter(&image);
+  {
+    QPainterBackend backend(painter);
+    current_dc = &backend;
+    set_logical_screen(640, 480, 1.0);
+    set_clip_to_frame(100, 200, 100, 100);
+    draw_line(120, 150, 180, 150, 1, 0, 0);
+    set_clip_to_frame(300, 200, 100, 50);
+  }
+  reset_surface_state();
+  EXPECT_TRUE(painter.hasClipping());
+  EXPECT_EQ(painter.clipBoundingRect().toRect(), QRect(300, 150, 100, 50));
+}
+
+// End pixels go straight into 32-bit images and through the painter on other formats.
+TEST_F(QPainterBackendTest, EndPixelsOnEveryImageFormat) {
+  for (const QImage::Format format :
+       {QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied, QImage::Format_RGB16}) {
+    QImage image(64, 64, format);
+    image.fill(Qt::white);
+    {
+      QPainter painter(&image);
+      QPainterBackend backend(painter);
+      current_dc = &backend;
+      set_logical_screen(640, 480, 1.0);
+      draw_line(10, 10, 40, 30, 1, 0, 0);
+      set_clip_to_frame(0, 50, 50, 50);
+      draw_line(30, 40, 55, 40, 2, 0, 0);  // its end pixel lies outside the clip
+    }
+    reset_surface_state();
+    EXPECT_EQ(at(image, 40, 30), kBlue) << format;
+    EXPECT_EQ(at(image, 49, 40), kRed) << format;
+    EXPECT_EQ(at(image, 55, 40), kWhite) << format;
+  }
+}
+
+#if defined(__x86_64__)
+// XINUSE bit 2: whether the upper halves of the AVX registers hold anything. Nothing where the
+// processor cannot tell.
+std::optional<bool> avx_upper_in_use() {
+  unsigned a = 0, b = 0, c = 0, d = 0;
+  if (!__get_cpuid(1, &a, &b, &c, &d) || !(c & bit_OSXSAVE) || !(c & bit_AVX)) return {};
+  if (!__get_cpuid_count(0xD, 1, &a, &b, &c, &d) || !(a & (1u << 2))) return {};
+  unsigned low = 0, high = 0;
+  __asm__ volatile("xgetbv" : "=a"(low), "=d"(high) : "c"(1));
+  return ((low >> 2) & 1) != 0;
+}
+
+// Qt's raster spans leave them in use, which slows every following call into libm several
+// times over; the backend clears them before it returns.
+TEST_F(QPainterBackendTest, DrawingLeavesTheVectorUpperHalvesClear) {
+  if (!avx_upper_in_use().has_value()) GTEST_SKIP() << "no AVX state to look at";
+  QImage image(960, 720, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  QPainterBackend backend(painter);
+  current_dc = &backend;
+  set_logical_screen(640, 480, 1.5);
+  draw_line(0, 0, 600, 400, 1, 1, 0);
+  const std::optional<bool> after_line = avx_upper_in_use();
+  fill_box(10, 10, 400, 300, 6);
+  const std::optional<bool> after_fill = avx_upper_in_use();
+  text_at(100, 100, "周波数", 0, 0);
+  const std::optional<bool> after_text = avx_upper_in_use();
+  reset_surface_state();
+  EXPECT_EQ(after_line, false);
+  EXPECT_EQ(after_fill, false);
+  EXPECT_EQ(after_text, false);
+}
+#endif
 
 }  // namespace
 }  // namespace tessaly::surface
