@@ -42,16 +42,19 @@ std::size_t number_end(const char* text, std::size_t start, std::size_t limit) {
   return i;
 }
 
-// The C locale's strtod: the process locale may use a decimal comma.
-double c_locale_strtod(const char* text) {
-  static const locale_t c_locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
-  return strtod_l(text, nullptr, c_locale);
+// Dialogs read and write numbers in the C locale whatever the process locale is: a GUI
+// application takes the user's, which may write a decimal comma.
+locale_t c_locale() {
+  static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+  return locale;
 }
 
 }  // namespace
 
 void format_edit_value(double value, char (&out)[kEditTextCapacity]) {
+  const locale_t previous = uselocale(c_locale());
   std::snprintf(out, sizeof out, "%g", value);
+  uselocale(previous);
 }
 
 double read_edit_value(const char* text) {
@@ -63,7 +66,7 @@ double read_edit_value(const char* text) {
   char number[kEditTextLimit + 1];
   std::memcpy(number, text + start, end - start);
   number[end - start] = '\0';
-  return std::fabs(c_locale_strtod(number));
+  return std::fabs(strtod_l(number, nullptr, c_locale()));
 }
 
 }  // namespace tessaly

@@ -14,6 +14,7 @@
 #include "models/state.h"
 #include "surface/qpainter_backend.h"
 #include "surface/surface.h"
+#include "tools/clipping_backend.h"
 #include "tools/png_encoder.h"
 #include "tools/replay.h"
 
@@ -24,11 +25,13 @@ namespace {
 constexpr surface::Rgb kWhite = {255, 255, 255};
 
 // The window's picture: the passes from the last erase on draw into one paint device, the
-// earlier ones into nothing.
+// earlier ones into nothing. A device that keeps no clip region gets the clipping done first.
 class WindowPicture final : public PassTarget {
  public:
-  WindowPicture(QPaintDevice& device, int first_kept, int width, int height)
-      : device_(device), first_kept_(first_kept), width_(width), height_(height) {}
+  enum class Clip { kByDevice, kBeforeDevice };
+
+  WindowPicture(QPaintDevice& device, Clip clip, int first_kept, int width, int height)
+      : device_(device), clip_(clip), first_kept_(first_kept), width_(width), height_(height) {}
   ~WindowPicture() override { finish(); }
 
   surface::Backend& begin_pass(int index, bool erase) override {
@@ -36,25 +39,30 @@ class WindowPicture final : public PassTarget {
     if (!backend_) {
       painter_.begin(&device_);
       backend_.emplace(painter_);
+      if (clip_ == Clip::kBeforeDevice) clipping_.emplace(*backend_);
     }
     if (erase) backend_->clear_screen(width_, height_, kWhite);
     surface::client_width = width_;
     surface::client_height = height_;
+    if (clipping_) return *clipping_;
     return *backend_;
   }
 
   void finish() {
+    clipping_.reset();
     backend_.reset();
     if (painter_.isActive()) painter_.end();
   }
 
  private:
   QPaintDevice& device_;
+  Clip clip_;
   int first_kept_;
   int width_;
   int height_;
   QPainter painter_;
   std::optional<surface::QPainterBackend> backend_;
+  std::optional<ClippingBackend> clipping_;
   surface::NullBackend discard_;
 };
 
@@ -86,7 +94,8 @@ PictureResult png_picture(const RenderRequest& request) {
   }
   image.fill(Qt::white);
   {
-    WindowPicture target(image, plan.first_kept_pass(), width, height);
+    WindowPicture target(image, WindowPicture::Clip::kByDevice, plan.first_kept_pass(), width,
+                         height);
     replay(*request.program, request.steps, target);
   }
   result.bytes = encode_png(reinterpret_cast<const std::uint32_t*>(image.constBits()), width,
@@ -111,7 +120,8 @@ PictureResult svg_picture(const RenderRequest& request) {
   svg.setResolution(kScreenDpi);
   svg.setTitle(QString::fromUtf8(request.program->display_name));
   {
-    WindowPicture target(svg, plan.first_kept_pass(), width, height);
+    WindowPicture target(svg, WindowPicture::Clip::kBeforeDevice, plan.first_kept_pass(), width,
+                         height);
     replay(*request.program, request.steps, target);
   }
   result.bytes = bytes.toStdString();
