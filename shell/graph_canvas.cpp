@@ -30,8 +30,7 @@ QSize picture_size(double magnification) {
 }
 
 GraphCanvas::GraphCanvas(QWidget* parent) : QWidget(parent), error_label_(new QLabel(this)) {
-  setAttribute(Qt::WA_OpaquePaintEvent);
-  setAutoFillBackground(false);
+  setAttribute(Qt::WA_OpaquePaintEvent);  // every paint covers the whole update region
   error_label_->setObjectName(QStringLiteral("axis_error"));
   error_label_->setStyleSheet(
       QStringLiteral("QLabel { background: #ffffc0; color: black; border: 1px solid #808080; "

@@ -50,10 +50,8 @@ QWidget* make_control(const DialogControl& control, QDialog& dialog) {
       edit->setMaxLength(static_cast<int>(kEditTextLimit));
       return edit;
     }
-    case ControlKind::kGroupBox: {
-      auto* frame = new QGroupBox(text, &dialog);
-      return frame;
-    }
+    case ControlKind::kGroupBox:
+      return new QGroupBox(text, &dialog);
   }
   return nullptr;
 }

@@ -100,14 +100,6 @@ TEST_F(MainWindowTest, OverlayAccumulatesCurvesUntilAnErasingRequest) {
     }
   }
   EXPECT_GT(extra, 1000);
-  // An overlay request and an erasing one before the same paint end in one erasing pass.
-  QSignalSpy spy(&window.canvas(), &GraphCanvas::picture_drawn);
-  window.run_command(202);
-  window.run_command(301);
-  QTest::keyClick(&window, '0');
-  settle(window.canvas());
-  ASSERT_EQ(spy.count(), 1);
-  EXPECT_TRUE(spy.at(0).at(0).toBool());
 }
 
 TEST_F(MainWindowTest, EveryTypedCharacterAlertsAndWipes) {
