@@ -10,6 +10,7 @@
 // WF and HF print with "%g"; TEXT is the rest of the line, UTF-8, trailing blanks kept.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -47,7 +48,7 @@ class RecordingBackend final : public Backend {
   void clear_screen(int width, int height, Rgb colour) override;
 
  private:
-  void append_line(const char* format, ...) __attribute__((format(printf, 2, 3)));
+  void append_line(const char* keyword, std::initializer_list<int> values);
 
   std::string trace_;
 };
