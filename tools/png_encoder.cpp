@@ -52,11 +52,19 @@ std::string compressed_rows(const std::uint32_t* pixels, int width, int height, 
   std::vector<unsigned char> filtered(row_size + 1);
   filtered[0] = kFilterUp;
 
+  // The output grows in steps as it comes: a buffer of the worst-case size would cost the
+  // process as much memory again as the raw picture.
   z_stream stream{};
   deflateInit2(&stream, 1, Z_DEFLATED, 15, 8, Z_RLE);
-  std::string packed(deflateBound(&stream, static_cast<uLong>((row_size + 1) * height)), '\0');
-  stream.next_out = reinterpret_cast<Bytef*>(packed.data());
-  stream.avail_out = static_cast<uInt>(packed.size());
+  std::string packed;
+  unsigned char out[1 << 16];
+  stream.next_out = out;
+  stream.avail_out = sizeof out;
+  auto drain = [&] {
+    packed.append(reinterpret_cast<const char*>(out), sizeof out - stream.avail_out);
+    stream.next_out = out;
+    stream.avail_out = sizeof out;
+  };
   for (int y = 0; y < height; ++y) {
     row_bytes(pixels + static_cast<std::size_t>(y) * stride, width, current.data());
     for (std::size_t i = 0; i < row_size; ++i) {
@@ -65,9 +73,13 @@ std::string compressed_rows(const std::uint32_t* pixels, int width, int height, 
     above.swap(current);
     stream.next_in = filtered.data();
     stream.avail_in = static_cast<uInt>(filtered.size());
-    deflate(&stream, y + 1 == height ? Z_FINISH : Z_NO_FLUSH);
+    const int flush = y + 1 == height ? Z_FINISH : Z_NO_FLUSH;
+    int status = Z_OK;
+    do {
+      status = deflate(&stream, flush);
+      if (stream.avail_out == 0 || status == Z_STREAM_END) drain();
+    } while (stream.avail_in > 0 || (flush == Z_FINISH && status == Z_OK));
   }
-  packed.resize(stream.total_out);
   deflateEnd(&stream);
   return packed;
 }
