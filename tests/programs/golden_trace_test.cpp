@@ -1,0 +1,86 @@
+// Whole traces of a handful of graphs against stored ones. After a deliberate change to the
+// drawing, regenerate them with
+//   TESSALY_UPDATE_GOLDEN=1 <build>/tests/tessaly_tests --gtest_filter='GoldenTrace.*'
+// and check the new files by hand before committing them (tests/golden/README.md).
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "models/program.h"
+#include "program_fixture.h"
+#include "tools/headless_outputs.h"
+
+namespace tessaly {
+namespace {
+
+struct GoldenCase {
+  const char* file;
+  const ProgramDescriptor& program;
+  std::vector<tools::Step> steps;
+};
+
+std::string golden_path(const char* file) {
+  return std::string(TESSALY_SOURCE_DIR) + "/tests/golden/" + file + ".trace";
+}
+
+bool updating() {
+  const char* flag = std::getenv("TESSALY_UPDATE_GOLDEN");
+  return flag != nullptr && std::string(flag) == "1";
+}
+
+std::string read_file(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// The first line where the traces part, with both versions, instead of two huge strings.
+std::string first_difference(const std::string& expected, const std::string& actual) {
+  std::istringstream e(expected);
+  std::istringstream a(actual);
+  std::string le;
+  std::string la;
+  for (int line = 1;; ++line) {
+    const bool more_e = static_cast<bool>(std::getline(e, le));
+    const bool more_a = static_cast<bool>(std::getline(a, la));
+    if (!more_e && !more_a) return "no difference";
+    if (!more_e || !more_a || le != la) {
+      return "line " + std::to_string(line) + ": expected \"" + (more_e ? le : "<end>") +
+             "\", drawn \"" + (more_a ? la : "<end>") + "\"";
+    }
+  }
+}
+
+TEST(GoldenTrace, GraphsMatchTheirCheckedTraces) {
+  const GoldenCase cases[] = {
+      {"ombra_default", ombra_program(), {}},
+      {"ombra_locus", ombra_program(), {testing::command(404)}},
+      {"velto_default", velto_program(), {}},
+      {"velto_series_lc", velto_program(), {testing::command(303)}},
+      {"quirn_default", quirn_program(), {}},
+      {"quirn_rlc", quirn_program(), {testing::command(304)}},
+  };
+  for (const GoldenCase& c : cases) {
+    tools::RenderRequest request;
+    request.program = &c.program;
+    request.steps = c.steps;
+    request.format = tools::Format::kTrace;
+    const std::string trace = tools::headless_output(request);
+    const std::string path = golden_path(c.file);
+    if (updating()) {
+      std::ofstream(path, std::ios::binary) << trace;
+      continue;
+    }
+    const std::string expected = read_file(path);
+    ASSERT_FALSE(expected.empty()) << "missing " << path;
+    EXPECT_TRUE(trace == expected) << c.file << ": " << first_difference(expected, trace);
+  }
+}
+
+}  // namespace
+}  // namespace tessaly

@@ -1,0 +1,92 @@
+// Shared set-up of the program tests: replays steps the way the window applies them and keeps
+// the trace of the last window pass.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "models/program.h"
+#include "tools/headless_outputs.h"
+#include "tools/render_arguments.h"
+
+namespace tessaly::testing {
+
+inline tools::Step command(int number) {
+  tools::Step step;
+  step.kind = tools::Step::Kind::kCommand;
+  step.command = number;
+  return step;
+}
+
+inline tools::Step key(char character) {
+  tools::Step step;
+  step.kind = tools::Step::Kind::kCharacter;
+  step.character = character;
+  return step;
+}
+
+class ProgramTest : public ::testing::Test {
+ protected:
+  // The start-up paint, each step with its repaint; the trace of the last pass, by line. The
+  // analysis state stays as the last pass left it.
+  void render(const ProgramDescriptor& program, const std::vector<tools::Step>& steps = {}) {
+    tools::RenderRequest request;
+    request.program = &program;
+    request.steps = steps;
+    request.format = tools::Format::kTrace;
+    const std::string trace = tools::headless_output(request);
+    lines_.clear();
+    std::string::size_type start = 0;
+    while (start < trace.size()) {
+      const std::string::size_type end = trace.find('\n', start);
+      lines_.push_back(trace.substr(start, end - start));
+      start = end + 1;
+    }
+  }
+
+  bool has(const std::string& line) const {
+    for (const std::string& l : lines_) {
+      if (l == line) return true;
+    }
+    return false;
+  }
+
+  // Lines that start with prefix, in order.
+  std::vector<std::string> starting_with(const std::string& prefix) const {
+    std::vector<std::string> found;
+    for (const std::string& l : lines_) {
+      if (l.compare(0, prefix.size(), prefix) == 0) found.push_back(l);
+    }
+    return found;
+  }
+
+  // Curve segments ("line" records) drawn in a colour with a solid pen of width 1.
+  int solid_segments(int colour) const {
+    const std::string tail = " " + std::to_string(colour) + " 1 0 13";
+    int count = 0;
+    for (const std::string& l : starting_with("line ")) {
+      if (l.size() > tail.size() && l.compare(l.size() - tail.size(), tail.size(), tail) == 0) {
+        ++count;
+      }
+    }
+    return count;
+  }
+
+  // Dots of a patterned curve in a colour.
+  int pattern_dots(int colour) const {
+    const std::string tail = " " + std::to_string(colour) + " 1 13";
+    int count = 0;
+    for (const std::string& l : starting_with("point ")) {
+      if (l.size() > tail.size() && l.compare(l.size() - tail.size(), tail.size(), tail) == 0) {
+        ++count;
+      }
+    }
+    return count;
+  }
+
+  std::vector<std::string> lines_;
+};
+
+}  // namespace tessaly::testing

@@ -1,0 +1,109 @@
+#include "tools/replay.h"
+
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+#include "models/program.h"
+#include "models/rcl/tables.h"
+#include "models/state.h"
+#include "surface/recording_backend.h"
+
+namespace tessaly::tools {
+namespace {
+
+Step command(int number) {
+  Step step;
+  step.command = number;
+  return step;
+}
+
+Step key(char character) {
+  Step step;
+  step.kind = Step::Kind::kCharacter;
+  step.character = character;
+  return step;
+}
+
+Step setting(const char* name, std::vector<std::string> values) {
+  Step step;
+  step.kind = Step::Kind::kSetting;
+  step.name = name;
+  step.values = std::move(values);
+  return step;
+}
+
+// Notes every pass and what the program's state was when it was drawn.
+class NotingTarget final : public PassTarget {
+ public:
+  struct Pass {
+    int index;
+    bool erase;
+    int circuit;
+    double display_magnification;
+  };
+
+  surface::Backend& begin_pass(int index, bool erase) override {
+    passes.push_back({index, erase, circuit_index, display_magnification});
+    recorder.clear_trace();
+    return recorder;
+  }
+  void end_pass(int index) override { ended.push_back(index); }
+
+  std::vector<Pass> passes;
+  std::vector<int> ended;
+  surface::RecordingBackend recorder;
+};
+
+TEST(Replay, RepaintsFollowTheWindowsModes) {
+  const std::vector<Step> steps = {command(202), command(302), command(301), key('a'),
+                                   command(203), command(501), command(202), command(501)};
+  const RepaintPlan plan = plan_repaints(ombra_program(), steps);
+  // Overlay from 202 on, a key always wipes, Clear wipes until the next 202.
+  EXPECT_EQ(plan.erase,
+            (std::vector<bool>{true, false, false, false, true, true, true, false, false}));
+  EXPECT_EQ(plan.first_kept_pass(), 6);
+  EXPECT_EQ(plan.last_pass(), 8);
+  EXPECT_EQ(plan.display_magnification, 1.0);
+
+  NotingTarget target;
+  replay(ombra_program(), steps, target);
+  ASSERT_EQ(target.passes.size(), 9u);
+  for (int i = 0; i < 9; ++i) {
+    EXPECT_EQ(target.passes[i].index, i);
+    EXPECT_EQ(target.passes[i].erase, plan.erase[i]) << i;
+  }
+  EXPECT_EQ(target.ended, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8}));
+  EXPECT_EQ(target.passes[1].circuit, 1);
+  EXPECT_EQ(target.passes[2].circuit, 2) << "each pass sees its step's state";
+  EXPECT_EQ(target.passes[3].display_magnification, 1.5);
+  EXPECT_EQ(target.passes[4].display_magnification, 1.0);
+  EXPECT_EQ(target.recorder.lines().back(), "alert") << "the last pass was drawn whole";
+}
+
+TEST(Replay, StartsFromTheProgramsStartUpState) {
+  NotingTarget target;
+  replay(ombra_program(), {command(302), command(501)}, target);
+  EXPECT_EQ(circuit_index, 2);
+  replay(ombra_program(), {}, target);
+  EXPECT_EQ(circuit_index, 1);
+  EXPECT_EQ(step_count, 0.0);
+  ASSERT_EQ(target.passes.size(), 4u);
+  EXPECT_EQ(target.passes[3].index, 0);
+}
+
+TEST(Replay, SettingsAndPrintKeysEraseAndDrawNothingElse) {
+  const std::vector<Step> steps = {command(202), setting("circuit_constants", {"0.005"}),
+                                   command(202), key('q')};
+  const RepaintPlan plan = plan_repaints(ombra_program(), steps);
+  EXPECT_EQ(plan.erase, (std::vector<bool>{true, false, true, false, true}));
+  NotingTarget target;
+  replay(ombra_program(), steps, target);
+  EXPECT_EQ(ombra::circuit_constants[0], 0.005);
+  EXPECT_EQ(print_magnification, 1.0);
+  EXPECT_EQ(target.passes.size(), 5u) << "a print key prints nothing here";
+}
+
+}  // namespace
+}  // namespace tessaly::tools
