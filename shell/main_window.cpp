@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 #include "models/state.h"
 #include "shell/alert.h"
@@ -34,7 +35,7 @@ MainWindow::MainWindow(const ProgramDescriptor& program, UserInteraction& user)
   setCentralWidget(canvas_);
   build_menu_bar(*menuBar(), *program.menu, [this](int command) { run_command(command); });
   setFocusPolicy(Qt::StrongFocus);
-  resize(outer_size_);
+  place_window();
   // The first paint draws the graph of the default circuit and analysis.
   canvas_->request_repaint(Repaint::kErase);
 }
@@ -102,9 +103,16 @@ void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (placed_) return;
   placed_ = true;
-  place_window();
-  // A window manager reports the frame only once the window is mapped.
-  QTimer::singleShot(0, this, [this] { place_window(); });
+  // The window manager's frame is known only once the window is on the screen.
+  windowHandle()->installEventFilter(this);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+    windowHandle()->removeEventFilter(this);
+    QTimer::singleShot(0, this, [this] { place_window(); });
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::place_window() {

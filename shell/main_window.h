@@ -30,6 +30,7 @@ class MainWindow final : public QMainWindow {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void carry_out(ShellAction action);
