@@ -4,7 +4,6 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QScreen>
-#include <QTimer>
 #include <QWindow>
 
 #include "models/state.h"
@@ -109,8 +108,9 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+    // Before the first paint, so that the graph is drawn once, at the final size.
     windowHandle()->removeEventFilter(this);
-    QTimer::singleShot(0, this, [this] { place_window(); });
+    place_window();
   }
   return QMainWindow::eventFilter(watched, event);
 }
