@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QPaintDevice>
+#include <QTextLayout>
+#include <QTextLine>
 #include <algorithm>
 #include <cmath>
 #include <memory>
@@ -35,6 +37,22 @@ std::vector<KeptFont>& kept_fonts() {
 // Fonts must not outlive the application object that owns the font database.
 void forget_fonts() {
   kept_fonts().clear();
+}
+
+// The text laid out once in the font, its glyphs moved up so that the baseline runs through the
+// origin. False where it takes more than one font or nothing is drawn.
+bool shaped_glyph(const QString& text, const QFont& font, QGlyphRun* run) {
+  QTextLayout layout(text, font);
+  layout.beginLayout();
+  const QTextLine line = layout.createLine();
+  layout.endLayout();
+  const QList<QGlyphRun> runs = layout.glyphRuns();
+  if (!line.isValid() || runs.size() != 1) return false;
+  *run = runs.first();
+  QList<QPointF> positions = run->positions();
+  for (QPointF& p : positions) p.ry() -= line.ascent();
+  run->setPositions(positions);
+  return true;
 }
 
 QFontMetricsF cell_metrics(QFont& font, int height, const QPaintDevice* device) {
@@ -71,10 +89,12 @@ const CellGlyph& CellFont::glyph(const char* utf8, int length) {
   std::copy(utf8, utf8 + length, one);
   const QString text = QString::fromUtf8(one, length);
   const bool blank = text == QStringLiteral(" ") || text == QStringLiteral("\u3000");
-  return glyphs_
-      .emplace(key, CellGlyph{text, blank ? 0.0 : metrics_.horizontalAdvance(text),
-                              sjis_length(one), blank})
-      .first->second;
+  CellGlyph glyph{text, 0.0, sjis_length(one), blank, QGlyphRun(), false};
+  if (!blank) {
+    glyph.advance = metrics_.horizontalAdvance(text);
+    glyph.has_run = shaped_glyph(text, font_, &glyph.run);
+  }
+  return glyphs_.emplace(key, glyph).first->second;
 }
 
 CellFont& cell_font(int height, int byte_width, const QPaintDevice* device) {

@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QString>
 #include <cstdint>
 #include <unordered_map>
@@ -18,6 +19,10 @@ struct CellGlyph {
   double advance;  // the face's own advance, before the stretch
   int bytes;       // Shift-JIS bytes: the cells it takes
   bool blank;      // an ASCII or ideographic space: nothing to draw
+  // The shaped glyph with its baseline at the origin, where one font draws all of it; raster
+  // devices draw it without shaping the text again.
+  QGlyphRun run;
+  bool has_run;
 };
 
 // A font sized to one text cell, with the horizontal factor that fits its glyphs to the cell.

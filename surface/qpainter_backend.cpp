@@ -336,7 +336,12 @@ void QPainterBackend::text(int x, int y, int colour, int direction, double wf, d
       at.translate(pen_x + (span - advance) / 2.0, baseline);
       if (f.stretch() != 1.0) at.scale(f.stretch(), 1.0);
       painter_.setWorldTransform(at);
-      painter_.drawText(QPointF(0.0, 0.0), glyph.text);
+      // Vector devices get the text itself, so that it stays text in the file.
+      if (image_ && glyph.has_run) {
+        painter_.drawGlyphRun(QPointF(0.0, 0.0), glyph.run);
+      } else {
+        painter_.drawText(QPointF(0.0, 0.0), glyph.text);
+      }
     }
     pen_x += span;
   }

@@ -20,6 +20,10 @@ TEST(CellFonts, GlyphsSpanTheirCellsAndAreMeasuredOnce) {
   // The stretch is taken from this very character: it fills its two byte widths exactly.
   EXPECT_DOUBLE_EQ(kanji.advance * font.stretch(), 16.0);
   EXPECT_EQ(&font.glyph("国", 3), &kanji);
+  // Shaped once, one glyph on the baseline through the origin.
+  ASSERT_TRUE(kanji.has_run);
+  ASSERT_EQ(kanji.run.glyphIndexes().size(), 1);
+  EXPECT_EQ(kanji.run.positions().at(0), QPointF(0.0, 0.0));
 
   const CellGlyph& other = font.glyph("图", 3);  // the same lead byte, another character
   EXPECT_EQ(other.text, QStringLiteral("图"));
@@ -29,6 +33,7 @@ TEST(CellFonts, GlyphsSpanTheirCellsAndAreMeasuredOnce) {
   EXPECT_EQ(font.glyph("ｲ", 3).bytes, 1);  // half-width katakana: one Shift-JIS byte
   const CellGlyph& blank = font.glyph(" ", 1);
   EXPECT_TRUE(blank.blank);
+  EXPECT_FALSE(blank.has_run);
   EXPECT_EQ(blank.bytes, 1);
   const CellGlyph& wide_blank = font.glyph("\u3000", 3);
   EXPECT_TRUE(wide_blank.blank);
