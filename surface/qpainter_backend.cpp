@@ -66,11 +66,24 @@ QPainter::CompositionMode blit_mode(int raster_op) {
   }
 }
 
-// Far off the device a pixel position only has to stay far off, and a valid int.
+// floor(v + 0.5). Far off the device a pixel position only has to stay far off, and a valid
+// int. The floor by hand: this runs for every end pixel, and libm's costs a call.
 int nearest_pixel(double v) {
-  const double p = std::floor(v + 0.5);
+  const double p = v + 0.5;
   if (!(p > -1e9 && p < 1e9)) return p > 0 ? 1000000000 : -1000000000;
-  return static_cast<int>(p);
+  const int whole = static_cast<int>(p);
+  return whole > p ? whole - 1 : whole;
+}
+
+// Both rectangles valid.
+bool holds(const QRect& outer, const QRect& inner) {
+  return inner.left() >= outer.left() && inner.right() <= outer.right() &&
+         inner.top() >= outer.top() && inner.bottom() <= outer.bottom();
+}
+
+bool holds(const QRect& outer, QPoint p) {
+  return p.x() >= outer.left() && p.x() <= outer.right() && p.y() >= outer.top() &&
+         p.y() <= outer.bottom();
 }
 
 // Qt's raster spans (lines, fills) leave the upper halves of the AVX registers in use. Until
@@ -113,6 +126,7 @@ QPainterBackend::QPainterBackend(QPainter& painter)
       clip_(painter.device() ? QRect(0, 0, painter.device()->width(), painter.device()->height())
                              : QRect()),
       composition_(painter.compositionMode()) {
+  set_mapping(painter.worldTransform());
   for (int colour = 0; colour < 16; ++colour) brushes_[colour] = QBrush(qt_colour(colour));
   painter_.setRenderHint(QPainter::Antialiasing, false);
   painter_.setRenderHint(QPainter::TextAntialiasing, true);
@@ -124,7 +138,13 @@ QPainterBackend::~QPainterBackend() {
 
 void QPainterBackend::logical_screen(int width, int height, double magnification) {
   const WindowMapping mapping = window_mapping(width, height, magnification);
-  painter_.setWorldTransform(QTransform::fromScale(mapping.scale, mapping.scale));
+  set_mapping(QTransform::fromScale(mapping.scale, mapping.scale));
+  painter_.setWorldTransform(mapping_);
+}
+
+void QPainterBackend::set_mapping(const QTransform& mapping) {
+  mapping_ = mapping;
+  mapping_scales_only_ = mapping.type() <= QTransform::TxScale;
 }
 
 void QPainterBackend::prepare(int mode, const QRect* reach) {
@@ -169,8 +189,13 @@ void QPainterBackend::set_pen(int colour, int width, int style) {
   painter_.setPen(pens_.back().pen);
 }
 
+// For a mapping without rotation or shear this is QTransform::map's own arithmetic.
 QPoint QPainterBackend::to_pixel(QPoint point) const {
-  const QPointF p = painter_.worldTransform().map(QPointF(point));
+  if (mapping_scales_only_) {
+    return QPoint(nearest_pixel(mapping_.m11() * point.x() + mapping_.dx()),
+                  nearest_pixel(mapping_.m22() * point.y() + mapping_.dy()));
+  }
+  const QPointF p = mapping_.map(QPointF(point));
   return QPoint(nearest_pixel(p.x()), nearest_pixel(p.y()));
 }
 
@@ -192,7 +217,7 @@ void QPainterBackend::fill_pixels(const QRect& rect, const QColor& colour) {
 void QPainterBackend::set_pixel(QPoint point, int colour) {
   const QPoint pixel = to_pixel(point);
   if (direct_pixels_ && clip_.isValid()) {
-    if (clip_.contains(pixel) && image_->rect().contains(pixel)) {
+    if (holds(clip_, pixel) && holds(image_->rect(), pixel)) {
       const Rgb rgb = colour_rgb(colour);
       reinterpret_cast<QRgb*>(image_->scanLine(pixel.y()))[pixel.x()] = qRgb(rgb.r, rgb.g, rgb.b);
     }
@@ -221,7 +246,7 @@ void QPainterBackend::point(int x, int y, int colour, int width, int mode) {
   const AfterQtDrawing cleared;
   prepare(mode);
   const QPoint at(device_x(x), device_y(y));
-  if (width * painter_.worldTransform().m11() > 1.0) {
+  if (width * mapping_.m11() > 1.0) {
     painter_.setPen(Qt::NoPen);
     painter_.setBrush(colour >= 0 && colour < 16 ? brushes_[colour] : QBrush(qt_colour(colour)));
     brush_none_ = false;
@@ -357,9 +382,12 @@ void QPainterBackend::clip_pixels(const DeviceRect& rect) {
 // all included; only drawing that the clip cuts needs the painter's clip to be exact.
 void QPainterBackend::apply_clip(const QRect* reach) {
   if (!clip_pending_) return;
-  if (reach && clip_.contains(*reach)) {
+  if (reach && clip_.isValid() && holds(clip_, *reach)) {
     if (painter_clip_kind_ == PainterClip::kNone) return;
-    if (painter_clip_kind_ == PainterClip::kRect && painter_clip_.contains(*reach)) return;
+    if (painter_clip_kind_ == PainterClip::kRect && painter_clip_.isValid() &&
+        holds(painter_clip_, *reach)) {
+      return;
+    }
     painter_.setClipping(false);
     painter_clip_kind_ = PainterClip::kNone;
     return;
@@ -374,21 +402,26 @@ void QPainterBackend::apply_clip(const QRect* reach) {
 }
 
 // The device pixels a line can touch: its ends through the painter's mapping, widened by the
-// pen on every side and a pixel or two more for caps and rounding. False where the ends lie
-// too far off for the arithmetic.
+// whole pen width on every side and two pixels more for caps and rounding. False under a
+// rotating mapping, or where the ends lie too far off for the arithmetic.
 bool QPainterBackend::line_reach(QPoint from, QPoint to, int width, QRect* reach) const {
   constexpr int kFar = 1000000;
-  if (std::abs(from.x()) > kFar || std::abs(from.y()) > kFar || std::abs(to.x()) > kFar ||
-      std::abs(to.y()) > kFar) {
+  if (!mapping_scales_only_ || std::abs(from.x()) > kFar || std::abs(from.y()) > kFar ||
+      std::abs(to.x()) > kFar || std::abs(to.y()) > kFar) {
     return false;
   }
-  const QTransform& m = painter_.worldTransform();
-  const double pen = (width > 0 ? width : 1) * (std::fabs(m.m11()) + std::fabs(m.m12()) +
-                                                std::fabs(m.m21()) + std::fabs(m.m22()));
-  const double margin = pen + 2.0;
-  *reach = m.mapRect(QRectF(QPointF(from), QPointF(to)).normalized())
-               .adjusted(-margin, -margin, margin, margin)
-               .toAlignedRect();
+  const double sx = std::fabs(mapping_.m11());
+  const double sy = std::fabs(mapping_.m22());
+  const double margin = (width > 0 ? width : 1) * (sx > sy ? sx : sy) + 2.0;
+  const double x1 = mapping_.m11() * from.x() + mapping_.dx();
+  const double x2 = mapping_.m11() * to.x() + mapping_.dx();
+  const double y1 = mapping_.m22() * from.y() + mapping_.dy();
+  const double y2 = mapping_.m22() * to.y() + mapping_.dy();
+  // Truncation moves toward zero; one more pixel outward covers either side of it.
+  *reach = QRect(QPoint(static_cast<int>(std::min(x1, x2) - margin) - 1,
+                        static_cast<int>(std::min(y1, y2) - margin) - 1),
+                 QPoint(static_cast<int>(std::max(x1, x2) + margin) + 1,
+                        static_cast<int>(std::max(y1, y2) + margin) + 1));
   return true;
 }
 

@@ -58,6 +58,7 @@ class QPainterBackend final : public Backend {
   void prepare(int mode, const QRect* reach = nullptr);
   void apply_clip(const QRect* reach = nullptr);
   bool line_reach(QPoint from, QPoint to, int width, QRect* reach) const;
+  void set_mapping(const QTransform& mapping);
   void set_composition(QPainter::CompositionMode mode);
   const QPen& text_pen(int colour);
   void set_pen(int colour, int width, int style);
@@ -69,6 +70,9 @@ class QPainterBackend final : public Backend {
   void clip_pixels(const DeviceRect& rect);
 
   QPainter& painter_;
+  // The painter's world transform between calls: the calls that change it put it back.
+  QTransform mapping_;
+  bool mapping_scales_only_ = true;
   QImage* image_;  // the device when it is a raster image: flood fill and the save set read it
   // Single pixels go straight into the image where its format holds plain 32-bit RGB.
   bool direct_pixels_;
