@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -68,17 +69,25 @@ bool write_fully(int fd, const unsigned char* buffer, std::size_t count) {
   return true;
 }
 
-// The file a save really replaces: a symbolic link's target, else the path itself.
-std::string save_target(const std::string& path) {
-  struct stat link_info;
-  if (::lstat(path.c_str(), &link_info) == 0 && S_ISLNK(link_info.st_mode)) {
-    if (char* resolved = ::realpath(path.c_str(), nullptr)) {
-      std::string target(resolved);
-      std::free(resolved);
-      return target;
-    }
+// The file a save really replaces: the end of a chain of symbolic links, which need not exist
+// yet (a dangling link gets its file, as opening it for writing would give), else the path
+// itself. False, with errno set, for a chain that does not end.
+bool save_target(const std::string& path, std::string& target) {
+  constexpr int kMostLinks = 40;  // the kernel's own limit on a path's links
+  target = path;
+  for (int hops = 0; hops < kMostLinks; ++hops) {
+    struct stat info;
+    if (::lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return true;
+    char link[PATH_MAX];
+    const ssize_t length = ::readlink(target.c_str(), link, sizeof link - 1);
+    if (length < 0) return false;
+    link[length] = '\0';
+    const std::size_t slash = target.rfind('/');
+    target = link[0] == '/' || slash == std::string::npos ? std::string(link)
+                                                          : target.substr(0, slash + 1) + link;
   }
-  return path;
+  errno = ELOOP;
+  return false;
 }
 
 mode_t new_file_mode(const std::string& target) {
@@ -103,7 +112,8 @@ void decode_plot_values(const unsigned char* bytes, std::size_t size) {
   std::fill(plot_values_2, plot_values_2 + kStoredPoints, 0.0);
   // A value cut short by the end of the file keeps its bytes and zeros for the rest.
   unsigned char padded[kDataFileBytes] = {};
-  std::memcpy(padded, bytes, std::min(size, kDataFileBytes));
+  // Zeroing alone passes no bytes at all, and memcpy must not see that null pointer.
+  if (size > 0) std::memcpy(padded, bytes, std::min(size, kDataFileBytes));
   for (int i = 0; i < kStoredPoints; ++i) plot_values_1[i] = get_double(padded + 8 * i);
   for (int i = 0; i < kStoredPoints; ++i) {
     plot_values_2[i] = get_double(padded + kDataBlockBytes + 8 * i);
@@ -135,7 +145,8 @@ FileResult read_data_file(const std::string& path) {
 }
 
 FileResult save_data_file(const std::string& path) {
-  const std::string target = save_target(path);
+  std::string target;
+  if (!save_target(path, target)) return failure(FileStatus::kWriteFailed, "create", errno);
   // A short name beside the target, so that a target name near the length limit still works.
   const std::size_t slash = target.rfind('/');
   const std::string folder =

@@ -30,7 +30,8 @@ FileResult read_data_file(const std::string& path);
 
 // Writes the arrays to a temporary file beside the target and renames it over the target only
 // when all 8016 bytes are on disk, so a failed save leaves an existing file as it was. A
-// symbolic link as target is followed: the file it points at is replaced.
+// symbolic link as target is followed: the file it points at is replaced, or created when the
+// link dangles.
 FileResult save_data_file(const std::string& path);
 
 // The save command's test for a data file name: ".dat" anywhere in the path, case-sensitive.
