@@ -18,11 +18,13 @@ void frame_segment(const GraphFrame& frame, int x0, int y0, int x1, int y1, int 
   // On paper the thinnest pen vanishes, so printing replaces the width outright.
   const bool printing = surface::output_target == 1;
   if (frame.pen_style < 4) {
-    const int width = printing ? static_cast<int>(print_magnification * 5.0) : frame.pen_width;
+    const int width = printing ? static_cast<int>(drawn_magnification(print_magnification) * 5.0)
+                               : frame.pen_width;
     surface::draw_line(x0, y0, x1, y1, colour, width, frame.pen_style);
   } else if (frame.pen_style == 4) {
     const int pattern = frame.dash_mask == 0 ? 0xFFFF : frame.dash_mask;
-    const int width = printing ? static_cast<int>(print_magnification * 8.0) : frame.pen_width;
+    const int width = printing ? static_cast<int>(drawn_magnification(print_magnification) * 8.0)
+                               : frame.pen_width;
     surface::pattern_curve_point(x0, y0, x1, y1, colour, width, pattern, slot);
   }
 }

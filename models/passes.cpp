@@ -12,7 +12,7 @@ int screen_dpi_y = 0;
 void window_pass(surface::Backend& backend, int dpi_x, int dpi_y) {
   surface::current_dc = &backend;
   surface::set_logical_screen(surface::kLogicalWidth, surface::kLogicalHeight,
-                              display_magnification);
+                              drawn_magnification(display_magnification));
   screen_dpi_x = dpi_x;
   screen_dpi_y = dpi_y;
   surface::device_scale_x = 1.0;
@@ -29,8 +29,9 @@ void print_pass(surface::Backend& backend, int printer_dpi_x, int printer_dpi_y)
   // window pass has no screen resolution yet: take the usual 96.
   const int screen_x = screen_dpi_x > 0 ? screen_dpi_x : 96;
   const int screen_y = screen_dpi_y > 0 ? screen_dpi_y : 96;
-  surface::device_scale_x = printer_dpi_x * print_magnification / screen_x;
-  surface::device_scale_y = printer_dpi_y * print_magnification / screen_y;
+  const double magnification = drawn_magnification(print_magnification);
+  surface::device_scale_x = printer_dpi_x * magnification / screen_x;
+  surface::device_scale_y = printer_dpi_y * magnification / screen_y;
   active_program().graph_driver();
   surface::output_target = 0;
   surface::current_dc = window;

@@ -1,6 +1,7 @@
 #include "models/state.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace tessaly {
 
@@ -19,6 +20,11 @@ int current_kind = 0;
 
 double plot_values_1[kStoredPoints] = {};
 double plot_values_2[kStoredPoints] = {};
+
+double drawn_magnification(double stored) {
+  if (std::isnan(stored)) return 1.0;
+  return std::clamp(stored, kLeastMagnification, kGreatestMagnification);
+}
 
 void reset_analysis_state() {
   circuit_index = 1;

@@ -24,6 +24,13 @@ extern int current_kind;
 extern double plot_values_1[kStoredPoints];
 extern double plot_values_2[kStoredPoints];
 
+// The magnification a pass draws with. The dialogs store any number; drawing holds it between
+// 0.1 and 10 (a NaN draws at 1), since a graph a hundredth of the window's size shows nothing
+// and an infinite one would carry every device coordinate and font size out of range.
+constexpr double kLeastMagnification = 0.1;
+constexpr double kGreatestMagnification = 10.0;
+double drawn_magnification(double stored);
+
 // Restores the start-up values of everything above.
 void reset_analysis_state();
 

@@ -1,6 +1,5 @@
 #include "models/rcl/driver.h"
 
-#include <climits>
 #include <cmath>
 
 #include "graph/frame.h"
@@ -22,12 +21,14 @@ constexpr const char* kCaptions[3] = {"ｲﾝﾀﾞｸﾀﾝｽ[H]", "容量 [F]
 constexpr int kLocusKind = 81;
 constexpr int kTwoFrameKind = 119;
 
-// The dialog's number of calculation points as the sweep's interval count: truncated, and
-// kept inside int whatever number was typed.
+// The dialog's number of calculation points as the sweep's interval count, truncated. The
+// dialog stores any number; the sweep takes 1 to 500 intervals, as many as the data file
+// holds, so that a typed 1e9 cannot keep the window busy for minutes, and 0 or a NaN still
+// draws a line.
 int interval_count(double points) {
-  if (std::isnan(points)) return 0;
-  if (points >= static_cast<double>(INT_MAX)) return INT_MAX;
-  if (points <= static_cast<double>(INT_MIN)) return INT_MIN;
+  constexpr int kMostIntervals = kStoredPoints - 1;
+  if (!(points >= 1.0)) return 1;
+  if (points >= kMostIntervals) return kMostIntervals;
   return static_cast<int>(points);
 }
 

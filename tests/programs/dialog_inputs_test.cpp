@@ -1,0 +1,192 @@
+// Whatever is typed into a settings dialog is stored as atof reads it, made positive, and the
+// graph drawn afterwards still ends. Values that make no graph as they stand are bounded where
+// they are drawn: the sweep takes 1 to 500 intervals, the magnifications 0.1 to 10; a frequency
+// or magnitude range that the axes cannot show is left to the axes' error messages.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "graph/sweep.h"
+#include "models/dialog_values.h"
+#include "models/passes.h"
+#include "models/program.h"
+#include "models/rcl/tables.h"
+#include "models/state.h"
+#include "surface/recording_backend.h"
+#include "surface/surface.h"
+
+namespace tessaly {
+namespace {
+
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+constexpr int kPrinterDpi = 300;
+
+struct TypedText {
+  std::string text;
+  double stored;
+};
+
+// The brief's hostile inputs, with what the 1999 run-time's atof made of them.
+std::vector<TypedText> typed_texts() {
+  const std::string digits49 = "1234567890123456789012345678901234567890123456789";
+  return {
+      {"", 0.0},
+      {"abc", 0.0},
+      {"-0", 0.0},
+      {"-0.005", 0.005},
+      {"2e-3x", 0.002},
+      {"1e400", kInfinity},
+      {"-1e400", kInfinity},
+      {"1e-400", 0.0},
+      {"nan", 0.0},
+      {"inf", 0.0},
+      {"0x10", 0.0},
+      {"1,5", 1.0},
+      {"５", 0.0},
+      {digits49, 1.234567890123456789e48},
+      {digits49 + "01234567890", 1.234567890123456789e48},
+  };
+}
+
+class DialogInputs : public ::testing::Test {
+ protected:
+  void SetUp() override { activate_program(ombra_program()); }
+
+  // A window pass, then a print: each ends with the alert of its finished graph.
+  void draw_both() {
+    for (int pass = 0; pass < 2; ++pass) {
+      recorder_.clear_trace();
+      if (pass == 0) {
+        window_pass(recorder_, 96, 96);
+      } else {
+        print_pass(recorder_, kPrinterDpi, kPrinterDpi);
+      }
+      const std::string& trace = recorder_.trace();
+      ASSERT_GE(trace.size(), 6u);
+      ASSERT_EQ(trace.substr(trace.size() - 6), "alert\n");
+    }
+  }
+
+  // Widths of the curve segments of the last pass (colour 1, the first curve).
+  std::vector<int> curve_widths() const {
+    std::vector<int> widths;
+    for (const std::string& line : recorder_.lines()) {
+      std::istringstream in(line);
+      std::string keyword;
+      int x1, y1, x2, y2, colour, width;
+      if (in >> keyword >> x1 >> y1 >> x2 >> y2 >> colour >> width && keyword == "line" &&
+          colour == 1) {
+        widths.push_back(width);
+      }
+    }
+    return widths;
+  }
+
+  bool shows_error(int code) const {
+    const std::string line = "error " + std::to_string(code);
+    for (const std::string& l : recorder_.lines()) {
+      if (l == line) return true;
+    }
+    return false;
+  }
+
+  surface::RecordingBackend recorder_;
+};
+
+TEST_F(DialogInputs, EveryTextInEveryEditStoresAtofsValueAndStillDraws) {
+  for (const ProgramDescriptor* program : {&ombra_program(), &velto_program(), &quirn_program()}) {
+    for (const TypedText& typed : typed_texts()) {
+      activate_program(*program);
+      std::vector<double*> edits = {&display_magnification, &print_magnification};
+      for (const ValueList& list : {program->circuit_constants, program->graph_constants}) {
+        for (int i = 0; i < *list.count; ++i) edits.push_back(&list.values[i]);
+      }
+      for (double* edit : edits) {
+        const double kept = *edit;
+        *edit = read_edit_value(typed.text.c_str());
+        SCOPED_TRACE(std::string(program->id) + " \"" + typed.text + "\"");
+        EXPECT_EQ(*edit, typed.stored);
+        EXPECT_FALSE(std::signbit(*edit));
+        draw_both();
+        EXPECT_LE(graph::point_index, kStoredPoints);
+        *edit = kept;
+      }
+    }
+  }
+}
+
+TEST_F(DialogInputs, PointCountsOutsideOneToFiveHundredAreBounded) {
+  double& points = ombra::graph_constants[4];
+  points = read_edit_value("0");
+  draw_both();
+  EXPECT_EQ(graph::point_index, 2) << "one interval: 10 Hz and 100000 Hz";
+  points = read_edit_value("nan");
+  draw_both();
+  EXPECT_EQ(graph::point_index, 2);
+  for (const char* many : {"600", "1e9", "1e400"}) {
+    points = read_edit_value(many);
+    draw_both();
+    EXPECT_EQ(graph::point_index, 501) << many << ": 500 intervals, every point stored";
+  }
+  points = 250.0;
+  draw_both();
+  EXPECT_GE(graph::point_index, 250) << "inside the bounds the count stands";
+  EXPECT_LE(graph::point_index, 251);
+}
+
+TEST_F(DialogInputs, MagnificationsAreDrawnBetweenATenthAndTen) {
+  display_magnification = read_edit_value("0");
+  print_magnification = read_edit_value("1e400");
+  draw_both();
+  EXPECT_EQ(display_magnification, 0.0) << "the dialog's value stays as stored";
+  EXPECT_EQ(surface::display_scale, 0.1);
+  EXPECT_EQ(surface::device_scale_x, kPrinterDpi * 10.0 / 96);
+  const std::vector<int> widths = curve_widths();
+  ASSERT_FALSE(widths.empty());
+  for (int width : widths) EXPECT_EQ(width, 50) << "five pixels per unit of magnification";
+
+  display_magnification = read_edit_value("20");
+  print_magnification = read_edit_value("0.05");
+  draw_both();
+  EXPECT_EQ(surface::display_scale, 10.0);
+  EXPECT_EQ(surface::device_scale_x, kPrinterDpi * 0.1 / 96);
+  for (int width : curve_widths()) EXPECT_EQ(width, 0);
+
+  display_magnification = std::numeric_limits<double>::quiet_NaN();
+  print_magnification = 1.2;
+  draw_both();
+  EXPECT_EQ(surface::display_scale, 1.0);
+  EXPECT_EQ(surface::device_scale_x, kPrinterDpi * 1.2 / 96);
+}
+
+TEST_F(DialogInputs, RangesTheAxesCannotShowAreLeftToTheAxes) {
+  double* constants = ombra::graph_constants;
+  constants[0] = read_edit_value("0");
+  draw_both();
+  EXPECT_TRUE(shows_error(1)) << "a logarithmic axis from 0";
+  EXPECT_EQ(graph::point_index, 1) << "the sweep cannot step on from 0 Hz";
+
+  activate_program(ombra_program());
+  constants[0] = constants[1] = read_edit_value("100");
+  draw_both();
+  EXPECT_TRUE(shows_error(3)) << "an empty frequency range";
+  EXPECT_EQ(graph::point_index, 1);
+
+  activate_program(ombra_program());
+  constants[2] = constants[3] = read_edit_value("5");
+  draw_both();
+  EXPECT_TRUE(shows_error(3)) << "an empty magnitude range";
+  EXPECT_EQ(graph::point_index, 501);
+
+  activate_program(ombra_program());
+  constants[1] = read_edit_value("1e400");
+  draw_both();
+  EXPECT_EQ(graph::point_index, 2) << "10 Hz, then a step to infinity, and no further";
+}
+
+}  // namespace
+}  // namespace tessaly
