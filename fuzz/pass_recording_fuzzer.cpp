@@ -1,0 +1,32 @@
+// Whole drawing passes from arbitrary states into the recording backend.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "fuzz/session.h"
+#include "surface/recording_backend.h"
+
+namespace {
+
+using tessaly::surface::RecordingBackend;
+
+// Every pass, whatever it drew, ends with the legend's reset and its alert.
+void check_pass(tessaly::surface::Backend& backend) {
+  RecordingBackend& recorder = static_cast<RecordingBackend&>(backend);
+  const std::string& trace = recorder.trace();
+  const std::string last = "alert\n";
+  tessaly::fuzz::check(trace.size() >= last.size() &&
+                           trace.compare(trace.size() - last.size(), last.size(), last) == 0,
+                       "a pass ends with the alert of reset_legend");
+  recorder.clear_trace();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  static RecordingBackend backend;
+  backend.clear_trace();
+  tessaly::fuzz::FuzzInput in(data, size);
+  tessaly::fuzz::play_session(in, backend, check_pass);
+  return 0;
+}
