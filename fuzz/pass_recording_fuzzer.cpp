@@ -27,6 +27,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static RecordingBackend backend;
   backend.clear_trace();
   tessaly::fuzz::FuzzInput in(data, size);
-  tessaly::fuzz::play_session(in, backend, check_pass);
+  tessaly::fuzz::play_session(in, backend, 2, check_pass);
   return 0;
 }

@@ -82,7 +82,7 @@ void draw(FuzzInput& in, surface::Backend& backend) {
 
 }  // namespace
 
-void play_session(FuzzInput& in, surface::Backend& backend, PassCheck after_pass) {
+void play_session(FuzzInput& in, surface::Backend& backend, int max_passes, PassCheck after_pass) {
   const ProgramDescriptor& program = pick_program(in);
   activate_program(program);
   const ValueList& graph_constants = program.graph_constants;
@@ -91,7 +91,7 @@ void play_session(FuzzInput& in, surface::Backend& backend, PassCheck after_pass
     points = point_count(in, points);
   }
   int passes = 0;
-  while (!in.empty() && passes < kMaxPasses) {
+  while (!in.empty() && passes < max_passes) {
     switch (in.byte() % 10) {
       case 0:
         apply_menu_command(program, menu_command(in));

@@ -11,9 +11,7 @@ namespace tessaly::fuzz {
 // Called after every pass; may examine what the backend received and reset it.
 using PassCheck = void (*)(surface::Backend& backend);
 
-// At most this many passes per input: a pass is the costly part.
-constexpr int kMaxPasses = 2;
-
-void play_session(FuzzInput& in, surface::Backend& backend, PassCheck after_pass);
+// Plays the input until it ends or `max_passes` passes are drawn: a pass is the costly part.
+void play_session(FuzzInput& in, surface::Backend& backend, int max_passes, PassCheck after_pass);
 
 }  // namespace tessaly::fuzz
