@@ -27,12 +27,6 @@ bool in(int kind, int first, int last) {
   return kind >= first && kind <= last;
 }
 
-bool logarithmic_sweep(int kind) {
-  return in(kind, 75, 82) || in(kind, 119, 132);
-}
-bool linear_sweep(int kind) {
-  return in(kind, 90, 96) || in(kind, 138, 144);
-}
 bool stacked_kind(int kind) {
   return in(kind, 119, 132) || in(kind, 138, 144);
 }
@@ -57,15 +51,6 @@ void evaluate(ModelFn model, bool reciprocal) {
   if (reciprocal) model_result = 1.0 / model_result;
 }
 
-// The next frequency, or false when it does not move past the current one: a start equal to
-// the stop, a step that is not finite, or rounding that swallows the step would repeat the
-// same point for ever.
-bool advance(double next) {
-  if (!(next > sweep_frequency)) return false;
-  sweep_frequency = next;
-  return true;
-}
-
 bool crosses_zero(double before, double after) {
   return (before <= 0.0 && after > 0.0) || (before > 0.0 && after <= 0.0);
 }
@@ -85,38 +70,46 @@ void sweep_with_colour(int kind, ModelFn model, GraphSettings& settings, int col
   ++frame_setup_count;
 }
 
+SweepScale sweep_scale(int kind) {
+  if (in(kind, 75, 82) || in(kind, 119, 132)) return SweepScale::kLogarithmic;
+  if (in(kind, 90, 96) || in(kind, 138, 144)) return SweepScale::kLinear;
+  return SweepScale::kNone;
+}
+
+double step_between_points(SweepScale scale, const GraphSettings& settings) {
+  const double start = settings.sweep_start;
+  const double stop = settings.sweep_stop;
+  if (scale == SweepScale::kLogarithmic) {
+    return std::pow(10.0, std::log10(stop / start) / static_cast<double>(settings.point_count));
+  }
+  return (stop - start) / settings.point_count;
+}
+
 void sweep_frequency_response(int kind, ModelFn model, GraphSettings& settings, int colour) {
   refresh_line_attributes(settings);
   point_index = 0;
+  const SweepScale scale = sweep_scale(kind);
+  if (scale == SweepScale::kNone) return;
   const double start = settings.sweep_start;
-  const double stop = settings.sweep_stop;
-  if (logarithmic_sweep(kind)) {
-    sweep_step =
-        std::pow(10.0, std::log10(stop / start) / static_cast<double>(settings.point_count));
-    sweep_frequency = start;
-    while (sweep_frequency <= stop) {
-      evaluate(model, kind == 82 || kind == 131);
-      plot_sweep_point(kind, model_result, start, sweep_frequency, colour);
-      ++point_index;
-      if (!advance(sweep_frequency * sweep_step)) break;
+  sweep_step = step_between_points(scale, settings);
+  sweep_frequency = start;
+  const bool linear = scale == SweepScale::kLinear;
+  const bool reciprocal = linear ? kind == 143 : kind == 82 || kind == 131;
+  for_each_sweep_frequency(scale, settings, [&](double frequency, int index) {
+    sweep_frequency = frequency;
+    point_index = index;
+    if (linear) previous_value = main_frame.last_value;
+    evaluate(model, reciprocal);
+    plot_sweep_point(kind, model_result, start, sweep_frequency, colour);
+    point_index = index + 1;
+    if (!linear) return;
+    current_value = main_frame.last_value;
+    if (kind == 94 && crosses_zero(previous_value, current_value)) {
+      clip_to(main_frame);
+      circle_mark(main_frame, sweep_frequency, 0.0, 3, 2);
+      surface::reset_clip();
     }
-  } else if (linear_sweep(kind)) {
-    sweep_step = (stop - start) / settings.point_count;
-    sweep_frequency = start;
-    while (sweep_frequency <= stop) {
-      previous_value = main_frame.last_value;
-      evaluate(model, kind == 143);
-      plot_sweep_point(kind, model_result, start, sweep_frequency, colour);
-      current_value = main_frame.last_value;
-      ++point_index;
-      if (kind == 94 && crosses_zero(previous_value, current_value)) {
-        clip_to(main_frame);
-        circle_mark(main_frame, sweep_frequency, 0.0, 3, 2);
-        surface::reset_clip();
-      }
-      if (!advance(sweep_frequency + sweep_step)) break;
-    }
-  }
+  });
 }
 
 void plot_sweep_point(int kind, Complex z, double x_first, double f, int colour) {

@@ -24,4 +24,26 @@ void sweep_with_colour(int kind, ModelFn model, GraphSettings& settings, int col
 void sweep_frequency_response(int kind, ModelFn model, GraphSettings& settings, int colour);
 void plot_sweep_point(int kind, Complex z, double x_first, double f, int colour);
 
+enum class SweepScale { kNone, kLogarithmic, kLinear };
+SweepScale sweep_scale(int kind);
+// Ratio (logarithmic) or increment (linear) between the points of a sweep over these settings.
+double step_between_points(SweepScale scale, const GraphSettings& settings);
+
+// Calls visit(frequency, index) at every frequency a sweep visits, in order. It ends where the
+// next frequency would not move past the current one: a start equal to the stop, a step that
+// is not finite, or rounding that swallows the step would repeat the same point for ever.
+template <typename Visit>
+void for_each_sweep_frequency(SweepScale scale, const GraphSettings& settings, Visit visit) {
+  if (scale == SweepScale::kNone) return;
+  const double step = step_between_points(scale, settings);
+  const double stop = settings.sweep_stop;
+  double frequency = settings.sweep_start;
+  for (int index = 0; frequency <= stop; ++index) {
+    visit(frequency, index);
+    const double next = scale == SweepScale::kLogarithmic ? frequency * step : frequency + step;
+    if (!(next > frequency)) break;
+    frequency = next;
+  }
+}
+
 }  // namespace tessaly::graph
