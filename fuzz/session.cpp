@@ -3,6 +3,7 @@
 #include "models/commands.h"
 #include "models/passes.h"
 #include "models/program.h"
+#include "models/reference.h"
 #include "models/state.h"
 
 namespace tessaly::fuzz {
@@ -66,6 +67,21 @@ void set_dialog_value(FuzzInput& in, const ProgramDescriptor& program) {
   value = (pick & 1) && index == kPointCountIndex ? point_count(in, value) : in.telling_double();
 }
 
+// The read command's file, made of telling values: a saved curve may hold anything, and may
+// end anywhere.
+void read_file_from(FuzzInput& in) {
+  const int entries = in.in_range(0, 2 * kStoredPoints);
+  for (int i = 0; i < 2 * kStoredPoints; ++i) {
+    const double value = i < entries ? in.telling_double() : 0.0;
+    if (i < kStoredPoints) {
+      plot_values_1[i] = value;
+    } else {
+      plot_values_2[i - kStoredPoints] = value;
+    }
+  }
+  keep_reference(static_cast<std::size_t>(entries) * sizeof(double));
+}
+
 // Resolutions as platforms report them: screens of 72 to 288 dpi, printers up to 2400.
 void draw(FuzzInput& in, surface::Backend& backend) {
   if (in.byte() & 1) {
@@ -94,7 +110,9 @@ void play_session(FuzzInput& in, surface::Backend& backend, int max_passes, Pass
   while (!in.empty() && passes < max_passes) {
     switch (in.byte() % 10) {
       case 0:
-        apply_menu_command(program, menu_command(in));
+        if (apply_menu_command(program, menu_command(in)).action == ShellAction::kReadFile) {
+          read_file_from(in);
+        }
         break;
       case 1:
         apply_typed_character(static_cast<char>(in.byte()));

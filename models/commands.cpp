@@ -1,5 +1,6 @@
 #include "models/commands.h"
 
+#include "models/reference.h"
 #include "models/state.h"
 #include "resources/menus.h"
 
@@ -33,9 +34,11 @@ ShellAction state_effect(int command) {
       return ShellAction::kNone;
     case 203:
       clear_pending = 1;
+      hide_reference();
       return ShellAction::kNone;
     case 204:
       clear_pending = 0;
+      show_reference();
       return ShellAction::kNone;
     case 501:
       step_count += 1.0;

@@ -140,8 +140,10 @@ FileResult read_data_file(const std::string& path) {
   const int read_error = errno;
   ::close(fd);
   if (got < 0) return failure(FileStatus::kReadFailed, "read", read_error);
-  decode_plot_values(bytes, static_cast<std::size_t>(got));
-  return {};
+  FileResult done;
+  done.bytes_read = static_cast<std::size_t>(got);
+  decode_plot_values(bytes, done.bytes_read);
+  return done;
 }
 
 FileResult save_data_file(const std::string& path) {

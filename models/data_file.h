@@ -18,8 +18,9 @@ enum class FileStatus {
 
 struct FileResult {
   FileStatus status = FileStatus::kOk;
-  int error_number = 0;  // errno of the failing call, 0 when none applies
-  std::string detail;    // the failing step and the system's text, for the user
+  int error_number = 0;        // errno of the failing call, 0 when none applies
+  std::string detail;          // the failing step and the system's text, for the user
+  std::size_t bytes_read = 0;  // a read: how many of the file's bytes are in the arrays
 
   bool ok() const { return status == FileStatus::kOk; }
 };

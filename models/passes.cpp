@@ -1,6 +1,7 @@
 #include "models/passes.h"
 
 #include "models/program.h"
+#include "models/reference.h"
 #include "models/state.h"
 #include "surface/surface.h"
 
@@ -19,6 +20,7 @@ void window_pass(surface::Backend& backend, int dpi_x, int dpi_y) {
   surface::device_scale_y = 1.0;
   surface::output_target = 0;
   active_program().graph_driver();
+  draw_shown_reference();
 }
 
 void print_pass(surface::Backend& backend, int printer_dpi_x, int printer_dpi_y) {
@@ -33,6 +35,7 @@ void print_pass(surface::Backend& backend, int printer_dpi_x, int printer_dpi_y)
   surface::device_scale_x = printer_dpi_x * magnification / screen_x;
   surface::device_scale_y = printer_dpi_y * magnification / screen_y;
   active_program().graph_driver();
+  draw_shown_reference();
   surface::output_target = 0;
   surface::current_dc = window;
 }

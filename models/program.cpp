@@ -6,6 +6,7 @@
 #include "graph/corner_nudge.h"
 #include "graph/frame.h"
 #include "models/commands.h"
+#include "models/reference.h"
 #include "models/state.h"
 #include "surface/surface.h"
 
@@ -26,6 +27,7 @@ void activate_program(const ProgramDescriptor& program) {
   running = &program;
   reset_analysis_state();
   clear_pending = 0;
+  reset_reference();
   s_value = Complex();
   model_result = Complex();
   program.reset_tables();

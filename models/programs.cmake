@@ -3,6 +3,7 @@ file(GLOB TESSALY_PROGRAM_SOURCES CONFIGURE_DEPENDS
   ${PROJECT_SOURCE_DIR}/models/program*.cpp
   ${PROJECT_SOURCE_DIR}/models/commands*.cpp
   ${PROJECT_SOURCE_DIR}/models/passes*.cpp
+  ${PROJECT_SOURCE_DIR}/models/reference*.cpp
   ${PROJECT_SOURCE_DIR}/models/rcl/*.cpp
   ${PROJECT_SOURCE_DIR}/models/lc/*.cpp
   ${PROJECT_SOURCE_DIR}/models/elements/*.cpp)

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "models/data_file.h"
+#include "models/reference.h"
 #include "shell/messages.h"
 #include "shell/user_interaction.h"
 
@@ -23,7 +24,7 @@ void read_data_file_command(UserInteraction& user, QWidget* owner) {
     user.show_message(owner, open_dialog_failed());
     return;
   }
-  const FileResult result = read_data_file(native_path(*path));
+  const FileResult result = load_data_file(native_path(*path));
   if (!result.ok()) user.show_message(owner, read_failed(result.detail));
 }
 

@@ -176,6 +176,13 @@ ParsedArguments parse_render_arguments(const std::vector<std::string>& arguments
       if (!error.empty() || !parse_steps(value, request.steps, error)) return failure(error);
     } else if (option_value(arguments, i, "--set", nullptr, value, error)) {
       if (!error.empty() || !parse_setting(value, request.steps, error)) return failure(error);
+    } else if (option_value(arguments, i, "--read", nullptr, value, error)) {
+      if (!error.empty()) return failure(error);
+      if (value.empty()) return failure("--read needs a data file");
+      Step step;
+      step.kind = Step::Kind::kRead;
+      step.name = value;
+      request.steps.push_back(step);
     } else if (option_value(arguments, i, "--format", nullptr, value, error)) {
       if (!error.empty()) return failure(error);
       if (format_given) return failure("--format given twice");
@@ -222,7 +229,8 @@ std::string output_path(const RenderRequest& request) {
 }
 
 const char* render_usage() {
-  return R"(Usage: tessaly-render PROGRAM [--do STEPS] [--set NAME=VALUES]... [--format FORMAT] [--output FILE]
+  return R"(Usage: tessaly-render PROGRAM [--do STEPS] [--set NAME=VALUES] [--read FILE]...
+                      [--format FORMAT] [--output FILE]
 
 Draws a graph of Ombra, Velto or Quirn without a window. It replays what the window does: the
 start-up paint, then every step with the repaint that follows it, so curves pile up in overlay
@@ -244,6 +252,10 @@ mode and state carries from one paint to the next.
                                   graph_constants=START_HZ,STOP_HZ,Y_MIN,Y_MAX,POINTS
                            Ombra and Velto: display_magnification=M, print_magnification=M
                            Quirn has no settings dialogs. Followed by an erasing repaint.
+  --read FILE            reads a data file as the File menu's read does, followed by the
+                           read's repaint; its values become the saved curve that step
+                           204 draws over every graph (dashed, dark grey) until 203 or
+                           the next read. A file that cannot be read leaves none.
   --format FORMAT        png (default)  the window's picture after the last repaint,
                                         640 x 480 pixels times the display magnification
                          svg            the same picture as vectors
@@ -260,7 +272,7 @@ mode and state carries from one paint to the next.
                            for the others
   --help, -h             this text
 
---do and --set may repeat; they apply in the order given.
+--do, --set and --read may repeat; they apply in the order given.
 Exit status: 0 done; 1 the output could not be written; 2 wrong arguments (nothing written).
 )";
 }

@@ -1,5 +1,6 @@
 // The command line of tessaly-render:
-//   tessaly-render PROGRAM [--do STEPS] [--set NAME=VALUES]... [--format FORMAT] [--output FILE]
+//   tessaly-render PROGRAM [--do STEPS] [--set NAME=VALUES] [--read FILE]... [--format FORMAT]
+//                  [--output FILE]
 #pragma once
 
 #include <string>
@@ -11,11 +12,11 @@ namespace tessaly::tools {
 
 // One thing the user does to the window, in the order given.
 struct Step {
-  enum class Kind { kCommand, kCharacter, kSetting };
+  enum class Kind { kCommand, kCharacter, kSetting, kRead };
   Kind kind = Kind::kCommand;
   int command = 0;     // kCommand: a menu command number
   char character = 0;  // kCharacter: the typed character
-  std::string name;    // kSetting: the dialog values' name
+  std::string name;    // kSetting: the dialog values' name; kRead: the data file
   std::vector<std::string> values;
 };
 

@@ -2,6 +2,7 @@
 
 #include "models/commands.h"
 #include "models/passes.h"
+#include "models/reference.h"
 #include "models/state.h"
 #include "surface/surface.h"
 #include "tools/dialog_settings.h"
@@ -18,6 +19,9 @@ Repaint apply_step(const ProgramDescriptor& program, const Step& step) {
       return apply_menu_command(program, step.command).repaint;
     case Step::Kind::kCharacter:
       return apply_typed_character(step.character).repaint;
+    case Step::Kind::kRead:
+      load_data_file(step.name);
+      return command_repaint();
     case Step::Kind::kSetting:
       store_setting(program, step.name, step.values);
       return Repaint::kErase;

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "models/data_file.h"
+#include "models/reference.h"
 #include "models/state.h"
 #include "shell/data_file_dialog.h"
 #include "shell_fixture.h"
@@ -112,6 +113,8 @@ TEST_F(DataFileCommandsTest, ReadRestoresWhatWasSaved) {
   EXPECT_TRUE(user.messages.empty());
   EXPECT_EQ(plot_values_1[500], 250.0);
   EXPECT_EQ(plot_values_2[500], -500.0);
+  EXPECT_EQ(reference_curve.count_2, kStoredPoints) << "the file becomes the saved curve";
+  EXPECT_EQ(reference_curve.values_2[500], -500.0);
 
   // A file that cannot be read leaves the arrays zero and now tells the user.
   user.open_path = path("gone.dat");
@@ -122,6 +125,7 @@ TEST_F(DataFileCommandsTest, ReadRestoresWhatWasSaved) {
       << user.messages[0].text.toStdString();
   EXPECT_EQ(user.messages[0].caption, QStringLiteral("確認"));
   EXPECT_TRUE(all_zero());
+  EXPECT_EQ(reference_curve.count_1, 0) << "and no saved curve";
 }
 
 }  // namespace

@@ -65,8 +65,8 @@ TEST(RenderArguments, HelpEndsTheArguments) {
       << "arguments are read in order";
   EXPECT_EQ(parse({"ombra", "-h", "--bogus"}).outcome, ParsedArguments::Outcome::kHelp);
   const std::string usage = render_usage();
-  EXPECT_EQ(usage.rfind("Usage: tessaly-render PROGRAM [--do STEPS] [--set NAME=VALUES]... "
-                        "[--format FORMAT] [--output FILE]\n",
+  EXPECT_EQ(usage.rfind("Usage: tessaly-render PROGRAM [--do STEPS] [--set NAME=VALUES] "
+                        "[--read FILE]...\n",
                         0),
             0u);
 }
@@ -83,6 +83,21 @@ TEST(RenderArguments, WrongArgumentsNameWhatWasWrong) {
   EXPECT_EQ(error_of({"ombra", "--format", "png", "--format", "svg"}), "--format given twice");
   EXPECT_EQ(error_of({"ombra", "-o", "a", "--output", "b"}), "--output given twice");
   EXPECT_EQ(error_of({"ombra", "--output="}), "--output needs a file name (or - for the default)");
+  EXPECT_EQ(error_of({"ombra", "--read"}), "option --read needs a value");
+  EXPECT_EQ(error_of({"ombra", "--read="}), "--read needs a data file");
+}
+
+TEST(RenderArguments, ReadsTakeTheirPlaceAmongTheSteps) {
+  const ParsedArguments parsed =
+      parse({"velto", "--do", "501", "--read", "saved.dat", "--do=204", "--read=b.dat"});
+  ASSERT_EQ(parsed.outcome, ParsedArguments::Outcome::kRender) << parsed.error;
+  const std::vector<Step>& steps = parsed.request.steps;
+  ASSERT_EQ(steps.size(), 4u);
+  EXPECT_EQ(steps[1].kind, Step::Kind::kRead);
+  EXPECT_EQ(steps[1].name, "saved.dat");
+  EXPECT_EQ(steps[2].command, 204);
+  EXPECT_EQ(steps[3].kind, Step::Kind::kRead);
+  EXPECT_EQ(steps[3].name, "b.dat");
 }
 
 TEST(RenderArguments, OnlyStateCommandsOfTheProgramsMenuAreReplayed) {
