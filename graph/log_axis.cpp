@@ -1,4 +1,6 @@
 // Logarithmic axes: one grid line and one number per decade, dotted lines at 2 to 9 between.
+// A dotted line that would land on the one just drawn repeats the same dots, and is left out:
+// across hundreds of decades that would be millions of dots for the same picture.
 #include <cmath>
 
 #include "graph/axis_parts.h"
@@ -33,9 +35,12 @@ void draw_log_x_axis(GraphFrame& f, char prefix) {
     draw_grid_line(GridLine::kSolid, x, f.bottom, x, top);
     draw_number(trunc_to_screen(sx - 8), f.bottom, v, 0.9, 0.9, 0, prefix);
     if (v == f.x_max || i == n) continue;
+    int previous = f.left - 1;
     for (int k = 2; k <= 9; ++k) {
       const int xk = trunc_to_screen(sx + std::log10(static_cast<double>(k)) * w);
+      if (xk == previous) continue;
       draw_grid_line(GridLine::kSubDecade, xk, top, xk, f.bottom);
+      previous = xk;
     }
   }
 }
@@ -53,9 +58,12 @@ void draw_log_y_axis(GraphFrame& f, char prefix) {
     draw_grid_line(GridLine::kSolid, f.left, y, right, y);
     draw_y_number(f, v, sy, prefix);
     if (v == f.y_max || i == n) continue;
+    int previous = f.bottom + 1;
     for (int k = 2; k <= 9; ++k) {
       const int yk = trunc_to_screen(sy - std::log10(static_cast<double>(k)) * w);
+      if (yk == previous) continue;
       draw_grid_line(GridLine::kSubDecade, f.left, yk, right, yk);
+      previous = yk;
     }
   }
 }

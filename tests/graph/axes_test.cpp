@@ -1,7 +1,9 @@
 #include "graph/axes.h"
 
+#include <cmath>
 #include <cstring>
 #include <limits>
+#include <set>
 
 #include "graph_fixture.h"
 
@@ -106,6 +108,23 @@ TEST_F(Axes, LogRangesWidenToWholeDecades) {
   EXPECT_TRUE(has("text 56 180 0 0 0.9 0.9 10 "));
   EXPECT_TRUE(has("text 504 180 0 0 0.9 0.9 100k"));
   EXPECT_TRUE(has("text 36 21 0 0 0.9 0.9 10 "));
+}
+
+// Dotted lines on the same row repeat the same dots: each row is dotted once per decade.
+TEST_F(Axes, CrowdedDecadesDotEachRowOnce) {
+  GraphFrame f = upper();
+  f.y_min = 1e-10;
+  f.y_max = 1e10;  // 20 decades in 156 units: 7.8 per decade, so 8 and 9 share a row
+  ASSERT_EQ(draw_axes(f, ' ', ' '), kAxesDrawn);
+  int rows = 0;
+  double sy = f.bottom;
+  for (int decade = 0; decade < 20; ++decade, sy -= 7.8) {
+    std::set<int> distinct;
+    for (int k = 2; k <= 9; ++k) distinct.insert(static_cast<int>(sy - std::log10(k) * 7.8));
+    rows += static_cast<int>(distinct.size());
+  }
+  EXPECT_LT(rows, 20 * 8);
+  EXPECT_EQ(count("point 67 "), rows) << "every dotted row has one dot three units in";
 }
 
 TEST_F(Axes, PhaseAxisEveryThirtyDegrees) {
