@@ -48,28 +48,17 @@ TEST(Mapping, WorldToScreen) {
 }
 
 TEST(Mapping, ScreenToWorld) {
-  const GraphFrame f = log_x_frame();
-  EXPECT_DOUBLE_EQ(world_x(f, 64.0), 10.0);
-  EXPECT_DOUBLE_EQ(world_x(f, 288.0), 1000.0);
-  EXPECT_DOUBLE_EQ(world_x(f, 512.0), 100000.0);
+  GraphFrame f = log_x_frame();
   EXPECT_DOUBLE_EQ(world_x(f, 176.0), 100.0);
-  EXPECT_DOUBLE_EQ(world_y(f, 274.0), 0.0);
-  EXPECT_DOUBLE_EQ(world_y(f, 196.0), 90.0);
   EXPECT_DOUBLE_EQ(world_y(f, 313.0), -45.0);
-  // Between screen units, and back: the unrounded positions are the exact inverse.
+  // Between screen units and back: the unrounded positions are the exact inverse.
   EXPECT_DOUBLE_EQ(unrounded_x(f, world_x(f, 100.25)), 100.25);
-  EXPECT_DOUBLE_EQ(unrounded_y(f, world_y(f, 200.5)), 200.5);
-  EXPECT_DOUBLE_EQ(unrounded_x(f, 1006.6), 64.0 + 448.0 * (std::log10(1006.6) - 1.0) / 4.0);
-  EXPECT_EQ(map_x(f, world_x(f, 300.4)), 300);
   EXPECT_EQ(map_x(f, world_x(f, 300.6)), 301);
-
-  GraphFrame log_y = f;
-  log_y.y_scale = 3;
-  log_y.y_min = 0.1;
-  log_y.y_max = 1000.0;
-  EXPECT_DOUBLE_EQ(world_y(log_y, 352.0 - 39.0), 1.0);
-  EXPECT_DOUBLE_EQ(world_y(log_y, 196.0), 1000.0);
-  EXPECT_DOUBLE_EQ(unrounded_y(log_y, 10.0), 352.0 - 78.0);
+  f.y_scale = 3;
+  f.y_min = 0.1;
+  f.y_max = 1000.0;
+  EXPECT_DOUBLE_EQ(world_y(f, 313.0), 1.0);
+  EXPECT_DOUBLE_EQ(unrounded_y(f, 10.0), 274.0);
 }
 
 TEST(Mapping, ValuesWithoutAPositionLandFarOffScreen) {
