@@ -2,6 +2,7 @@
 
 #include "complex/complex.h"
 #include "graph/labels.h"
+#include "graph/readout.h"
 #include "graph/setup.h"
 #include "graph/sweep.h"
 
@@ -29,6 +30,7 @@ void reset_graph_state() {
   previous_value = 0.0;
   current_value = 0.0;
   locus_start = Complex{};
+  reset_readout();
 }
 
 }  // namespace tessaly::graph

@@ -89,7 +89,7 @@ extern GraphFrame channel_frames[kChannelFrames];
 extern GraphSettings graph_settings;
 
 // Restores the start-up state of the whole graph engine: frames, settings, the writable axis
-// label entries, the legend counters and the sweep globals.
+// label entries, the legend counters, the sweep globals and the curves known to the read-out.
 void reset_graph_state();
 
 }  // namespace tessaly::graph

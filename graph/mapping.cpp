@@ -52,6 +52,23 @@ double linear_fraction(double v, double min, double max) {
   return (v - min) / (max - min);
 }
 
+double x_fraction(const GraphFrame& frame, double x) {
+  return frame.x_scale == 3 ? log_fraction(x_ends, last_x, x, frame.x_min, frame.x_max)
+                            : linear_fraction(x, frame.x_min, frame.x_max);
+}
+
+double y_fraction(const GraphFrame& frame, double y) {
+  return frame.y_scale == 3 ? log_fraction(y_ends, last_y, y, frame.y_min, frame.y_max)
+                            : linear_fraction(y, frame.y_min, frame.y_max);
+}
+
+// The world value at fraction t of the way from min to max on a scale.
+double world_at(double t, int scale, double min, double max) {
+  if (scale != 3) return min + t * (max - min);
+  const double log_min = std::log10(min);
+  return std::pow(10.0, log_min + t * (std::log10(max) - log_min));
+}
+
 }  // namespace
 
 int round_to_screen(double v) {
@@ -63,15 +80,27 @@ int trunc_to_screen(double v) {
 }
 
 int map_x(const GraphFrame& frame, double x) {
-  const double t = frame.x_scale == 3 ? log_fraction(x_ends, last_x, x, frame.x_min, frame.x_max)
-                                      : linear_fraction(x, frame.x_min, frame.x_max);
-  return frame.left + round_to_screen(frame.width * t);
+  return frame.left + round_to_screen(frame.width * x_fraction(frame, x));
 }
 
 int map_y(const GraphFrame& frame, double y) {
-  const double t = frame.y_scale == 3 ? log_fraction(y_ends, last_y, y, frame.y_min, frame.y_max)
-                                      : linear_fraction(y, frame.y_min, frame.y_max);
-  return frame.bottom - round_to_screen(frame.height * t);
+  return frame.bottom - round_to_screen(frame.height * y_fraction(frame, y));
+}
+
+double unrounded_x(const GraphFrame& frame, double x) {
+  return frame.left + frame.width * x_fraction(frame, x);
+}
+
+double unrounded_y(const GraphFrame& frame, double y) {
+  return frame.bottom - frame.height * y_fraction(frame, y);
+}
+
+double world_x(const GraphFrame& frame, double x) {
+  return world_at((x - frame.left) / frame.width, frame.x_scale, frame.x_min, frame.x_max);
+}
+
+double world_y(const GraphFrame& frame, double y) {
+  return world_at((frame.bottom - y) / frame.height, frame.y_scale, frame.y_min, frame.y_max);
 }
 
 int map_y_linear(const GraphFrame& frame, double y) {

@@ -15,6 +15,12 @@ int trunc_to_screen(double v);
 
 int map_x(const GraphFrame& frame, double x);
 int map_y(const GraphFrame& frame, double y);
+// The same positions before rounding: where a value lies between screen units.
+double unrounded_x(const GraphFrame& frame, double x);
+double unrounded_y(const GraphFrame& frame, double y);
+// The inverse: the world value at a logical position, on the frame's own scales.
+double world_x(const GraphFrame& frame, double x);
+double world_y(const GraphFrame& frame, double y);
 // Linear y rounded as a whole (bottom - height * t), for the axis pointer.
 int map_y_linear(const GraphFrame& frame, double y);
 

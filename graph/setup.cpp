@@ -4,6 +4,7 @@
 
 #include "graph/axes.h"
 #include "graph/kind_tables.h"
+#include "graph/readout.h"
 #include "models/text.h"
 #include "surface/surface.h"
 
@@ -55,6 +56,7 @@ int frame_width(int layout, int x_scale) {
 }  // namespace
 
 void set_up_graph(int kind, GraphSettings& settings, const char* title) {
+  forget_swept_curves();
   GraphSettings& s = settings;
   default_when_zero(s.time_x_min, s.time_start);
   default_when_zero(s.time_x_max, s.time_stop);

@@ -4,6 +4,7 @@
 
 #include "graph/labels.h"
 #include "graph/plotting.h"
+#include "graph/readout.h"
 #include "graph/setup.h"
 #include "models/state.h"
 #include "surface/surface.h"
@@ -95,6 +96,7 @@ void sweep_frequency_response(int kind, ModelFn model, GraphSettings& settings, 
   sweep_frequency = start;
   const bool linear = scale == SweepScale::kLinear;
   const bool reciprocal = linear ? kind == 143 : kind == 82 || kind == 131;
+  record_swept_curve(kind, model, settings, colour, reciprocal);
   for_each_sweep_frequency(scale, settings, [&](double frequency, int index) {
     sweep_frequency = frequency;
     point_index = index;

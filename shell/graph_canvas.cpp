@@ -1,13 +1,16 @@
 #include "shell/graph_canvas.h"
 
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
 #include <QResizeEvent>
 
+#include "graph/readout.h"
 #include "models/passes.h"
 #include "models/state.h"
+#include "surface/device_geometry.h"
 #include "surface/qpainter_backend.h"
 #include "surface/surface.h"
 
@@ -29,8 +32,13 @@ QSize picture_size(double magnification) {
                picture_side(surface::kLogicalHeight, magnification));
 }
 
+QPointF logical_position(QPointF pixel, double pixels_per_unit) {
+  return (pixel + QPointF(0.5, 0.5)) / pixels_per_unit;
+}
+
 GraphCanvas::GraphCanvas(QWidget* parent) : QWidget(parent), error_label_(new QLabel(this)) {
   setAttribute(Qt::WA_OpaquePaintEvent);  // every paint covers the whole update region
+  setMouseTracking(true);
   error_label_->setObjectName(QStringLiteral("axis_error"));
   error_label_->setStyleSheet(
       QStringLiteral("QLabel { background: #ffffc0; color: black; border: 1px solid #808080; "
@@ -65,10 +73,15 @@ void GraphCanvas::draw_picture() {
     surface::QPainterBackend backend(painter);
     window_pass(backend, logicalDpiX(), logicalDpiY());
   }
+  pixels_per_unit_ = surface::window_mapping(surface::kLogicalWidth, surface::kLogicalHeight,
+                                             surface::display_scale)
+                         .scale;
   // The backend is gone: nothing may draw through it between passes.
   surface::current_dc = idle;
   emit picture_drawn(erased);
   show_pass_errors();
+  // The curves under a pointer that has not moved may have changed.
+  if (pointer_inside_) read_out_at(pointer_);
 }
 
 void GraphCanvas::paintEvent(QPaintEvent* event) {
@@ -86,6 +99,26 @@ void GraphCanvas::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   request_repaint(Repaint::kErase);
   place_error_label();
+}
+
+void GraphCanvas::mouseMoveEvent(QMouseEvent* event) {
+  pointer_inside_ = true;
+  pointer_ = event->position();
+  read_out_at(pointer_);
+  QWidget::mouseMoveEvent(event);
+}
+
+void GraphCanvas::leaveEvent(QEvent* event) {
+  pointer_inside_ = false;
+  emit readout_changed(QString());
+  QWidget::leaveEvent(event);
+}
+
+void GraphCanvas::read_out_at(QPointF pixel) {
+  const QPointF at = logical_position(pixel, pixels_per_unit_);
+  char text[256];
+  graph::format_readout(text, sizeof text, graph::readout_at(at.x(), at.y()));
+  emit readout_changed(QString::fromUtf8(text));
 }
 
 void GraphCanvas::show_pass_errors() {

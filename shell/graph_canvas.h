@@ -1,9 +1,11 @@
 // The client area of the main window. It keeps its picture between paints, so that overlay
 // mode draws over the old graph and uncovering the window shows the picture unchanged; only a
-// repaint request runs the graph driver.
+// repaint request runs the graph driver. The pointer's position is read out against the last
+// pass's curves, which changes no pixel of the picture.
 #pragma once
 
 #include <QImage>
+#include <QPointF>
 #include <QSize>
 #include <QWidget>
 
@@ -17,6 +19,8 @@ namespace tessaly::shell {
 // at least one and at most kMaxPictureSide pixels a side (no screen shows more).
 constexpr int kMaxPictureSide = 4096;
 QSize picture_size(double magnification);
+// The logical screen position under a pixel (its centre) at a pass's pixels per logical unit.
+QPointF logical_position(QPointF pixel, double pixels_per_unit);
 
 class GraphCanvas final : public QWidget {
   Q_OBJECT
@@ -37,18 +41,26 @@ class GraphCanvas final : public QWidget {
 
  signals:
   void picture_drawn(bool erased);
+  // The values under the pointer; empty when it is outside every plot area.
+  void readout_changed(const QString& text);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
 
  private:
   void draw_picture();
   void place_error_label();
+  void read_out_at(QPointF pixel);
 
   QImage picture_;
   bool pass_pending_ = false;
   bool erase_pending_ = false;
+  double pixels_per_unit_ = 1.0;  // of the last pass
+  bool pointer_inside_ = false;
+  QPointF pointer_;
   QLabel* error_label_;
 };
 

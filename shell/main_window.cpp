@@ -2,8 +2,10 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStatusBar>
 #include <QWindow>
 
 #include "models/state.h"
@@ -19,24 +21,34 @@
 
 namespace tessaly::shell {
 
-QSize outer_window_size(double magnification) {
+QSize outer_window_size(double magnification, int status_line_height) {
   return QSize(static_cast<int>(surface::kLogicalWidth * magnification),
-               static_cast<int>(surface::kLogicalHeight * magnification));
+               static_cast<int>(surface::kLogicalHeight * magnification) + status_line_height);
 }
 
 MainWindow::MainWindow(const ProgramDescriptor& program, UserInteraction& user)
-    : program_(program),
-      user_(user),
-      canvas_(new GraphCanvas(this)),
-      outer_size_(outer_window_size(display_magnification)) {
+    : program_(program), user_(user), canvas_(new GraphCanvas(this)), status_line_(new QLabel) {
   setWindowTitle(QStringLiteral("Tessaly"));
   setWindowFlag(Qt::WindowStaysOnTopHint);
   setCentralWidget(canvas_);
+  status_line_->setObjectName(QStringLiteral("readout"));
+  // One line of text, even while it shows none, so the graph above never moves.
+  status_line_->setMinimumHeight(status_line_->fontMetrics().height());
+  statusBar()->setSizeGripEnabled(false);
+  statusBar()->addWidget(status_line_, 1);
+  const int status_height = statusBar()->sizeHint().height();
+  statusBar()->setFixedHeight(status_height);
+  connect(canvas_, &GraphCanvas::readout_changed, status_line_, &QLabel::setText);
+  outer_size_ = outer_window_size(display_magnification, status_height);
   build_menu_bar(*menuBar(), *program.menu, [this](int command) { run_command(command); });
   setFocusPolicy(Qt::StrongFocus);
   place_window();
   // The first paint draws the graph of the default circuit and analysis.
   canvas_->request_repaint(Repaint::kErase);
+}
+
+QString MainWindow::status_text() const {
+  return status_line_->text();
 }
 
 void MainWindow::run_command(int command) {

@@ -1,5 +1,6 @@
 // The one main window of a program: its menu, its keys and the command dispatch. Every
-// command and key changes the analysis state and then asks the canvas for a repaint.
+// command and key changes the analysis state and then asks the canvas for a repaint. A status
+// line under the graph reads out the values under the pointer.
 #pragma once
 
 #include <QMainWindow>
@@ -8,13 +9,16 @@
 #include "models/commands.h"
 #include "models/program.h"
 
+class QLabel;
+
 namespace tessaly::shell {
 
 class GraphCanvas;
 class UserInteraction;
 
-// The outer size, frame included, of a window for the given display magnification.
-QSize outer_window_size(double magnification);
+// The outer size, frame included, of a window for the given display magnification: the
+// status line below adds its own height, so that the graph keeps all of its area.
+QSize outer_window_size(double magnification, int status_line_height);
 
 class MainWindow final : public QMainWindow {
   Q_OBJECT
@@ -26,6 +30,7 @@ class MainWindow final : public QMainWindow {
   // A menu command, exactly as choosing it from the menu.
   void run_command(int command);
   GraphCanvas& canvas() const { return *canvas_; }
+  QString status_text() const;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -40,6 +45,7 @@ class MainWindow final : public QMainWindow {
   const ProgramDescriptor& program_;
   UserInteraction& user_;
   GraphCanvas* canvas_;
+  QLabel* status_line_;
   QSize outer_size_;
   bool placed_ = false;
 };

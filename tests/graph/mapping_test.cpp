@@ -47,6 +47,20 @@ TEST(Mapping, WorldToScreen) {
   EXPECT_EQ(map_y_linear(half, 0.5), 100);  // floor(99.5 + 0.5): the whole expression rounds
 }
 
+TEST(Mapping, ScreenToWorld) {
+  GraphFrame f = log_x_frame();
+  EXPECT_DOUBLE_EQ(world_x(f, 176.0), 100.0);
+  EXPECT_DOUBLE_EQ(world_y(f, 313.0), -45.0);
+  // Between screen units and back: the unrounded positions are the exact inverse.
+  EXPECT_DOUBLE_EQ(unrounded_x(f, world_x(f, 100.25)), 100.25);
+  EXPECT_EQ(map_x(f, world_x(f, 300.6)), 301);
+  f.y_scale = 3;
+  f.y_min = 0.1;
+  f.y_max = 1000.0;
+  EXPECT_DOUBLE_EQ(world_y(f, 313.0), 1.0);
+  EXPECT_DOUBLE_EQ(unrounded_y(f, 10.0), 274.0);
+}
+
 TEST(Mapping, ValuesWithoutAPositionLandFarOffScreen) {
   const GraphFrame f = log_x_frame();
   const double nan = std::numeric_limits<double>::quiet_NaN();

@@ -3,10 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QMenuBar>
+#include <QMouseEvent>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTest>
 #include <vector>
 
+#include "graph/readout.h"
 #include "models/state.h"
 #include "shell/graph_canvas.h"
 #include "shell_fixture.h"
@@ -41,11 +45,17 @@ TEST_F(MainWindowTest, StartsAsTheProgramDid) {
   EXPECT_EQ(window.windowTitle(), QStringLiteral("Tessaly"));
   EXPECT_TRUE(window.windowFlags() & Qt::WindowStaysOnTopHint);
   EXPECT_TRUE(QFile::exists(QStringLiteral(":/tessaly.svg"))) << "the window icon";
-  EXPECT_EQ(outer_window_size(1.5), QSize(960, 720));
-  EXPECT_EQ(outer_window_size(1.2), QSize(768, 576));
-  EXPECT_EQ(outer_window_size(0.33), QSize(211, 158)) << "truncated, not rounded";
+  EXPECT_EQ(outer_window_size(1.5, 0), QSize(960, 720));
+  EXPECT_EQ(outer_window_size(1.2, 0), QSize(768, 576));
+  EXPECT_EQ(outer_window_size(0.33, 0), QSize(211, 158)) << "truncated, not rounded";
+  EXPECT_EQ(outer_window_size(1.5, 23), QSize(960, 743));
   open(window);
-  EXPECT_EQ(window.frameGeometry().size(), QSize(960, 720));
+  const int status_height = window.statusBar()->height();
+  EXPECT_GT(status_height, 0);
+  EXPECT_EQ(window.frameGeometry().size(), QSize(960, 720 + status_height));
+  // The status line comes on top: the client area is what the window had without it.
+  const QSize frame = window.frameGeometry().size() - window.geometry().size();
+  EXPECT_EQ(window.canvas().size(), QSize(960, 720 - window.menuBar()->height()) - frame);
   EXPECT_EQ(window.frameGeometry().topLeft(), window.screen()->geometry().topLeft());
   EXPECT_EQ(window.canvas().picture().size(), QSize(960, 720));
   EXPECT_EQ(alerts, 1) << "the first graph is announced once";
@@ -53,7 +63,7 @@ TEST_F(MainWindowTest, StartsAsTheProgramDid) {
   window.run_command(603);
   QTest::keyClick(&window, 'a');
   settle(window.canvas());
-  EXPECT_EQ(window.frameGeometry().size(), QSize(960, 720));
+  EXPECT_EQ(window.frameGeometry().size(), QSize(960, 720 + status_height));
   EXPECT_EQ(window.canvas().picture().size(), QSize(640, 480));
 }
 
@@ -168,6 +178,50 @@ TEST_F(MainWindowTest, HelpVersionAndExit) {
   window.run_command(104);
   EXPECT_FALSE(window.isVisible());
   EXPECT_EQ(user.messages.size(), 2u) << "exit asks nothing";
+}
+
+TEST_F(MainWindowTest, StatusLineReadsOutThePointerWithoutAPass) {
+  EXPECT_EQ(logical_position(QPointF(0, 0), 1.5), QPointF(1.0 / 3.0, 1.0 / 3.0));
+  MainWindow window(ombra_program(), user);
+  open(window);
+  GraphCanvas& canvas = window.canvas();
+  QSignalSpy passes(&canvas, &GraphCanvas::picture_drawn);
+  const auto move_to = [&canvas](QPointF pixel) {
+    QMouseEvent move(QEvent::MouseMove, pixel, canvas.mapToGlobal(pixel), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&canvas, &move);
+  };
+  const auto expected_at = [](double x, double y) {
+    char text[256];
+    graph::format_readout(text, sizeof text, graph::readout_at(x, y));
+    return QString::fromUtf8(text);
+  };
+
+  // Ombra's first graph at magnification 1.5: logical (288, 40) is 1 kHz on the upper frame.
+  move_to(QPointF(431.5, 59.5));
+  EXPECT_TRUE(window.status_text().startsWith(QStringLiteral("周波数 1.000k［Ｈｚ］　｜Ｚ｜ ")))
+      << window.status_text().toStdString();
+  EXPECT_EQ(window.status_text(), expected_at(288.0, 40.0));
+  EXPECT_EQ(passes.count(), 0) << "reading out draws nothing";
+  EXPECT_FALSE(canvas.pass_pending());
+
+  // Between the frames there is nothing to read; leaving the canvas clears the line too.
+  move_to(QPointF(431.5, 282));
+  EXPECT_EQ(window.status_text(), QString());
+  move_to(QPointF(431.5, 59.5));
+  EXPECT_FALSE(window.status_text().isEmpty());
+  QEvent leave(QEvent::Leave);
+  QCoreApplication::sendEvent(&canvas, &leave);
+  EXPECT_EQ(window.status_text(), QString());
+
+  // A new graph under a pointer that stays: the line follows the new curves.
+  move_to(QPointF(431.5, 59.5));
+  const QString before = window.status_text();
+  window.run_command(302);
+  settle(canvas);
+  EXPECT_EQ(passes.count(), 1);
+  EXPECT_NE(window.status_text(), before);
+  EXPECT_EQ(window.status_text(), expected_at(288.0, 40.0));
 }
 
 TEST_F(MainWindowTest, QuirnHasNoSettingsDialogsYetRepaints) {

@@ -1,0 +1,55 @@
+// What lies under the pointer: the curves of the last pass, evaluated again at the point of the
+// graph that the pointer is over. The sweep records each curve as it draws it; reading them
+// back runs the model without drawing anything.
+#pragma once
+
+#include <cstddef>
+
+#include "graph/frame.h"
+#include "models/program.h"
+
+namespace tessaly::graph {
+
+// Curves known per pass; a pass draws at most five, the rest are drawn and not known.
+constexpr int kRecordedCurves = 8;
+
+// Called by the sweep for each curve, with the model inputs as they stand for that curve.
+void record_swept_curve(int kind, ModelFn model, const GraphSettings& settings, int colour,
+                        bool reciprocal);
+// A new graph is being set up: the curves of the last one no longer lie under the pointer.
+void forget_swept_curves();
+int recorded_curve_count();
+
+enum class ReadoutFrame { kNone, kMain, kUpper, kLower };
+
+// The values the graph kinds plot; of the admittance where the curve is reciprocal.
+enum class ReadoutValues {
+  kImpedance,  // magnitude, phase [degrees]
+  kParts,      // resistance, reactance
+  kReactance,  // reactance alone
+  kLocus,      // real and imaginary part
+};
+
+struct Readout {
+  ReadoutFrame frame = ReadoutFrame::kNone;
+  double frequency = 0.0;
+  int curve = -1;  // index of the nearest recorded curve; -1 where none has a finite value
+  int colour = 0;  // that curve's colour number
+  ReadoutValues values = ReadoutValues::kImpedance;
+  bool reciprocal = false;
+  double first = 0.0;   // |Z|, |Y|, resistance, reactance or real part
+  double second = 0.0;  // phase, reactance or imaginary part
+};
+
+// The read-out at a logical screen position; frame kNone outside every plot area of the last
+// graph, or when that graph drew no curve.
+Readout readout_at(double x, double y);
+
+// The status text of a read-out: each quantity with its SI prefix and its unit, separated by
+// ideographic spaces; empty outside the plot areas. Returns its length.
+int format_readout(char* out, std::size_t capacity, const Readout& readout);
+
+// Restores the start-up state: no curve known.
+void reset_readout();
+
+}  // namespace tessaly::graph
