@@ -103,7 +103,7 @@ TEST_F(DialogInputs, EveryTextInEveryEditStoresAtofsValueAndStillDraws) {
       activate_program(*program);
       std::vector<double*> edits = {&display_magnification, &print_magnification};
       for (const ValueList& list : {program->circuit_constants, program->graph_constants}) {
-        for (int i = 0; i < *list.count; ++i) edits.push_back(&list.values[i]);
+        for (int i = 0; i < *list.count; ++i) edits.push_back(&list.row()[i]);
       }
       for (double* edit : edits) {
         const double kept = *edit;

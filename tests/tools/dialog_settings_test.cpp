@@ -20,11 +20,12 @@ TEST_F(DialogSettings, CapacityFollowsTheProgramsDialogs) {
   EXPECT_EQ(setting_capacity(ombra_program(), "display_magnification"), 1);
   EXPECT_EQ(setting_capacity(ombra_program(), "print_magnification"), 1);
   EXPECT_EQ(setting_capacity(ombra_program(), "L"), 0);
-  EXPECT_EQ(setting_capacity(velto_program(), "circuit_constants"), 0) << "its DLG1 shows none";
-  EXPECT_EQ(setting_capacity(velto_program(), "graph_constants"), 0);
+  EXPECT_EQ(setting_capacity(velto_program(), "circuit_constants"), 2) << "L and C";
+  EXPECT_EQ(setting_capacity(velto_program(), "graph_constants"), 5);
   EXPECT_EQ(setting_capacity(velto_program(), "print_magnification"), 1);
-  EXPECT_EQ(setting_capacity(quirn_program(), "display_magnification"), 0) << "no templates";
-  EXPECT_EQ(setting_names(quirn_program()), "");
+  EXPECT_EQ(setting_capacity(quirn_program(), "circuit_constants"), 3);
+  EXPECT_EQ(setting_capacity(quirn_program(), "display_magnification"), 0) << "no DLG3";
+  EXPECT_EQ(setting_names(quirn_program()), "circuit_constants (3), graph_constants (5)");
 }
 
 TEST_F(DialogSettings, StoresLikeOkOnTheWholeDialog) {
