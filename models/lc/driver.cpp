@@ -25,7 +25,8 @@ void fill_settings(graph::GraphSettings& settings) {
   settings.point_count = interval_count(row[4]);
   settings.sweep_start = row[0];
   settings.sweep_stop = row[1];
-  // Each analysis sets the range its kind reads; the other keeps what an earlier pass left.
+  // The reactance analysis reads the reactance range, the others the magnitude range; the
+  // range a pass does not set keeps what an earlier pass left.
   if (analysis_index == kReactanceAnalysis) {
     settings.reactance_min = -row[2];
     settings.reactance_max = row[3];

@@ -4,7 +4,6 @@
 
 #include <array>
 
-#include "models/elements/tables.h"
 #include "models/lc/tables.h"
 #include "models/program.h"
 #include "models/rcl/tables.h"
@@ -58,28 +57,15 @@ TEST_F(DialogSettings, EachMagnificationIsOneBoxOfTheSameDialog) {
   EXPECT_EQ(display_magnification, 1.0);
 }
 
-TEST_F(DialogSettings, VeltoAndQuirnStoreIntoTheRowOfTheSelectedAnalysis) {
+TEST_F(DialogSettings, GraphConstantsGoToTheRowOfTheSelectedAnalysis) {
   activate_program(velto_program());
   analysis_index = 3;
   store_setting(velto_program(), "graph_constants", {"", "2e3", "-45"});
   EXPECT_EQ(velto::graph_constants[3], (std::array<double, 5>{0, 2000, 45, 60, 400}));
   EXPECT_EQ(velto::graph_constants[2], (std::array<double, 5>{1, 2000, 0.1, 60, 400}));
-  store_setting(velto_program(), "circuit_constants", {"0.001"});
-  EXPECT_EQ(velto::circuit_constants[0], 0.001);
-  EXPECT_EQ(velto::circuit_constants[1], 1e-05);
-
   activate_program(velto_program());
   EXPECT_EQ(velto::graph_constants[3], (std::array<double, 5>{1, 2000, 60, 60, 400}))
       << "a fresh start restores every row";
-  EXPECT_EQ(velto::circuit_constants[0], 0.002533);
-
-  activate_program(quirn_program());
-  analysis_index = 2;
-  store_setting(quirn_program(), "graph_constants", {"50"});
-  EXPECT_EQ(quirn::graph_constants[2], (std::array<double, 5>{50, 100, 100, 1000, 400}));
-  EXPECT_EQ(quirn::graph_constants[1], (std::array<double, 5>{1, 100, 1, 1000, 400}));
-  store_setting(quirn_program(), "circuit_constants", {"", "", "470"});
-  EXPECT_EQ(quirn::circuit_constants, (std::array<double, 5>{0, 0, 470, 0, 0}));
 }
 
 }  // namespace
