@@ -59,13 +59,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     cursor = stop != nullptr ? stop + 1 : end;
 
     const double stored = read_edit_value(text.c_str());
-    list.values[edit] = stored;
+    list.row()[edit] = stored;
     check(!std::signbit(stored) && !std::isnan(stored), "a stored value is positive");
     check(stored == expected_value(text.c_str()), "the value is what atof reads");
 
     char shown[kEditTextCapacity];
     std::memset(shown, 'x', sizeof shown);
-    format_edit_value(list.values[edit], shown);
+    format_edit_value(list.row()[edit], shown);
     const std::size_t length = strnlen(shown, sizeof shown);
     check(length < sizeof shown, "the shown text is NUL-terminated inside its buffer");
     check(length <= kEditTextLimit, "the shown text fits the edit box's limit");

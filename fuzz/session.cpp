@@ -63,7 +63,7 @@ void set_dialog_value(FuzzInput& in, const ProgramDescriptor& program) {
   const int pick = in.byte();
   const ValueList& list = pick & 1 ? program.graph_constants : program.circuit_constants;
   const int index = (pick >> 1) % kDialogValues;
-  double& value = list.values[index];
+  double& value = list.row()[index];
   value = (pick & 1) && index == kPointCountIndex ? point_count(in, value) : in.telling_double();
 }
 
@@ -103,7 +103,7 @@ void play_session(FuzzInput& in, surface::Backend& backend, int max_passes, Pass
   activate_program(program);
   const ValueList& graph_constants = program.graph_constants;
   if (*graph_constants.count > kPointCountIndex) {
-    double& points = graph_constants.values[kPointCountIndex];
+    double& points = graph_constants.row()[kPointCountIndex];
     points = point_count(in, points);
   }
   int passes = 0;

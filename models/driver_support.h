@@ -1,10 +1,11 @@
 // What the three graph drivers share: table look-ups by an index that the digit keys may push
-// past a table's end, and the texts every graph carries.
+// past a table's end, the bound on the point count, and the texts every graph carries.
 #pragma once
 
 #include <cstddef>
 
 #include "graph/frame.h"
+#include "models/state.h"
 #include "models/text.h"
 
 namespace tessaly {
@@ -13,6 +14,17 @@ namespace tessaly {
 template <typename T, std::size_t N>
 T table_entry(const T (&table)[N], int index, T missing) {
   return index >= 0 && static_cast<std::size_t>(index) < N ? table[index] : missing;
+}
+
+// The dialog's number of calculation points as the sweep's interval count, truncated. The
+// dialog stores any number; the sweep takes 1 to 500 intervals, as many as the data file
+// holds, so that a typed 1e9 cannot keep the window busy for minutes, and 0 or a NaN still
+// draws a line.
+inline int interval_count(double points) {
+  constexpr int kMostIntervals = kStoredPoints - 1;
+  if (!(points >= 1.0)) return 1;
+  if (points >= kMostIntervals) return kMostIntervals;
+  return static_cast<int>(points);
 }
 
 // The circuit name followed directly by the analysis name, and the program's tag.

@@ -45,9 +45,11 @@ struct DialogTemplate {
   int control_count;
 };
 
-// An ordered list of values that a dialog edits (at most five).
+// An ordered list of values that a dialog edits (at most five). Which list is in force may
+// follow the analysis state (graph constants kept per analysis), so a dialog asks for it when
+// it opens.
 struct ValueList {
-  double* values;
+  double* (*row)();
   int* count;
 };
 

@@ -21,6 +21,18 @@ constexpr DialogControl kDlg1[] = {
     {4005, K::kGroupBox, "回路定数", 5, 0, 100, 65, false},
 };
 
+// Velto's circuit has no resistor: the same dialog without the R row, its box and the
+// dialog shrunk to two rows, the buttons beside the two edits.
+constexpr DialogControl kLcDlg1[] = {
+    {1, K::kDefaultButton, "OK", 110, 10, 45, 14, false},
+    {2, K::kButton, "ｷｬﾝｾﾙ", 110, 30, 45, 14, true},
+    {4000, K::kStatic, "Ｌ　［Ｈ］：", 15, 15, 30, 10, false},
+    {4001, K::kStatic, "Ｃ　［Ｆ］：", 15, 35, 30, 10, false},
+    {3000, K::kEdit, "", 50, 10, 50, 14, true},
+    {3001, K::kEdit, "", 50, 30, 50, 15, true},
+    {4005, K::kGroupBox, "回路定数", 5, 0, 100, 50, false},
+};
+
 constexpr DialogControl kDlg2[] = {
     {1, K::kDefaultButton, "OK", 110, 40, 45, 14, false},
     {2, K::kButton, "ｷｬﾝｾﾙ", 110, 70, 45, 14, true},
@@ -51,6 +63,11 @@ constexpr DialogControl kDlg3[] = {
 
 const DialogTemplate circuit_constants_dialog = {
     "DLG1", "回路定数設定", kFont, 10, 210, 0, 159, 71, kDlg1, static_cast<int>(std::size(kDlg1))};
+const DialogTemplate lc_circuit_constants_dialog = {"DLG1",  "回路定数設定",
+                                                    kFont,   10,
+                                                    210,     0,
+                                                    159,     56,
+                                                    kLcDlg1, static_cast<int>(std::size(kLcDlg1))};
 const DialogTemplate graph_constants_dialog = {"DLG2", "グラフ定数設定",
                                                kFont,  10,
                                                210,    0,

@@ -13,7 +13,7 @@ namespace {
 constexpr int kMaxValues = 5;
 
 int bound_count(const ValueList& list) {
-  if (!list.values || !list.count) return 0;
+  if (!list.row || !list.count) return 0;
   return std::clamp(*list.count, 0, kMaxValues);
 }
 
@@ -27,12 +27,12 @@ void run_settings_command(const ProgramDescriptor& program, SettingsKind kind,
   double magnifications[2] = {display_magnification, print_magnification};
   double* values = magnifications;
   int count = 2;
-  if (kind == SettingsKind::kCircuit) {
-    values = program.circuit_constants.values;
-    count = bound_count(program.circuit_constants);
-  } else if (kind == SettingsKind::kGraph) {
-    values = program.graph_constants.values;
-    count = bound_count(program.graph_constants);
+  // The list in force now: the dialog is modal, so the analysis cannot change under it.
+  if (kind != SettingsKind::kMagnification) {
+    const ValueList& list =
+        kind == SettingsKind::kCircuit ? program.circuit_constants : program.graph_constants;
+    count = bound_count(list);
+    if (count > 0) values = list.row();
   }
 
   SettingsDialog dialog(*dialog_template, owner, anchor);

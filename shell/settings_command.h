@@ -1,5 +1,6 @@
 // Commands 601 to 603: the settings dialog over the values it edits. "DLG1" and "DLG2" edit
-// the program's circuit and graph constants, "DLG3" the display and print magnifications.
+// the program's circuit constants and the graph constants of the analysis selected when the
+// dialog opens, "DLG3" the display and print magnifications.
 #pragma once
 
 #include <QPoint>

@@ -1,5 +1,7 @@
 #include "tools/dialog_settings.h"
 
+#include <algorithm>
+
 #include "models/dialog_values.h"
 #include "models/state.h"
 
@@ -19,11 +21,13 @@ struct Binding {
   int span;
 };
 
+// The list in force when the setting is stored: graph constants follow the analysis selected.
 Binding list_binding(const ValueList& list, bool has_dialog) {
   Binding binding{};
   if (!has_dialog) return binding;
-  binding.count = *list.count < kMaxDialogValues ? *list.count : kMaxDialogValues;
-  for (int i = 0; i < binding.count; ++i) binding.values[i] = &list.values[i];
+  binding.count = std::clamp(*list.count, 0, kMaxDialogValues);
+  double* const row = binding.count > 0 ? list.row() : nullptr;
+  for (int i = 0; i < binding.count; ++i) binding.values[i] = &row[i];
   binding.span = binding.count;
   return binding;
 }

@@ -117,9 +117,8 @@ bool check_against_program(const RenderRequest& request, std::string& error) {
     if (step.kind != Step::Kind::kSetting) continue;
     const int capacity = setting_capacity(program, step.name);
     if (capacity == 0) {
-      const std::string names = setting_names(program);
-      error = std::string(program.id) + " binds no values to " + quoted(step.name) + " (" +
-              (names.empty() ? std::string("it takes no --set") : "names: " + names) + ")";
+      error = std::string(program.id) + " binds no values to " + quoted(step.name) +
+              " (names: " + setting_names(program) + ")";
       return false;
     }
     if (static_cast<int>(step.values.size()) > capacity) {
@@ -248,10 +247,12 @@ mode and state carries from one paint to the next.
   --set NAME=V1,V2,...   stores values as the settings dialog does on OK: each value read
                            like atof, its absolute value kept; an empty value stores 0,
                            values left out at the end keep their current value.
-                           Ombra: circuit_constants=L,C,R;
-                                  graph_constants=START_HZ,STOP_HZ,Y_MIN,Y_MAX,POINTS
-                           Ombra and Velto: display_magnification=M, print_magnification=M
-                           Quirn has no settings dialogs. Followed by an erasing repaint.
+                           circuit_constants=L,C,R (Ombra, Quirn) or L,C (Velto);
+                           graph_constants=START_HZ,STOP_HZ,Y_MIN,Y_MAX,POINTS of the
+                             analysis selected at that step (Velto's reactance runs
+                             from -Y_MIN to Y_MAX; Quirn's Y is |Z|);
+                           display_magnification=M, print_magnification=M (Ombra,
+                             Velto). Followed by an erasing repaint.
   --read FILE            reads a data file as the File menu's read does, followed by the
                            read's repaint; its values become the saved curve that step
                            204 draws over every graph (dashed, dark grey) until 203 or

@@ -14,19 +14,19 @@ namespace {
 
 constexpr int kElements = 3;  // R, L, C, numbered 1 to 3 like circuit_index
 constexpr int kAllElements = 4;
-constexpr double kElementValues[kElements + 1] = {0.0, kBaseResistance, kBaseInductance,
-                                                  kBaseCapacitance};
+// Where each element (R, L, C) finds its value among the circuit constants.
+constexpr int kElementConstants[kElements + 1] = {0, kResistance, kInductance, kCapacitance};
 
 // Other analyses keep the kind and the ranges of the previous pass.
 void fill_ranges(graph::GraphSettings& settings) {
   if (analysis_index != 1 && analysis_index != 2) return;
-  const bool linear = analysis_index == 1;
+  const double* row = graph_constant_row();
   current_kind = analysis_kinds[analysis_index];
-  settings.point_count = 400;
-  settings.sweep_start = linear ? 1.0 : 10.0;
-  settings.sweep_stop = 100.0;
-  settings.magnitude_min = linear ? 1.0 : 100.0;
-  settings.magnitude_max = 1000.0;
+  settings.point_count = interval_count(row[4]);
+  settings.sweep_start = row[0];
+  settings.sweep_stop = row[1];
+  settings.magnitude_min = row[2];
+  settings.magnitude_max = row[3];
   settings.phase_min = -90.0;
   settings.phase_max = 90.0;
 }
@@ -50,7 +50,8 @@ void graph_driver() {
     settings.curve_number = element_curves[element];
     graph::sweep_and_plot(kind, model_evaluate, settings);
     graph::legend_value(kind, 3 * (element - 1), 1, element_captions[element],
-                        element_units[element], kElementValues[element], element_curves[element]);
+                        element_units[element], circuit_constants[kElementConstants[element]],
+                        element_curves[element]);
     graph::legend_rows = 0;
   }
   circuit_index = selection;

@@ -4,7 +4,7 @@
 
 namespace tessaly::quirn {
 
-// Impedance of the R (1), L (2) or C (3) element at s_value from the fixed base values;
+// Impedance of the R (1), L (2) or C (3) element at s_value from the base values of the tables;
 // (0, 0) for any other circuit number (the driver draws "all three" one by one).
 Complex model_evaluate();
 

@@ -6,6 +6,7 @@
 #include "models/elements/driver.h"
 #include "models/elements/model.h"
 #include "models/elements/tables.h"
+#include "resources/dialogs.h"
 #include "resources/menus.h"
 
 namespace tessaly {
@@ -34,17 +35,18 @@ const ProgramDescriptor& quirn_program() {
       static_cast<int>(std::size(quirn::circuit_names)),
       quirn::analysis_names,
       static_cast<int>(std::size(quirn::analysis_names)),
-      {quirn::circuit_constants, &quirn::circuit_constant_count},
-      {quirn::graph_constants, &quirn::graph_constant_count},
+      {[]() -> double* { return quirn::circuit_constants.data(); }, &quirn::circuit_constant_count},
+      {quirn::graph_constant_row, &quirn::graph_constant_count},
       quirn::model_evaluate,
       quirn::graph_driver,
       quirn::reset_tables,
       &resources::quirn_menu,
-      {nullptr, nullptr, nullptr},
+      {&resources::circuit_constants_dialog, &resources::graph_constants_dialog, nullptr},
       &kQuirnNudges,
       "抵抗Ｒ・インダクタＬ・コンデンサＣの各素子のインピーダンスの周波数特性を描きます。\n"
       "「２端子素子」で素子を選びます（Ｒ,Ｌ,Ｃ素子は三つを同時に描きます）。\n"
       "「解析特性」で周波数目盛をリニア・対数から選びます。\n"
+      "「定数設定」でＲ・Ｌ・Ｃの値と、選んでいる解析特性のグラフの範囲を入力します。\n"
       "「グラフ」の重ね描きで、前の曲線の上に新しい曲線を重ねて比べられます。\n"
       "キー：１～９ 回路の番号、ａ・ｂ・ｃ 表示倍率 1.0・1.2・1.5、"
       "ｐ・ｑ・ｒ 印刷倍率 1.2・1.0・0.8 で印刷します。",

@@ -1,5 +1,9 @@
 #include "models/elements/tables.h"
 
+#include <array>
+
+#include "models/state.h"
+
 namespace tessaly::quirn {
 
 const char* const circuit_names[5] = {"Ｒ、Ｃ、Ｌ素子のインピーダンス周波数特性　", "Ｒ素子  ",
@@ -12,15 +16,31 @@ const int element_curves[4] = {0, 1, 2, 4};
 const char* const element_captions[4] = {"", "抵抗 ", "ｲﾝﾀﾞｸﾀﾝｽ", "容量 "};
 const char* const element_units[4] = {"", "Ｒ［Ω］", "Ｌ［Ｈ］", "Ｃ［Ｆ］"};
 
-double circuit_constants[5] = {};
-int circuit_constant_count = 0;
-double graph_constants[5] = {};
-int graph_constant_count = 0;
+namespace {
+constexpr std::array<double, 5> kCircuitDefaults = {1.5, 1.5e-05, 300.0, 0.0, 0.0};
+constexpr std::array<std::array<double, 5>, 3> kGraphDefaults = {{
+    {1.0, 100.0, 1.0, 1000.0, 400.0},
+    {1.0, 100.0, 1.0, 1000.0, 400.0},
+    {10.0, 100.0, 100.0, 1000.0, 400.0},
+}};
+}  // namespace
+
+std::array<double, 5> circuit_constants = kCircuitDefaults;
+int circuit_constant_count = 3;
+std::array<std::array<double, 5>, 3> graph_constants = kGraphDefaults;
+int graph_constant_count = 5;
+
+double* graph_constant_row() {
+  const bool own_row =
+      analysis_index > 0 && analysis_index < static_cast<int>(graph_constants.size());
+  return graph_constants[own_row ? analysis_index : 0].data();
+}
 
 void reset_tables() {
-  for (int i = 0; i < 5; ++i) circuit_constants[i] = graph_constants[i] = 0.0;
-  circuit_constant_count = 0;
-  graph_constant_count = 0;
+  circuit_constants = kCircuitDefaults;
+  graph_constants = kGraphDefaults;
+  circuit_constant_count = 3;
+  graph_constant_count = 5;
 }
 
 }  // namespace tessaly::quirn

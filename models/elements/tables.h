@@ -1,6 +1,8 @@
-// Quirn's tables. R0, L0 and C0 are fixed base values read by the model and the driver; the
-// dialogs bind no values (both counts 0).
+// Quirn's tables: names, kinds, the elements' colours and legend texts, and the values its
+// dialogs edit: the base values L0, C0 and R0, and the graph constants of each analysis.
 #pragma once
+
+#include <array>
 
 namespace tessaly::quirn {
 
@@ -11,14 +13,21 @@ extern const int element_curves[4];  // colour of each element's curve; entry 0 
 extern const char* const element_captions[4];
 extern const char* const element_units[4];
 
-constexpr double kBaseResistance = 300.0;
-constexpr double kBaseInductance = 1.5;
-constexpr double kBaseCapacitance = 1.5e-05;
-
-extern double circuit_constants[5];
+// In the order of the shared "DLG1" template's labels.
+constexpr int kInductance = 0;
+constexpr int kCapacitance = 1;
+constexpr int kResistance = 2;
+extern std::array<double, 5> circuit_constants;  // L0 [H], C0 [F], R0 [ohm], unused, unused
 extern int circuit_constant_count;
-extern double graph_constants[5];
+
+// One row per analysis: sweep start, stop [Hz], |Z| min, |Z| max, points. Row 0 is what the
+// dialog edits for analysis numbers without a row; the driver draws such analyses with the
+// ranges of the previous pass.
+extern std::array<std::array<double, 5>, 3> graph_constants;
 extern int graph_constant_count;
+
+// The row of the analysis now selected.
+double* graph_constant_row();
 
 void reset_tables();
 

@@ -21,16 +21,21 @@ constexpr int kDashMask = 0xF6F6;
 constexpr int kPatternedPen = 4;
 
 void fill_settings(graph::GraphSettings& settings) {
-  const bool logarithmic = analysis_index == 1;
-  settings.point_count = 400;
-  settings.sweep_start = logarithmic ? 100.0 : 1.0;
-  settings.sweep_stop = logarithmic ? 10000.0 : 2000.0;
-  settings.magnitude_min = 0.1;
-  settings.magnitude_max = logarithmic ? 1000.0 : 60.0;
+  const double* row = graph_constant_row();
+  settings.point_count = interval_count(row[4]);
+  settings.sweep_start = row[0];
+  settings.sweep_stop = row[1];
+  // The reactance analysis reads the reactance range, the others the magnitude range; the
+  // range a pass does not set keeps what an earlier pass left.
+  if (analysis_index == kReactanceAnalysis) {
+    settings.reactance_min = -row[2];
+    settings.reactance_max = row[3];
+  } else {
+    settings.magnitude_min = row[2];
+    settings.magnitude_max = row[3];
+  }
   settings.phase_min = -90.0;
   settings.phase_max = 90.0;
-  settings.reactance_min = -60.0;
-  settings.reactance_max = 60.0;
   settings.pen_style = 0;
   settings.pen_width = 1;
   set_graph_texts(settings, table_entry(circuit_names, circuit_index, ""),
@@ -80,14 +85,16 @@ void graph_driver() {
   const int curve = table_entry(curve_numbers, circuit_index, 0);
   settings.curve_number = curve;
 
+  const double base_l = circuit_constants[0];
+  const double base_c = circuit_constants[1];
   double l = 0.0;
   double c = 0.0;
   if (analysis_index == 1) {
-    l = kBaseInductance * std::pow(2.0, step_count);
-    c = kBaseCapacitance * std::pow(2.0, step_count2);
+    l = base_l * std::pow(2.0, step_count);
+    c = base_c * std::pow(2.0, step_count2);
   } else {
-    l = stepped(kBaseInductance, step_count);
-    c = stepped(kBaseCapacitance, step_count2);
+    l = stepped(base_l, step_count);
+    c = stepped(base_c, step_count2);
   }
   component_l = l;
   component_c = c;

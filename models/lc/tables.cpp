@@ -1,5 +1,9 @@
 #include "models/lc/tables.h"
 
+#include <array>
+
+#include "models/state.h"
+
 namespace tessaly::velto {
 
 const char* const circuit_names[5] = {"ＬＣ素子の周波数特性　", "単一Ｌ素子  ", "単一Ｃ素子  ",
@@ -10,15 +14,32 @@ const char* const analysis_names[5] = {
 const int analysis_kinds[4] = {0, 119, 138, 96};
 const int curve_numbers[5] = {0, 1, 2, 4, 5};
 
-double circuit_constants[5] = {};
-int circuit_constant_count = 0;
-double graph_constants[5] = {};
-int graph_constant_count = 0;
+namespace {
+constexpr std::array<double, 5> kCircuitDefaults = {0.002533, 1e-05, 0.0, 0.0, 0.0};
+constexpr std::array<std::array<double, 5>, 4> kGraphDefaults = {{
+    {1.0, 2000.0, 0.1, 60.0, 400.0},
+    {100.0, 10000.0, 0.1, 1000.0, 400.0},
+    {1.0, 2000.0, 0.1, 60.0, 400.0},
+    {1.0, 2000.0, 60.0, 60.0, 400.0},
+}};
+}  // namespace
+
+std::array<double, 5> circuit_constants = kCircuitDefaults;
+int circuit_constant_count = 2;
+std::array<std::array<double, 5>, 4> graph_constants = kGraphDefaults;
+int graph_constant_count = 5;
+
+double* graph_constant_row() {
+  const bool own_row =
+      analysis_index > 0 && analysis_index < static_cast<int>(graph_constants.size());
+  return graph_constants[own_row ? analysis_index : 0].data();
+}
 
 void reset_tables() {
-  for (int i = 0; i < 5; ++i) circuit_constants[i] = graph_constants[i] = 0.0;
-  circuit_constant_count = 0;
-  graph_constant_count = 0;
+  circuit_constants = kCircuitDefaults;
+  graph_constants = kGraphDefaults;
+  circuit_constant_count = 2;
+  graph_constant_count = 5;
 }
 
 }  // namespace tessaly::velto

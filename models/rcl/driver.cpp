@@ -21,17 +21,6 @@ constexpr const char* kCaptions[3] = {"ｲﾝﾀﾞｸﾀﾝｽ[H]", "容量 [F]
 constexpr int kLocusKind = 81;
 constexpr int kTwoFrameKind = 119;
 
-// The dialog's number of calculation points as the sweep's interval count, truncated. The
-// dialog stores any number; the sweep takes 1 to 500 intervals, as many as the data file
-// holds, so that a typed 1e9 cannot keep the window busy for minutes, and 0 or a NaN still
-// draws a line.
-int interval_count(double points) {
-  constexpr int kMostIntervals = kStoredPoints - 1;
-  if (!(points >= 1.0)) return 1;
-  if (points >= kMostIntervals) return kMostIntervals;
-  return static_cast<int>(points);
-}
-
 void fill_settings(graph::GraphSettings& settings) {
   settings.point_count = interval_count(graph_constants[4]);
   settings.sweep_start = graph_constants[0];

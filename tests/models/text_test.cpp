@@ -76,9 +76,9 @@ TEST(Text, EveryProgramTextFitsItsShiftJisBuffer) {
     expect_fits(quirn::element_captions[i], 20, "Quirn element caption");
     expect_fits(quirn::element_units[i], 20, "Quirn element unit");
   }
-  for (const DialogTemplate* dialog : {&resources::circuit_constants_dialog,
-                                       &resources::graph_constants_dialog,
-                                       &resources::magnification_dialog}) {
+  for (const DialogTemplate* dialog :
+       {&resources::circuit_constants_dialog, &resources::lc_circuit_constants_dialog,
+        &resources::graph_constants_dialog, &resources::magnification_dialog}) {
     expect_fits(dialog->caption, 256, dialog->name);
     for (int i = 0; i < dialog->control_count; ++i) {
       expect_fits(dialog->controls[i].text, 256, dialog->name);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "models/program.h"
@@ -24,6 +25,15 @@ inline tools::Step key(char character) {
   tools::Step step;
   step.kind = tools::Step::Kind::kCharacter;
   step.character = character;
+  return step;
+}
+
+// The renderer's --set: the dialog's edits filled with the texts, then OK.
+inline tools::Step setting(const char* name, std::vector<std::string> texts) {
+  tools::Step step;
+  step.kind = tools::Step::Kind::kSetting;
+  step.name = name;
+  step.values = std::move(texts);
   return step;
 }
 

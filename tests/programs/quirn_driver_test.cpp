@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
+#include "complex/complex.h"
+
 #include "graph/frame.h"
+#include "models/elements/model.h"
 #include "models/program.h"
 #include "models/state.h"
 #include "program_fixture.h"
@@ -10,6 +16,7 @@ namespace {
 
 using testing::command;
 using testing::key;
+using testing::setting;
 
 class QuirnDriver : public testing::ProgramTest {};
 
@@ -61,6 +68,62 @@ TEST_F(QuirnDriver, StepsLeaveTheGraphAlone) {
   render(quirn_program(), {command(501)});
   EXPECT_EQ(step_count, 1.0);
   EXPECT_TRUE(has("text 528 56 1 0 1 1 300 "));
+}
+
+// Resistor segments in the magnitude frame (y 24 to 180) at screen height y.
+int resistor_segments_at(const std::vector<std::string>& lines, int y) {
+  const std::string tail = " " + std::to_string(y) + " 1 1 0 13";
+  int count = 0;
+  for (const std::string& l : lines) {
+    if (l.compare(0, 5, "line ") == 0 && l.size() > tail.size() &&
+        l.compare(l.size() - tail.size(), tail.size(), tail) == 0) {
+      ++count;
+    }
+  }
+  return count;
+}
+
+TEST_F(QuirnDriver, CircuitDialogSetsTheElementValues) {
+  // Edits L, C, R in the order of the shared dialog's labels.
+  render(quirn_program(), {command(304), setting("circuit_constants", {"3", "3e-5", "-500"})});
+  const char* const legends[] = {"text 528 56 1 0 1 1 500 ", "text 528 104 2 0 1 1 3.00 ",
+                                 "text 528 152 4 0 1 1 30.0u"};
+  for (const char* legend : legends) EXPECT_TRUE(has(legend)) << legend;
+  // |Z| of 500 on the linear axis from 0 (y 180) to 1000 (y 24).
+  EXPECT_EQ(resistor_segments_at(lines_, 102), 400);
+  render(quirn_program());
+  EXPECT_EQ(resistor_segments_at(lines_, 133), 400) << "300 by default";
+
+  render(quirn_program(), {setting("circuit_constants", {"3", "3e-5", "500"})});
+  s_value = Complex(0.0, 6.2831854 * 10.0);
+  circuit_index = 2;
+  EXPECT_DOUBLE_EQ(quirn::model_evaluate().im, 6.2831854 * 10.0 * 3.0);
+  circuit_index = 3;
+  EXPECT_DOUBLE_EQ(quirn::model_evaluate().im, -1.0 / (6.2831854 * 10.0 * 3e-5));
+}
+
+TEST_F(QuirnDriver, GraphDialogEditsTheRowOfTheSelectedAnalysis) {
+  const graph::GraphSettings& settings = graph::graph_settings;
+  const tools::Step edit = setting("graph_constants", {"20", "80", "10", "500", "100"});
+  render(quirn_program(), {command(402), edit});
+  EXPECT_EQ(settings.sweep_start, 20.0);
+  EXPECT_EQ(settings.sweep_stop, 80.0);
+  EXPECT_EQ(settings.magnitude_min, 10.0);
+  EXPECT_EQ(settings.magnitude_max, 500.0);
+  EXPECT_EQ(settings.point_count, 100);
+  // The resistor's curve starts at 20 Hz, |Z| 300, on axes widened to whole decades: 10 to
+  // 100 Hz across 448 units, 10 to 1000 ohms up 156.
+  EXPECT_TRUE(has("line 199 65 199 65 1 1 0 13"));
+
+  render(quirn_program(), {command(402), edit, command(401)});
+  EXPECT_EQ(settings.sweep_start, 1.0) << "the linear analysis keeps its row";
+  EXPECT_EQ(settings.sweep_stop, 100.0);
+  EXPECT_EQ(settings.magnitude_min, 1.0);
+  EXPECT_EQ(settings.magnitude_max, 1000.0);
+  EXPECT_EQ(solid_segments(1), 800);
+  render(quirn_program(), {command(402), edit, command(401), command(402)});
+  EXPECT_EQ(settings.sweep_start, 20.0);
+  EXPECT_EQ(settings.point_count, 100);
 }
 
 }  // namespace

@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <string>
+#include <vector>
+
 #include "graph/frame.h"
+#include "models/lc/tables.h"
 #include "models/program.h"
 #include "models/state.h"
 #include "program_fixture.h"
@@ -10,6 +15,7 @@ namespace {
 
 using testing::command;
 using testing::key;
+using testing::setting;
 
 class VeltoDriver : public testing::ProgramTest {};
 
@@ -102,6 +108,59 @@ TEST_F(VeltoDriver, CircuitsBeyondTheTablesDrawFrameAndLegendsOnly) {
     EXPECT_EQ(solid_segments(colour) + pattern_dots(colour), 0) << "no curve in " << colour;
   }
   EXPECT_EQ(circuit_index, 7);
+}
+
+TEST_F(VeltoDriver, CircuitDialogSetsTheBaseValues) {
+  // L0 doubled draws what one step up draws on the logarithmic analysis: L = 2 x L0.
+  render(velto_program(), {command(501)});
+  const std::vector<std::string> stepped = lines_;
+  render(velto_program(), {setting("circuit_constants", {"0.005066"})});
+  EXPECT_EQ(lines_, stepped);
+  EXPECT_EQ(component_l, 0.005066);
+  EXPECT_TRUE(has("text 528 56 1 0 1 1 5.07m"));
+  EXPECT_TRUE(has("text 528 248 0 0 1 1 707 ")) << "f0 falls by the square root of two";
+
+  // The linear analyses step from the edited base, and fall back to it.
+  render(velto_program(), {command(302), command(402), setting("circuit_constants", {"", "2e-5"}),
+                           command(505), command(505)});
+  EXPECT_EQ(component_c, 2e-5);
+  EXPECT_TRUE(has("text 528 120 2 0 1 1 20.0u"));
+  render(velto_program(), {command(402), setting("circuit_constants", {"", "2e-5"}), command(504)});
+  EXPECT_DOUBLE_EQ(component_c, 3e-5);
+  EXPECT_EQ(component_l, 0.0) << "an emptied box stores 0";
+  EXPECT_TRUE(has("text 528 248 0 0 1 1 inf ")) << "no inductance, no resonance";
+}
+
+TEST_F(VeltoDriver, GraphDialogEditsTheRowOfTheSelectedAnalysis) {
+  const graph::GraphSettings& settings = graph::graph_settings;
+  render(velto_program(),
+         {command(402), setting("graph_constants", {"10", "1000", "1", "100", "200"})});
+  EXPECT_EQ(settings.sweep_start, 10.0);
+  EXPECT_EQ(settings.sweep_stop, 1000.0);
+  EXPECT_EQ(settings.magnitude_min, 1.0);
+  EXPECT_EQ(settings.magnitude_max, 100.0);
+  EXPECT_EQ(settings.point_count, 200);
+  EXPECT_EQ(solid_segments(1), 400) << "200 intervals in each of two frames";
+
+  render(
+      velto_program(),
+      {command(402), setting("graph_constants", {"10", "1000", "1", "100", "200"}), command(401)});
+  EXPECT_EQ(settings.sweep_start, 100.0) << "the logarithmic analysis keeps its row";
+  EXPECT_EQ(settings.sweep_stop, 10000.0);
+  EXPECT_EQ(settings.magnitude_min, 0.1);
+  EXPECT_EQ(settings.magnitude_max, 1000.0);
+  EXPECT_EQ(solid_segments(1), 800);
+  EXPECT_EQ(velto::graph_constants[2], (std::array<double, 5>{10, 1000, 1, 100, 200}));
+  EXPECT_EQ(velto::graph_constants[3], (std::array<double, 5>{1, 2000, 60, 60, 400}));
+
+  // The reactance axis runs from minus the stored minimum.
+  render(velto_program(), {command(403), setting("graph_constants", {"1", "2000", "-30", "90"})});
+  EXPECT_EQ(settings.reactance_min, -30.0);
+  EXPECT_EQ(settings.reactance_max, 90.0);
+  EXPECT_EQ(velto::graph_constants[3][2], 30.0);
+  // -30 to 90, widened to whole steps of 20.
+  EXPECT_TRUE(has("text 28 315 0 0 0.9 0.9 -40 "));
+  EXPECT_TRUE(has("text 28 20 0 0 0.9 0.9 100 "));
 }
 
 }  // namespace

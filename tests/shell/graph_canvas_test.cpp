@@ -86,14 +86,14 @@ TEST_F(GraphCanvasTest, NewMagnificationStartsAFreshPicture) {
 
 TEST_F(GraphCanvasTest, AxisErrorsAreShownWithoutStopping) {
   // Ombra's lowest frequency of 0 cannot go on its logarithmic axis.
-  ValueList graph = ombra_program().graph_constants;
-  graph.values[0] = 0.0;
+  double* graph = ombra_program().graph_constants.row();
+  graph[0] = 0.0;
   const int alerts_before = alerts;
   canvas.request_repaint(Repaint::kErase);
   settle(canvas);
   EXPECT_EQ(canvas.error_text(), QStringLiteral("ゼロまたは負は不可！！"));
   EXPECT_GE(alerts - alerts_before, 3) << "three alerts per error";
-  graph.values[0] = 10.0;
+  graph[0] = 10.0;
   canvas.request_repaint(Repaint::kErase);
   settle(canvas);
   EXPECT_EQ(canvas.error_text(), QString()) << "a good pass takes the message away";

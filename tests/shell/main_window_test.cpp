@@ -224,12 +224,12 @@ TEST_F(MainWindowTest, StatusLineReadsOutThePointerWithoutAPass) {
   EXPECT_EQ(window.status_text(), expected_at(288.0, 40.0));
 }
 
-TEST_F(MainWindowTest, QuirnHasNoSettingsDialogsYetRepaints) {
+TEST_F(MainWindowTest, QuirnOpensItsTwoSettingsDialogsAndRepaints) {
   start(quirn_program());
   MainWindow window(quirn_program(), user);
   open(window);
   EXPECT_EQ(passes_after(window, {202, 601, 602, 603}), (std::vector<bool>{false, true, true}));
-  EXPECT_EQ(user.dialogs, 0);
+  EXPECT_EQ(user.dialogs, 2) << "no magnification dialog";
 }
 
 }  // namespace

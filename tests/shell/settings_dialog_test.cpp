@@ -37,10 +37,13 @@ class SettingsDialogTest : public ShellTest {
     return shown;
   }
 
-  static std::vector<double> circuit() {
-    const ValueList list = active_program().circuit_constants;
-    return std::vector<double>(list.values, list.values + *list.count);
+  // The list a dialog opened now would show.
+  static std::vector<double> in_force(const ValueList& list) {
+    const double* row = list.row();
+    return std::vector<double>(row, row + *list.count);
   }
+  static std::vector<double> circuit() { return in_force(active_program().circuit_constants); }
+  static std::vector<double> graph() { return in_force(active_program().graph_constants); }
 };
 
 TEST_F(SettingsDialogTest, DialogUnits) {
@@ -117,9 +120,7 @@ TEST_F(SettingsDialogTest, OkStoresAbsoluteValuesReadLikeAtof) {
 
   EXPECT_EQ(run(SettingsKind::kGraph, {"1", "2", "3", "-4", "100"}),
             (std::vector<QString>{"10", "100000", "0.1", "1000", "500"}));
-  const ValueList graph = ombra_program().graph_constants;
-  EXPECT_EQ(std::vector<double>(graph.values, graph.values + 5),
-            (std::vector<double>{1, 2, 3, 4, 100}));
+  EXPECT_EQ(graph(), (std::vector<double>{1, 2, 3, 4, 100}));
   run(SettingsKind::kGraph, {"1.5e20", "1e100", "-1e-300"});
   EXPECT_EQ(run(SettingsKind::kGraph, {}, false),
             (std::vector<QString>{"1.5e+020", "1e+100", "1e-300", "4", "100"}));
@@ -151,18 +152,63 @@ TEST_F(SettingsDialogTest, DecimalPointWhateverTheUserLocale) {
   EXPECT_EQ(print_magnification, 1.0) << "a comma ends the number, as it does for atof";
 }
 
-TEST_F(SettingsDialogTest, ProgramsWithoutConstants) {
+TEST_F(SettingsDialogTest, VeltosCircuitDialogHasOnlyLAndC) {
+  const DialogTemplate& dlg1 = resources::lc_circuit_constants_dialog;
+  SettingsDialog dialog(dlg1, nullptr, QPoint(0, 0));
+  const DialogBaseUnits units = dialog.base_units();
+  EXPECT_EQ(dialog.windowTitle(), QStringLiteral("回路定数設定"));
+  EXPECT_EQ(dialog.size(), dialog_units_to_pixels(units, 0, 0, 159, 56).size());
+  std::vector<QString> labels;
+  for (const QLabel* label : dialog.findChildren<QLabel*>()) labels.push_back(label->text());
+  EXPECT_EQ(labels,
+            (std::vector<QString>{QStringLiteral("Ｌ　［Ｈ］："), QStringLiteral("Ｃ　［Ｆ］：")}));
+  ASSERT_NE(dialog.findChild<QGroupBox*>(), nullptr);
+  EXPECT_EQ(dialog.findChild<QGroupBox*>()->title(), QStringLiteral("回路定数"));
+  ASSERT_EQ(dialog.edit_count(), 2);
+  EXPECT_EQ(dialog.edit(1)->geometry(), dialog_units_to_pixels(units, 50, 30, 50, 15));
+  for (const QPushButton* button : dialog.findChildren<QPushButton*>()) {
+    EXPECT_LE(button->geometry().bottom(), dialog.height()) << "inside the shrunk dialog";
+  }
+}
+
+TEST_F(SettingsDialogTest, VeltoEditsLCAndTheSelectedAnalysisRow) {
   start(velto_program());
-  // Velto's dialogs open with their labels and empty edits; OK stores nothing.
-  EXPECT_EQ(run(SettingsKind::kCircuit, {"5", "6", "7"}), (std::vector<QString>{"", "", ""}));
-  EXPECT_EQ(run(SettingsKind::kGraph, {"5"}), (std::vector<QString>{"", "", "", "", ""}));
-  EXPECT_EQ(user.dialogs, 2);
-  EXPECT_EQ(*velto_program().circuit_constants.count, 0);
-  // Quirn has no templates: nothing opens.
+  EXPECT_EQ(run(SettingsKind::kCircuit, {"-0.005"}), (std::vector<QString>{"0.002533", "1e-005"}));
+  EXPECT_EQ(circuit(), (std::vector<double>{0.005, 1e-05}));
+
+  analysis_index = 2;
+  EXPECT_EQ(run(SettingsKind::kGraph, {"5", "500", "", "30", "100"}),
+            (std::vector<QString>{"1", "2000", "0.1", "60", "400"}));
+  EXPECT_EQ(graph(), (std::vector<double>{5, 500, 0, 30, 100}));
+  analysis_index = 1;
+  EXPECT_EQ(run(SettingsKind::kGraph, {}, false),
+            (std::vector<QString>{"100", "10000", "0.1", "1000", "400"}))
+      << "the logarithmic analysis keeps its own row";
+  analysis_index = 3;
+  EXPECT_EQ(run(SettingsKind::kGraph, {}, false),
+            (std::vector<QString>{"1", "2000", "60", "60", "400"}))
+      << "the reactance's depth below zero, unsigned";
+  analysis_index = 2;
+  EXPECT_EQ(run(SettingsKind::kGraph, {}, false),
+            (std::vector<QString>{"5", "500", "0", "30", "100"}));
+  EXPECT_EQ(user.dialogs, 5);
+}
+
+TEST_F(SettingsDialogTest, QuirnEditsLCRAndTheSelectedAnalysisRow) {
   start(quirn_program());
-  run(SettingsKind::kCircuit, {});
-  run(SettingsKind::kGraph, {});
+  EXPECT_EQ(run(SettingsKind::kCircuit, {"3", "2e-5", "-47"}),
+            (std::vector<QString>{"1.5", "1.5e-005", "300"}));
+  EXPECT_EQ(circuit(), (std::vector<double>{3.0, 2e-5, 47.0}));
+  analysis_index = 2;
+  EXPECT_EQ(run(SettingsKind::kGraph, {"20"}),
+            (std::vector<QString>{"10", "100", "100", "1000", "400"}));
+  EXPECT_EQ(graph(), (std::vector<double>{20, 100, 100, 1000, 400}));
+  analysis_index = 1;
+  EXPECT_EQ(graph(), (std::vector<double>{1, 100, 1, 1000, 400}));
+  // Quirn has no "DLG3": nothing opens.
+  run(SettingsKind::kMagnification, {"3", "3"});
   EXPECT_EQ(user.dialogs, 2);
+  EXPECT_EQ(display_magnification, 1.5);
 }
 
 TEST_F(SettingsDialogTest, EditsHoldFortyNineCharacters) {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
+#include "models/lc/tables.h"
 #include "models/program.h"
 #include "models/rcl/tables.h"
 #include "models/state.h"
@@ -20,11 +23,12 @@ TEST_F(DialogSettings, CapacityFollowsTheProgramsDialogs) {
   EXPECT_EQ(setting_capacity(ombra_program(), "display_magnification"), 1);
   EXPECT_EQ(setting_capacity(ombra_program(), "print_magnification"), 1);
   EXPECT_EQ(setting_capacity(ombra_program(), "L"), 0);
-  EXPECT_EQ(setting_capacity(velto_program(), "circuit_constants"), 0) << "its DLG1 shows none";
-  EXPECT_EQ(setting_capacity(velto_program(), "graph_constants"), 0);
+  EXPECT_EQ(setting_capacity(velto_program(), "circuit_constants"), 2) << "L and C";
+  EXPECT_EQ(setting_capacity(velto_program(), "graph_constants"), 5);
   EXPECT_EQ(setting_capacity(velto_program(), "print_magnification"), 1);
-  EXPECT_EQ(setting_capacity(quirn_program(), "display_magnification"), 0) << "no templates";
-  EXPECT_EQ(setting_names(quirn_program()), "");
+  EXPECT_EQ(setting_capacity(quirn_program(), "circuit_constants"), 3);
+  EXPECT_EQ(setting_capacity(quirn_program(), "display_magnification"), 0) << "no DLG3";
+  EXPECT_EQ(setting_names(quirn_program()), "circuit_constants (3), graph_constants (5)");
 }
 
 TEST_F(DialogSettings, StoresLikeOkOnTheWholeDialog) {
@@ -51,6 +55,17 @@ TEST_F(DialogSettings, EachMagnificationIsOneBoxOfTheSameDialog) {
   store_setting(ombra_program(), "print_magnification", {"-0.8"});
   EXPECT_EQ(print_magnification, 0.8);
   EXPECT_EQ(display_magnification, 1.0);
+}
+
+TEST_F(DialogSettings, GraphConstantsGoToTheRowOfTheSelectedAnalysis) {
+  activate_program(velto_program());
+  analysis_index = 3;
+  store_setting(velto_program(), "graph_constants", {"", "2e3", "-45"});
+  EXPECT_EQ(velto::graph_constants[3], (std::array<double, 5>{0, 2000, 45, 60, 400}));
+  EXPECT_EQ(velto::graph_constants[2], (std::array<double, 5>{1, 2000, 0.1, 60, 400}));
+  activate_program(velto_program());
+  EXPECT_EQ(velto::graph_constants[3], (std::array<double, 5>{1, 2000, 60, 60, 400}))
+      << "a fresh start restores every row";
 }
 
 }  // namespace

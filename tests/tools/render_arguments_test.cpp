@@ -136,15 +136,20 @@ TEST(RenderArguments, SettingsMustFitTheProgramsDialogs) {
   EXPECT_EQ(error_of({"ombra", "--set", "colour=1"}),
             "ombra binds no values to \"colour\" (names: circuit_constants (3), graph_constants "
             "(5), display_magnification (1), print_magnification (1))");
-  EXPECT_EQ(error_of({"velto", "--set", "circuit_constants=1"}),
-            "velto binds no values to \"circuit_constants\" (names: display_magnification (1), "
-            "print_magnification (1))");
+  EXPECT_EQ(error_of({"velto", "--set", "circuit_constants=1,2,3"}),
+            "too many values for circuit_constants: velto's dialog holds 2")
+      << "L and C only";
   EXPECT_EQ(error_of({"quirn", "--set", "display_magnification=1"}),
-            "quirn binds no values to \"display_magnification\" (it takes no --set)");
+            "quirn binds no values to \"display_magnification\" (names: circuit_constants (3), "
+            "graph_constants (5))");
   EXPECT_EQ(parse({"ombra", "--set", "graph_constants=1,2,3,4,5"}).outcome,
             ParsedArguments::Outcome::kRender);
   EXPECT_EQ(parse({"velto", "--set", "print_magnification=0.8"}).outcome,
             ParsedArguments::Outcome::kRender);
+  EXPECT_EQ(
+      parse({"quirn", "--set", "graph_constants=1,2,3,4,5", "--set", "circuit_constants=1,2,3"})
+          .outcome,
+      ParsedArguments::Outcome::kRender);
 }
 
 }  // namespace

@@ -75,7 +75,8 @@ TEST_F(RenderProcess, WrongArgumentsExitTwoAndWriteNothing) {
       {"ombra --format jpg -o x.jpg",
        "tessaly-render: unknown format \"jpg\" (png, svg, pdf, trace, trace-print, dat or csv)\n"},
       {"quirn --set display_magnification=1",
-       "tessaly-render: quirn binds no values to \"display_magnification\" (it takes no --set)\n"},
+       "tessaly-render: quirn binds no values to \"display_magnification\" (names: "
+       "circuit_constants (3), graph_constants (5))\n"},
       {"ombra --colour", "tessaly-render: unknown option \"--colour\" (see --help)\n"},
   };
   for (const auto& c : cases) {
