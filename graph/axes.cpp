@@ -58,6 +58,12 @@ double next_grid_value(double v, double step) {
   return v;
 }
 
+// The loops' relative margin past the maximum admits a rounding remainder; in a narrow range
+// far from zero it would also admit millions of steps beyond the frame.
+bool within_half_step(double v, double max, double step) {
+  return v <= max + 0.5 * step;
+}
+
 GridLine linear_line(int scale, double v, double min, double max) {
   if (scale == 4) return v == 0.0 ? GridLine::kSolid : GridLine::kDotted;
   const bool solid = v == min || v == 0.0 || (v >= 0.999 * max && v <= 1.001 * max);
@@ -75,7 +81,7 @@ void draw_linear_x_axis(GraphFrame& f, char prefix) {
   const double advance = f.width * step / (f.x_max - f.x_min);
   double v = f.x_min;
   double sx = f.left;
-  while (v <= 1.0001 * f.x_max) {
+  while (v <= 1.0001 * f.x_max && within_half_step(v, f.x_max, step)) {
     const int x = trunc_to_screen(sx);
     draw_grid_line(dotted_as(f.x_scale, linear_line(f.x_scale, v, f.x_min, f.x_max)), x, f.bottom,
                    x, top);
@@ -94,7 +100,7 @@ void draw_linear_y_axis(GraphFrame& f, char prefix) {
   const double advance = f.height * step / (f.y_max - f.y_min);
   double v = f.y_min;
   double sy = f.bottom;
-  while (v <= 1.00001 * f.y_max) {
+  while (v <= 1.00001 * f.y_max && within_half_step(v, f.y_max, step)) {
     const int y = trunc_to_screen(sy);
     draw_grid_line(dotted_as(f.y_scale, linear_line(f.y_scale, v, f.y_min, f.y_max)), f.left, y,
                    right, y);

@@ -1,6 +1,8 @@
 #include "graph/axes.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <set>
@@ -222,6 +224,19 @@ TEST_F(Axes, AutomaticStep) {
   EXPECT_TRUE(has("point 65 24 0 0 13"));
   EXPECT_TRUE(has("text 20 315 0 0 0.9 0.9 -600 "));
   EXPECT_TRUE(has("text 28 21 0 0 0.9 0.9 600 "));
+}
+
+// A narrow range far from zero: the grid ends at the frame, not a relative margin beyond it.
+TEST_F(Axes, NarrowRangesFarFromZeroEndAtTheirMaximum) {
+  GraphFrame f = single(1, 1e6, 1e6 + 0.001, 1, 1e6, 1e6 + 0.001);
+  ASSERT_EQ(draw_axes(f, ' ', ' '), kAxesDrawn);
+  for (const std::string& line : starting_with("line ")) {
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    ASSERT_EQ(std::sscanf(line.c_str(), "line %d %d %d %d", &x1, &y1, &x2, &y2), 4);
+    EXPECT_LE(std::max(x1, x2), f.left + f.width) << line;
+    EXPECT_GE(std::min(y1, y2), f.bottom - f.height) << line;
+  }
+  EXPECT_LE(count("text "), 2 * 9 + 2) << "a handful of numbers per axis and the labels";
 }
 
 TEST_F(Axes, ZeroLineIsFoundExactly) {
