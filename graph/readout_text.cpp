@@ -55,6 +55,13 @@ void add_phase(TextBuffer& text, double degrees) {
   text.add("%s位相 %.2f［度］", kSeparator, shown);
 }
 
+void add_pair(TextBuffer& text, const char* first, const char* second, const Readout& r,
+              const char* unit) {
+  add_si(text, first, r.first, unit);
+  text.add("%s", kSeparator);
+  add_si(text, second, r.second, unit);
+}
+
 void add_values(TextBuffer& text, const Readout& r) {
   const char* unit = r.reciprocal ? "［Ｓ］" : "［Ω］";
   text.add("%s", kSeparator);
@@ -64,17 +71,13 @@ void add_values(TextBuffer& text, const Readout& r) {
       add_phase(text, r.second);
       break;
     case ReadoutValues::kParts:
-      add_si(text, "抵抗", r.first, unit);
-      text.add("%s", kSeparator);
-      add_si(text, "リアクタンス", r.second, unit);
+      add_pair(text, "抵抗", "リアクタンス", r, unit);
       break;
     case ReadoutValues::kReactance:
       add_si(text, "リアクタンス", r.first, unit);
       break;
     case ReadoutValues::kLocus:
-      add_si(text, "実部", r.first, unit);
-      text.add("%s", kSeparator);
-      add_si(text, "虚部", r.second, unit);
+      add_pair(text, "実部", "虚部", r, unit);
       break;
   }
 }

@@ -1,7 +1,9 @@
 // What the three graph drivers share: table look-ups by an index that the digit keys may push
-// past a table's end, the bound on the point count, and the texts every graph carries.
+// past a table's end, the row of graph constants in force, the bound on the point count, and the
+// texts every graph carries.
 #pragma once
 
+#include <array>
 #include <cstddef>
 
 #include "graph/frame.h"
@@ -9,6 +11,14 @@
 #include "models/text.h"
 
 namespace tessaly {
+
+// The graph constants of the analysis selected: each analysis with a row keeps its own, and
+// row 0 stands for the numbers that have none.
+template <std::size_t Rows>
+double* analysis_row(std::array<std::array<double, 5>, Rows>& rows) {
+  const bool own_row = analysis_index > 0 && analysis_index < static_cast<int>(Rows);
+  return rows[own_row ? analysis_index : 0].data();
+}
 
 // Entry `index` of a program table, or `missing` where the table has no such entry.
 template <typename T, std::size_t N>

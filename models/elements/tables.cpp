@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "models/state.h"
+#include "models/driver_support.h"
 
 namespace tessaly::quirn {
 
@@ -31,9 +31,7 @@ std::array<std::array<double, 5>, 3> graph_constants = kGraphDefaults;
 int graph_constant_count = 5;
 
 double* graph_constant_row() {
-  const bool own_row =
-      analysis_index > 0 && analysis_index < static_cast<int>(graph_constants.size());
-  return graph_constants[own_row ? analysis_index : 0].data();
+  return analysis_row(graph_constants);
 }
 
 void reset_tables() {
