@@ -11,7 +11,7 @@
 #include <map>
 #include <memory>
 
-#include "models/program.h"
+#include "programs/descriptor.h"
 #include "shell/alert.h"
 #include "shell/graph_canvas.h"
 #include "shell/main_window.h"

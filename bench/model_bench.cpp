@@ -5,8 +5,8 @@
 #include <string>
 
 #include "bench_cases.h"
-#include "models/program.h"
-#include "models/state.h"
+#include "core/state.h"
+#include "programs/descriptor.h"
 
 namespace tessaly::bench {
 namespace {

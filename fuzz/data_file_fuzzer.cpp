@@ -9,9 +9,9 @@
 #include <cstring>
 #include <string>
 
+#include "core/data_file.h"
+#include "core/state.h"
 #include "fuzz/fuzz_input.h"
-#include "models/data_file.h"
-#include "models/state.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 #include <limits>
 #include <string>
 
+#include "core/dialog_values.h"
 #include "fuzz/fuzz_input.h"
-#include "models/dialog_values.h"
-#include "models/program.h"
+#include "programs/descriptor.h"
 
 namespace {
 

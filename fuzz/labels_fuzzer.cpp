@@ -8,7 +8,7 @@
 
 #include "fuzz/fuzz_input.h"
 #include "graph/labels.h"
-#include "models/program.h"
+#include "programs/descriptor.h"
 #include "surface/recording_backend.h"
 #include "surface/surface.h"
 

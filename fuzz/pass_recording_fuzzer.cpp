@@ -4,7 +4,7 @@
 #include <string>
 
 #include "fuzz/session.h"
-#include "models/reference.h"
+#include "programs/reference.h"
 #include "surface/recording_backend.h"
 
 namespace {

@@ -1,10 +1,10 @@
 #include "fuzz/session.h"
 
-#include "models/commands.h"
-#include "models/passes.h"
-#include "models/program.h"
-#include "models/reference.h"
-#include "models/state.h"
+#include "core/state.h"
+#include "programs/descriptor.h"
+#include "programs/passes.h"
+#include "programs/reference.h"
+#include "resources/commands.h"
 
 namespace tessaly::fuzz {
 

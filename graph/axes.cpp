@@ -3,10 +3,10 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "core/text.h"
 #include "graph/axis_parts.h"
 #include "graph/labels.h"
 #include "graph/mapping.h"
-#include "models/text.h"
 #include "surface/surface.h"
 
 namespace tessaly::graph {

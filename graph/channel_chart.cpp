@@ -1,8 +1,8 @@
 // The channel chart: up to ten thin strips stacked like a recorder's traces, each with a name
 // and a 'T' (centre line) or 'L' (baseline) mark. No axes are drawn for it.
+#include "core/text.h"
 #include "graph/mapping.h"
 #include "graph/setup.h"
-#include "models/text.h"
 #include "surface/surface.h"
 
 namespace tessaly::graph {

@@ -1,9 +1,9 @@
 #include <cmath>
 
+#include "core/text.h"
 #include "graph/axis_parts.h"
 #include "graph/labels.h"
 #include "graph/mapping.h"
-#include "models/text.h"
 #include "surface/surface.h"
 
 namespace tessaly::graph {

@@ -1,10 +1,10 @@
 // Legends beside a frame, captions at character cells and the program tag at the corner.
 #include <cstdio>
 
+#include "core/text.h"
 #include "graph/corner_nudge.h"
 #include "graph/frame.h"
 #include "graph/labels.h"
-#include "models/text.h"
 #include "surface/surface.h"
 
 namespace tessaly::graph {

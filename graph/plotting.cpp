@@ -1,7 +1,7 @@
 #include "graph/plotting.h"
 
+#include "core/state.h"
 #include "graph/mapping.h"
-#include "models/state.h"
 #include "surface/surface.h"
 
 namespace tessaly::graph {

@@ -4,9 +4,9 @@
 #include <limits>
 
 #include "complex/complex.h"
+#include "core/state.h"
 #include "graph/mapping.h"
 #include "graph/sweep.h"
-#include "models/state.h"
 
 namespace tessaly::graph {
 

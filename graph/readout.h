@@ -6,7 +6,7 @@
 #include <cstddef>
 
 #include "graph/frame.h"
-#include "models/program.h"
+#include "programs/descriptor.h"
 
 namespace tessaly::graph {
 

@@ -2,10 +2,10 @@
 
 #include <initializer_list>
 
+#include "core/text.h"
 #include "graph/axes.h"
 #include "graph/kind_tables.h"
 #include "graph/readout.h"
-#include "models/text.h"
 #include "surface/surface.h"
 
 namespace tessaly::graph {

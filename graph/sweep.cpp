@@ -2,11 +2,11 @@
 
 #include <cmath>
 
+#include "core/state.h"
 #include "graph/labels.h"
 #include "graph/plotting.h"
 #include "graph/readout.h"
 #include "graph/setup.h"
-#include "models/state.h"
 #include "surface/surface.h"
 
 namespace tessaly::graph {

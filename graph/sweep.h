@@ -4,7 +4,7 @@
 
 #include "complex/complex.h"
 #include "graph/frame.h"
-#include "models/program.h"
+#include "programs/descriptor.h"
 
 namespace tessaly::graph {
 

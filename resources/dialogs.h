@@ -1,9 +1,27 @@
 // The dialog templates "DLG1" to "DLG3" (geometry in dialog units, controls in tab order).
 #pragma once
 
-#include "models/program.h"
-
 namespace tessaly::resources {
+
+enum class ControlKind { kDefaultButton, kButton, kStatic, kEdit, kGroupBox };
+
+struct DialogControl {
+  int id;
+  ControlKind kind;
+  const char* text;
+  int x, y, width, height;  // dialog units
+  bool tab_stop;
+};
+
+struct DialogTemplate {
+  const char* name;  // "DLG1"
+  const char* caption;
+  const char* font;
+  int font_size;
+  int x, y, width, height;  // dialog units, relative to the owner's client area
+  const DialogControl* controls;
+  int control_count;
+};
 
 constexpr int kFirstEditId = 3000;
 

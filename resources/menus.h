@@ -1,9 +1,23 @@
 // The menu "MenuControl" of each program: pop-ups in order, every text exactly as shown.
 #pragma once
 
-#include "models/program.h"
-
 namespace tessaly::resources {
+
+struct MenuItem {
+  int command;
+  const char* text;
+};
+
+struct MenuPopup {
+  const char* text;
+  const MenuItem* items;
+  int item_count;
+};
+
+struct Menu {
+  const MenuPopup* popups;
+  int popup_count;
+};
 
 extern const Menu ombra_menu;
 extern const Menu velto_menu;

@@ -3,8 +3,8 @@
 #include <QFile>
 #include <string>
 
-#include "models/data_file.h"
-#include "models/reference.h"
+#include "core/data_file.h"
+#include "programs/reference.h"
 #include "shell/messages.h"
 #include "shell/user_interaction.h"
 

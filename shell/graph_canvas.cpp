@@ -7,9 +7,9 @@
 #include <QRegion>
 #include <QResizeEvent>
 
+#include "core/state.h"
 #include "graph/readout.h"
-#include "models/passes.h"
-#include "models/state.h"
+#include "programs/passes.h"
 #include "surface/device_geometry.h"
 #include "surface/qpainter_backend.h"
 #include "surface/surface.h"

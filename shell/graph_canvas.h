@@ -9,7 +9,7 @@
 #include <QSize>
 #include <QWidget>
 
-#include "models/commands.h"
+#include "resources/commands.h"
 
 class QLabel;
 

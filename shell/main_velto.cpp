@@ -1,4 +1,4 @@
-#include "models/program.h"
+#include "programs/descriptor.h"
 #include "shell/run.h"
 
 int main(int argc, char** argv) {

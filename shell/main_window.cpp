@@ -8,7 +8,8 @@
 #include <QStatusBar>
 #include <QWindow>
 
-#include "models/state.h"
+#include "core/state.h"
+#include "resources/program_resources.h"
 #include "shell/alert.h"
 #include "shell/data_file_commands.h"
 #include "shell/graph_canvas.h"
@@ -40,7 +41,8 @@ MainWindow::MainWindow(const ProgramDescriptor& program, UserInteraction& user)
   statusBar()->setFixedHeight(status_height);
   connect(canvas_, &GraphCanvas::readout_changed, status_line_, &QLabel::setText);
   outer_size_ = outer_window_size(display_magnification, status_height);
-  build_menu_bar(*menuBar(), *program.menu, [this](int command) { run_command(command); });
+  build_menu_bar(*menuBar(), *resources::resources_of(program).menu,
+                 [this](int command) { run_command(command); });
   setFocusPolicy(Qt::StrongFocus);
   place_window();
   // The first paint draws the graph of the default circuit and analysis.

@@ -6,8 +6,8 @@
 #include <QMainWindow>
 #include <QSize>
 
-#include "models/commands.h"
-#include "models/program.h"
+#include "programs/descriptor.h"
+#include "resources/commands.h"
 
 class QLabel;
 

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QPrinter>
 
-#include "models/passes.h"
+#include "programs/passes.h"
 #include "shell/user_interaction.h"
 #include "surface/qpainter_backend.h"
 #include "surface/surface.h"

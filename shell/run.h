@@ -3,7 +3,7 @@
 // window closes. The command line carries nothing for the program.
 #pragma once
 
-#include "models/program.h"
+#include "programs/descriptor.h"
 
 namespace tessaly::shell {
 

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-#include "models/state.h"
+#include "core/state.h"
+#include "resources/program_resources.h"
 #include "shell/settings_dialog.h"
 #include "shell/user_interaction.h"
 
@@ -21,7 +22,8 @@ int bound_count(const ValueList& list) {
 
 void run_settings_command(const ProgramDescriptor& program, SettingsKind kind,
                           UserInteraction& user, QWidget* owner, QPoint anchor) {
-  const DialogTemplate* dialog_template = program.dialogs[static_cast<int>(kind)];
+  const resources::DialogTemplate* dialog_template =
+      resources::resources_of(program).dialogs[static_cast<int>(kind)];
   if (!dialog_template) return;
 
   double magnifications[2] = {display_magnification, print_magnification};

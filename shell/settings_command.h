@@ -5,7 +5,7 @@
 
 #include <QPoint>
 
-#include "models/program.h"
+#include "programs/descriptor.h"
 
 class QWidget;
 

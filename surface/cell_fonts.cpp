@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "models/text.h"
+#include "core/text.h"
 #include "surface/mincho_font.h"
 
 namespace tessaly::surface {

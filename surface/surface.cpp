@@ -2,7 +2,7 @@
 
 #include <climits>
 
-#include "models/text.h"
+#include "core/text.h"
 #include "surface/room_state.h"
 
 namespace tessaly::surface {

@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
+#include "core/state.h"
 #include "graph/frame.h"
 #include "graph/sweep.h"
-#include "models/state.h"
 
 namespace tessaly::tools {
 

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
-#include "models/dialog_values.h"
-#include "models/state.h"
+#include "core/dialog_values.h"
+#include "core/state.h"
+#include "resources/program_resources.h"
 
 namespace tessaly::tools {
 
@@ -34,7 +35,7 @@ Binding list_binding(const ValueList& list, bool has_dialog) {
 
 Binding magnification_binding(const ProgramDescriptor& program, int which) {
   Binding binding{};
-  if (program.dialogs[2] == nullptr) return binding;
+  if (resources::resources_of(program).dialogs[2] == nullptr) return binding;
   binding.values[0] = &display_magnification;
   binding.values[1] = &print_magnification;
   binding.count = 2;
@@ -44,8 +45,10 @@ Binding magnification_binding(const ProgramDescriptor& program, int which) {
 }
 
 Binding bind(const ProgramDescriptor& program, const std::string& name) {
-  if (name == kNames[0]) return list_binding(program.circuit_constants, program.dialogs[0]);
-  if (name == kNames[1]) return list_binding(program.graph_constants, program.dialogs[1]);
+  if (name == kNames[0])
+    return list_binding(program.circuit_constants, resources::resources_of(program).dialogs[0]);
+  if (name == kNames[1])
+    return list_binding(program.graph_constants, resources::resources_of(program).dialogs[1]);
   if (name == kNames[2]) return magnification_binding(program, 0);
   if (name == kNames[3]) return magnification_binding(program, 1);
   return Binding{};

@@ -1,7 +1,7 @@
 #include "tools/headless_outputs.h"
 
-#include "models/data_file.h"
-#include "models/passes.h"
+#include "core/data_file.h"
+#include "programs/passes.h"
 #include "surface/recording_backend.h"
 #include "tools/curve_csv.h"
 #include "tools/replay.h"

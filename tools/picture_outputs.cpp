@@ -10,8 +10,8 @@
 #include <cmath>
 #include <optional>
 
-#include "models/passes.h"
-#include "models/state.h"
+#include "core/state.h"
+#include "programs/passes.h"
 #include "surface/qpainter_backend.h"
 #include "surface/surface.h"
 #include "tools/clipping_backend.h"

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "resources/menus.h"
+#include "resources/program_resources.h"
 #include "tools/dialog_settings.h"
 
 namespace tessaly::tools {
@@ -109,7 +110,8 @@ bool parse_format(const std::string& text, Format& format, std::string& error) {
 bool check_against_program(const RenderRequest& request, std::string& error) {
   const ProgramDescriptor& program = *request.program;
   for (const Step& step : request.steps) {
-    if (step.kind == Step::Kind::kCommand && !resources::menu_offers(*program.menu, step.command)) {
+    if (step.kind == Step::Kind::kCommand &&
+        !resources::menu_offers(*resources::resources_of(program).menu, step.command)) {
       error =
           "step " + quoted(std::to_string(step.command)) + " is not in " + program.id + "'s menu";
       return false;

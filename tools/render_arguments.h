@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "models/program.h"
+#include "programs/descriptor.h"
 
 namespace tessaly::tools {
 

@@ -1,9 +1,9 @@
 #include "tools/replay.h"
 
-#include "models/commands.h"
-#include "models/passes.h"
-#include "models/reference.h"
-#include "models/state.h"
+#include "core/state.h"
+#include "programs/passes.h"
+#include "programs/reference.h"
+#include "resources/commands.h"
 #include "surface/surface.h"
 #include "tools/dialog_settings.h"
 

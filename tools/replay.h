@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "models/program.h"
+#include "programs/descriptor.h"
 #include "surface/backend.h"
 #include "tools/render_arguments.h"
 

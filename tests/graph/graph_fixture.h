@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "core/state.h"
 #include "graph/corner_nudge.h"
 #include "graph/frame.h"
-#include "models/state.h"
 #include "surface/recording_backend.h"
 #include "surface/surface.h"
 

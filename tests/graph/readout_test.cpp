@@ -6,10 +6,10 @@
 #include <string>
 
 #include "complex/complex.h"
+#include "core/state.h"
 #include "graph/frame.h"
-#include "models/passes.h"
-#include "models/program.h"
-#include "models/state.h"
+#include "programs/descriptor.h"
+#include "programs/passes.h"
 #include "surface/recording_backend.h"
 #include "surface/surface.h"
 

@@ -10,13 +10,13 @@
 #include <string>
 #include <vector>
 
+#include "core/dialog_values.h"
+#include "core/state.h"
 #include "graph/frame.h"
 #include "graph/sweep.h"
-#include "models/dialog_values.h"
-#include "models/passes.h"
-#include "models/program.h"
-#include "models/rcl/tables.h"
-#include "models/state.h"
+#include "programs/descriptor.h"
+#include "programs/ombra/tables.h"
+#include "programs/passes.h"
 #include "surface/recording_backend.h"
 #include "surface/surface.h"
 

@@ -2,9 +2,9 @@
 // complete pass: set-up, legends, the end-of-pass alert.
 #include <gtest/gtest.h>
 
-#include "models/program.h"
-#include "models/state.h"
+#include "core/state.h"
 #include "program_fixture.h"
+#include "programs/descriptor.h"
 
 namespace tessaly {
 namespace {

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "models/program.h"
 #include "program_fixture.h"
+#include "programs/descriptor.h"
 #include "tools/headless_outputs.h"
 
 namespace tessaly {

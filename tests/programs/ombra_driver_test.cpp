@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "core/state.h"
 #include "graph/frame.h"
-#include "models/program.h"
-#include "models/state.h"
 #include "program_fixture.h"
+#include "programs/descriptor.h"
 
 namespace tessaly {
 namespace {

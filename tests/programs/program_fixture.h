@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "models/program.h"
+#include "programs/descriptor.h"
 #include "tools/headless_outputs.h"
 #include "tools/render_arguments.h"
 

@@ -5,11 +5,11 @@
 
 #include "complex/complex.h"
 
+#include "core/state.h"
 #include "graph/frame.h"
-#include "models/elements/model.h"
-#include "models/program.h"
-#include "models/state.h"
 #include "program_fixture.h"
+#include "programs/descriptor.h"
+#include "programs/quirn/model.h"
 
 namespace tessaly {
 namespace {

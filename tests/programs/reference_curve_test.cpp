@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "core/data_file.h"
+#include "core/state.h"
 #include "graph/frame.h"
 #include "graph/mapping.h"
-#include "models/data_file.h"
-#include "models/reference.h"
-#include "models/state.h"
 #include "program_fixture.h"
+#include "programs/reference.h"
 #include "tools/headless_outputs.h"
 
 namespace tessaly::testing {

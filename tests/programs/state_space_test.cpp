@@ -6,11 +6,11 @@
 
 #include <string>
 
+#include "core/state.h"
 #include "graph/labels.h"
 #include "graph/sweep.h"
-#include "models/passes.h"
-#include "models/program.h"
-#include "models/state.h"
+#include "programs/descriptor.h"
+#include "programs/passes.h"
 #include "surface/backend.h"
 
 namespace tessaly {

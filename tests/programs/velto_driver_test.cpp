@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "core/state.h"
 #include "graph/frame.h"
-#include "models/lc/tables.h"
-#include "models/program.h"
-#include "models/state.h"
 #include "program_fixture.h"
+#include "programs/descriptor.h"
+#include "programs/velto/tables.h"
 
 namespace tessaly {
 namespace {

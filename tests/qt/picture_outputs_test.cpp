@@ -9,7 +9,7 @@
 #include <QPainter>
 #include <string>
 
-#include "models/program.h"
+#include "programs/descriptor.h"
 #include "surface/qpainter_backend.h"
 #include "surface/surface.h"
 #include "tools/render_arguments.h"

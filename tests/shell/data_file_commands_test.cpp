@@ -8,9 +8,9 @@
 #include <QTemporaryDir>
 #include <algorithm>
 
-#include "models/data_file.h"
-#include "models/reference.h"
-#include "models/state.h"
+#include "core/data_file.h"
+#include "core/state.h"
+#include "programs/reference.h"
 #include "shell/data_file_dialog.h"
 #include "shell_fixture.h"
 

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <limits>
 
-#include "models/state.h"
+#include "core/state.h"
 #include "shell_fixture.h"
 #include "surface/surface.h"
 

@@ -10,8 +10,8 @@
 #include <QTest>
 #include <vector>
 
+#include "core/state.h"
 #include "graph/readout.h"
-#include "models/state.h"
 #include "shell/graph_canvas.h"
 #include "shell_fixture.h"
 

@@ -31,7 +31,7 @@ std::vector<Popup> shown(const QMenuBar& bar) {
   return popups;
 }
 
-void expect_menu(const Menu& menu, const std::vector<Popup>& expected) {
+void expect_menu(const resources::Menu& menu, const std::vector<Popup>& expected) {
   QMenuBar bar;
   build_menu_bar(bar, menu, [](int) {});
   const std::vector<Popup> popups = shown(bar);
@@ -102,9 +102,9 @@ TEST(MenuBar, QuirnMenu) {
 }
 
 TEST(MenuBar, ActionsSendTheirCommandAndShowAmpersands) {
-  const MenuItem items[] = {{101, "R&D"}, {102, "&&"}};
-  const MenuPopup popups[] = {{"A&B", items, 2}};
-  const Menu menu{popups, 1};
+  const resources::MenuItem items[] = {{101, "R&D"}, {102, "&&"}};
+  const resources::MenuPopup popups[] = {{"A&B", items, 2}};
+  const resources::Menu menu{popups, 1};
   QMenuBar bar;
   std::vector<int> sent;
   build_menu_bar(bar, menu, [&sent](int command) { sent.push_back(command); });

@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "models/passes.h"
-#include "models/state.h"
+#include "core/state.h"
+#include "programs/passes.h"
 #include "shell/graph_canvas.h"
 #include "shell/main_window.h"
 #include "shell_fixture.h"

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "models/state.h"
+#include "core/state.h"
 #include "resources/dialogs.h"
 #include "shell/settings_command.h"
 #include "shell_fixture.h"
@@ -55,7 +55,7 @@ TEST_F(SettingsDialogTest, DialogUnits) {
 }
 
 TEST_F(SettingsDialogTest, BuiltFromTheTemplate) {
-  const DialogTemplate& dlg1 = resources::circuit_constants_dialog;
+  const resources::DialogTemplate& dlg1 = resources::circuit_constants_dialog;
   SettingsDialog dialog(dlg1, nullptr, QPoint(100, 50));
   const DialogBaseUnits units = dialog.base_units();
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("回路定数設定"));
@@ -153,7 +153,7 @@ TEST_F(SettingsDialogTest, DecimalPointWhateverTheUserLocale) {
 }
 
 TEST_F(SettingsDialogTest, VeltosCircuitDialogHasOnlyLAndC) {
-  const DialogTemplate& dlg1 = resources::lc_circuit_constants_dialog;
+  const resources::DialogTemplate& dlg1 = resources::lc_circuit_constants_dialog;
   SettingsDialog dialog(dlg1, nullptr, QPoint(0, 0));
   const DialogBaseUnits units = dialog.base_units();
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("回路定数設定"));

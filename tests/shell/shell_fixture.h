@@ -12,7 +12,7 @@
 #include <optional>
 #include <vector>
 
-#include "models/program.h"
+#include "programs/descriptor.h"
 #include "shell/alert.h"
 #include "shell/graph_canvas.h"
 #include "shell/user_interaction.h"

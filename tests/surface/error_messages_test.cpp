@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "models/text.h"
+#include "core/text.h"
 #include "surface/surface.h"
 #include "surface_fixture.h"
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "core/state.h"
 #include "graph/sweep.h"
-#include "models/program.h"
-#include "models/state.h"
+#include "programs/descriptor.h"
 #include "tools/headless_outputs.h"
 
 namespace tessaly::tools {

@@ -4,10 +4,10 @@
 
 #include <array>
 
-#include "models/lc/tables.h"
-#include "models/program.h"
-#include "models/rcl/tables.h"
-#include "models/state.h"
+#include "core/state.h"
+#include "programs/descriptor.h"
+#include "programs/ombra/tables.h"
+#include "programs/velto/tables.h"
 
 namespace tessaly::tools {
 namespace {

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "models/program.h"
+#include "programs/descriptor.h"
 #include "tools/headless_outputs.h"
 
 namespace tessaly::tools {

@@ -5,9 +5,9 @@
 #include <utility>
 #include <vector>
 
-#include "models/program.h"
-#include "models/rcl/tables.h"
-#include "models/state.h"
+#include "core/state.h"
+#include "programs/descriptor.h"
+#include "programs/ombra/tables.h"
 #include "surface/recording_backend.h"
 
 namespace tessaly::tools {

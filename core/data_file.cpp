@@ -1,0 +1,191 @@
+#include "core/data_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+#include "core/state.h"
+
+namespace tessaly {
+
+namespace {
+
+void put_double(unsigned char* out, double value) {
+  std::uint64_t bits = 0;
+  std::memcpy(&bits, &value, sizeof bits);
+  for (int i = 0; i < 8; ++i) out[i] = static_cast<unsigned char>(bits >> (8 * i));
+}
+
+double get_double(const unsigned char* in) {
+  std::uint64_t bits = 0;
+  for (int i = 7; i >= 0; --i) bits = (bits << 8) | in[i];
+  double value = 0.0;
+  std::memcpy(&value, &bits, sizeof value);
+  return value;
+}
+
+FileResult failure(FileStatus status, const char* step, int error_number) {
+  FileResult result;
+  result.status = status;
+  result.error_number = error_number;
+  result.detail = std::string(step) + ": " + std::strerror(error_number);
+  return result;
+}
+
+// Reads until count bytes or end of file; returns the bytes read, or -1 on an error.
+long read_fully(int fd, unsigned char* buffer, std::size_t count) {
+  std::size_t done = 0;
+  while (done < count) {
+    const ssize_t n = ::read(fd, buffer + done, count - done);
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      if (errno == EAGAIN) break;  // an empty FIFO: nothing to read now, and we never wait
+      return -1;
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  return static_cast<long>(done);
+}
+
+bool write_fully(int fd, const unsigned char* buffer, std::size_t count) {
+  std::size_t done = 0;
+  while (done < count) {
+    const ssize_t n = ::write(fd, buffer + done, count - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      if (n == 0) errno = ENOSPC;
+      return false;
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+// The file a save really replaces: the end of a chain of symbolic links, which need not exist
+// yet (a dangling link gets its file, as opening it for writing would give), else the path
+// itself. False, with errno set, for a chain that does not end.
+bool save_target(const std::string& path, std::string& target) {
+  constexpr int kMostLinks = 40;  // the kernel's own limit on a path's links
+  target = path;
+  for (int hops = 0; hops < kMostLinks; ++hops) {
+    struct stat info;
+    if (::lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return true;
+    char link[PATH_MAX];
+    const ssize_t length = ::readlink(target.c_str(), link, sizeof link - 1);
+    if (length < 0) return false;
+    link[length] = '\0';
+    const std::size_t slash = target.rfind('/');
+    target = link[0] == '/' || slash == std::string::npos ? std::string(link)
+                                                          : target.substr(0, slash + 1) + link;
+  }
+  errno = ELOOP;
+  return false;
+}
+
+mode_t new_file_mode(const std::string& target) {
+  struct stat info;
+  if (::stat(target.c_str(), &info) == 0) return info.st_mode & 07777;
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+}  // namespace
+
+void encode_plot_values(unsigned char* out) {
+  for (int i = 0; i < kStoredPoints; ++i) put_double(out + 8 * i, plot_values_1[i]);
+  for (int i = 0; i < kStoredPoints; ++i) {
+    put_double(out + kDataBlockBytes + 8 * i, plot_values_2[i]);
+  }
+}
+
+void decode_plot_values(const unsigned char* bytes, std::size_t size) {
+  std::fill(plot_values_1, plot_values_1 + kStoredPoints, 0.0);
+  std::fill(plot_values_2, plot_values_2 + kStoredPoints, 0.0);
+  // A value cut short by the end of the file keeps its bytes and zeros for the rest.
+  unsigned char padded[kDataFileBytes] = {};
+  // Zeroing alone passes no bytes at all, and memcpy must not see that null pointer.
+  if (size > 0) std::memcpy(padded, bytes, std::min(size, kDataFileBytes));
+  for (int i = 0; i < kStoredPoints; ++i) plot_values_1[i] = get_double(padded + 8 * i);
+  for (int i = 0; i < kStoredPoints; ++i) {
+    plot_values_2[i] = get_double(padded + kDataBlockBytes + 8 * i);
+  }
+}
+
+FileResult read_data_file(const std::string& path) {
+  decode_plot_values(nullptr, 0);
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return failure(FileStatus::kOpenFailed, "open", errno);
+  struct stat info;
+  if (::fstat(fd, &info) != 0) {
+    const int error_number = errno;
+    ::close(fd);
+    return failure(FileStatus::kOpenFailed, "stat", error_number);
+  }
+  if (!S_ISREG(info.st_mode)) {
+    ::close(fd);
+    return failure(FileStatus::kOpenFailed, "not a regular file",
+                   S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
+  }
+  unsigned char bytes[kDataFileBytes];
+  const long got = read_fully(fd, bytes, kDataFileBytes);
+  const int read_error = errno;
+  ::close(fd);
+  if (got < 0) return failure(FileStatus::kReadFailed, "read", read_error);
+  FileResult done;
+  done.bytes_read = static_cast<std::size_t>(got);
+  decode_plot_values(bytes, done.bytes_read);
+  return done;
+}
+
+FileResult save_data_file(const std::string& path) {
+  std::string target;
+  if (!save_target(path, target)) return failure(FileStatus::kWriteFailed, "create", errno);
+  // A short name beside the target, so that a target name near the length limit still works.
+  const std::size_t slash = target.rfind('/');
+  const std::string folder =
+      slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+  std::string temporary = folder + ".tessaly-save.XXXXXX";
+  const int fd = ::mkstemp(temporary.data());
+  if (fd < 0) return failure(FileStatus::kWriteFailed, "create", errno);
+
+  unsigned char bytes[kDataFileBytes];
+  encode_plot_values(bytes);
+  const char* step = nullptr;
+  if (::fchmod(fd, new_file_mode(target)) != 0) {
+    step = "chmod";
+  } else if (!write_fully(fd, bytes, kDataBlockBytes) ||
+             !write_fully(fd, bytes + kDataBlockBytes, kDataBlockBytes)) {
+    step = "write";
+  } else if (::fsync(fd) != 0) {
+    step = "sync";
+  }
+  int error_number = errno;
+  if (::close(fd) != 0 && step == nullptr) {
+    step = "close";
+    error_number = errno;
+  }
+  if (step == nullptr && ::rename(temporary.c_str(), target.c_str()) != 0) {
+    step = "rename";
+    error_number = errno;
+  }
+  if (step != nullptr) {
+    ::unlink(temporary.c_str());
+    return failure(FileStatus::kWriteFailed, step, error_number);
+  }
+  return {};
+}
+
+bool names_data_file(const std::string& path) {
+  return path.find(".dat") != std::string::npos;
+}
+
+}  // namespace tessaly
