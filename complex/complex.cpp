@@ -5,11 +5,6 @@
 
 namespace tessaly {
 
-Complex s_value;
-Complex model_result;
-const Complex kComplexOne{1.0, 0.0};
-const Complex kComplexZero{0.0, 0.0};
-
 double magnitude(Complex z) {
   return std::hypot(z.re, z.im);
 }

@@ -50,9 +50,7 @@ Complex divide(Complex a, Complex b);
 Complex exponential(Complex z);
 }  // namespace by_value
 
-extern Complex s_value;       // (0, 6.2831854 f) of the current sweep point
-extern Complex model_result;  // the model's value at that point, or its reciprocal
-extern const Complex kComplexOne;
-extern const Complex kComplexZero;
+constexpr Complex kComplexOne{1.0, 0.0};
+constexpr Complex kComplexZero{0.0, 0.0};
 
 }  // namespace tessaly

@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "core/state.h"
+#include "core/session.h"
 
 namespace tessaly {
 
@@ -100,28 +100,28 @@ mode_t new_file_mode(const std::string& target) {
 
 }  // namespace
 
-void encode_plot_values(unsigned char* out) {
-  for (int i = 0; i < kStoredPoints; ++i) put_double(out + 8 * i, plot_values_1[i]);
+void encode_plot_values(const Session& session, unsigned char* out) {
+  for (int i = 0; i < kStoredPoints; ++i) put_double(out + 8 * i, session.plot_values_1[i]);
   for (int i = 0; i < kStoredPoints; ++i) {
-    put_double(out + kDataBlockBytes + 8 * i, plot_values_2[i]);
+    put_double(out + kDataBlockBytes + 8 * i, session.plot_values_2[i]);
   }
 }
 
-void decode_plot_values(const unsigned char* bytes, std::size_t size) {
-  std::fill(plot_values_1, plot_values_1 + kStoredPoints, 0.0);
-  std::fill(plot_values_2, plot_values_2 + kStoredPoints, 0.0);
+void decode_plot_values(Session& session, const unsigned char* bytes, std::size_t size) {
+  std::fill(session.plot_values_1, session.plot_values_1 + kStoredPoints, 0.0);
+  std::fill(session.plot_values_2, session.plot_values_2 + kStoredPoints, 0.0);
   // A value cut short by the end of the file keeps its bytes and zeros for the rest.
   unsigned char padded[kDataFileBytes] = {};
   // Zeroing alone passes no bytes at all, and memcpy must not see that null pointer.
   if (size > 0) std::memcpy(padded, bytes, std::min(size, kDataFileBytes));
-  for (int i = 0; i < kStoredPoints; ++i) plot_values_1[i] = get_double(padded + 8 * i);
+  for (int i = 0; i < kStoredPoints; ++i) session.plot_values_1[i] = get_double(padded + 8 * i);
   for (int i = 0; i < kStoredPoints; ++i) {
-    plot_values_2[i] = get_double(padded + kDataBlockBytes + 8 * i);
+    session.plot_values_2[i] = get_double(padded + kDataBlockBytes + 8 * i);
   }
 }
 
-FileResult read_data_file(const std::string& path) {
-  decode_plot_values(nullptr, 0);
+FileResult read_data_file(Session& session, const std::string& path) {
+  decode_plot_values(session, nullptr, 0);
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return failure(FileStatus::kOpenFailed, "open", errno);
   struct stat info;
@@ -142,11 +142,11 @@ FileResult read_data_file(const std::string& path) {
   if (got < 0) return failure(FileStatus::kReadFailed, "read", read_error);
   FileResult done;
   done.bytes_read = static_cast<std::size_t>(got);
-  decode_plot_values(bytes, done.bytes_read);
+  decode_plot_values(session, bytes, done.bytes_read);
   return done;
 }
 
-FileResult save_data_file(const std::string& path) {
+FileResult save_data_file(const Session& session, const std::string& path) {
   std::string target;
   if (!save_target(path, target)) return failure(FileStatus::kWriteFailed, "create", errno);
   // A short name beside the target, so that a target name near the length limit still works.
@@ -158,7 +158,7 @@ FileResult save_data_file(const std::string& path) {
   if (fd < 0) return failure(FileStatus::kWriteFailed, "create", errno);
 
   unsigned char bytes[kDataFileBytes];
-  encode_plot_values(bytes);
+  encode_plot_values(session, bytes);
   const char* step = nullptr;
   if (::fchmod(fd, new_file_mode(target)) != 0) {
     step = "chmod";

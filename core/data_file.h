@@ -6,6 +6,8 @@
 
 namespace tessaly {
 
+struct Session;
+
 constexpr std::size_t kDataBlockBytes = 4008;
 constexpr std::size_t kDataFileBytes = 2 * kDataBlockBytes;
 
@@ -25,21 +27,22 @@ struct FileResult {
   bool ok() const { return status == FileStatus::kOk; }
 };
 
-// Reads any file: both arrays are zeroed first, then filled from the file's start; a short
-// file leaves the rest zero and bytes past 8016 are ignored. Never blocks on a FIFO.
-FileResult read_data_file(const std::string& path);
+// Reads any file into the session's plot values: both arrays are zeroed first, then filled from the
+// file's start; a short file leaves the rest zero and bytes past 8016 are ignored. Never blocks on
+// a FIFO.
+FileResult read_data_file(Session& session, const std::string& path);
 
-// Writes the arrays to a temporary file beside the target and renames it over the target only
-// when all 8016 bytes are on disk, so a failed save leaves an existing file as it was. A
-// symbolic link as target is followed: the file it points at is replaced, or created when the
+// Writes the session's plot values to a temporary file beside the target and renames it over the
+// target only when all 8016 bytes are on disk, so a failed save leaves an existing file as it was.
+// A symbolic link as target is followed: the file it points at is replaced, or created when the
 // link dangles.
-FileResult save_data_file(const std::string& path);
+FileResult save_data_file(const Session& session, const std::string& path);
 
 // The save command's test for a data file name: ".dat" anywhere in the path, case-sensitive.
 bool names_data_file(const std::string& path);
 
 // The 8016 bytes of the arrays, and the arrays from up to 8016 bytes (the rest zero).
-void encode_plot_values(unsigned char* out);
-void decode_plot_values(const unsigned char* bytes, std::size_t size);
+void encode_plot_values(const Session& session, unsigned char* out);
+void decode_plot_values(Session& session, const unsigned char* bytes, std::size_t size);
 
 }  // namespace tessaly

@@ -43,16 +43,25 @@ std::size_t number_end(const char* text, std::size_t start, std::size_t limit) {
 }
 
 // Dialogs read and write numbers in the C locale whatever the process locale is: a GUI
-// application takes the user's, which may write a decimal comma.
-locale_t c_locale() {
-  static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
-  return locale;
-}
+// application takes the user's, which may write a decimal comma. Made per call, which costs
+// next to nothing beside a dialog, and leaves no state behind.
+class CLocale {
+ public:
+  CLocale() : locale_(newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0))) {}
+  ~CLocale() { freelocale(locale_); }
+  CLocale(const CLocale&) = delete;
+  CLocale& operator=(const CLocale&) = delete;
+  locale_t get() const { return locale_; }
+
+ private:
+  locale_t locale_;
+};
 
 }  // namespace
 
 void format_edit_value(double value, char (&out)[kEditTextCapacity]) {
-  const locale_t previous = uselocale(c_locale());
+  const CLocale c_locale;
+  const locale_t previous = uselocale(c_locale.get());
   std::snprintf(out, sizeof out, "%g", value);
   uselocale(previous);
 }
@@ -66,7 +75,8 @@ double read_edit_value(const char* text) {
   char number[kEditTextLimit + 1];
   std::memcpy(number, text + start, end - start);
   number[end - start] = '\0';
-  return std::fabs(strtod_l(number, nullptr, c_locale()));
+  const CLocale c_locale;
+  return std::fabs(strtod_l(number, nullptr, c_locale.get()));
 }
 
 }  // namespace tessaly

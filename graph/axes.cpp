@@ -32,7 +32,7 @@ double widen_up(double v, double unit) {
 
 int check_axis(int scale, double min, double max) {
   if (scale == 2 && std::fabs(max - min) > 1800.0) return kAngleRangeTooWide;
-  if (scale == 3 && (!(max > 0.0) || !(min > 0.0))) return kLogBoundNotPositive;
+  if (scale == kLogarithmicScale && (!(max > 0.0) || !(min > 0.0))) return kLogBoundNotPositive;
   if (scale >= 0 && scale <= 5 && !(max - min > 0.0)) return kRangeEmpty;
   return kAxesDrawn;
 }
@@ -74,7 +74,7 @@ GridLine dotted_as(int scale, GridLine line) {
   return scale == 4 && line == GridLine::kDotted ? GridLine::kFineDotted : line;
 }
 
-void draw_linear_x_axis(GraphFrame& f, char prefix) {
+void draw_linear_x_axis(Context& g, GraphFrame& f, char prefix) {
   const double step = linear_step(f.x_scale, f.x_min, f.x_max, f.x_divisions);
   if (!grid_can_run(f.x_min, f.x_max, step)) return;
   const int top = f.bottom - f.height;
@@ -83,9 +83,9 @@ void draw_linear_x_axis(GraphFrame& f, char prefix) {
   double sx = f.left;
   while (v <= 1.0001 * f.x_max && within_half_step(v, f.x_max, step)) {
     const int x = trunc_to_screen(sx);
-    draw_grid_line(dotted_as(f.x_scale, linear_line(f.x_scale, v, f.x_min, f.x_max)), x, f.bottom,
-                   x, top);
-    draw_number(x - 8, f.bottom, v, 0.9, 0.9, 0, prefix);
+    draw_grid_line(g, dotted_as(f.x_scale, linear_line(f.x_scale, v, f.x_min, f.x_max)), x,
+                   f.bottom, x, top);
+    draw_number(g, x - 8, f.bottom, v, 0.9, 0.9, 0, prefix);
     const double next = next_grid_value(v, step);
     if (next == v) break;  // a step below the resolution of v
     v = next;
@@ -93,7 +93,7 @@ void draw_linear_x_axis(GraphFrame& f, char prefix) {
   }
 }
 
-void draw_linear_y_axis(GraphFrame& f, char prefix) {
+void draw_linear_y_axis(Context& g, GraphFrame& f, char prefix) {
   const double step = linear_step(f.y_scale, f.y_min, f.y_max, f.y_divisions);
   if (!grid_can_run(f.y_min, f.y_max, step)) return;
   const int right = f.left + f.width;
@@ -102,9 +102,9 @@ void draw_linear_y_axis(GraphFrame& f, char prefix) {
   double sy = f.bottom;
   while (v <= 1.00001 * f.y_max && within_half_step(v, f.y_max, step)) {
     const int y = trunc_to_screen(sy);
-    draw_grid_line(dotted_as(f.y_scale, linear_line(f.y_scale, v, f.y_min, f.y_max)), f.left, y,
+    draw_grid_line(g, dotted_as(f.y_scale, linear_line(f.y_scale, v, f.y_min, f.y_max)), f.left, y,
                    right, y);
-    draw_y_number(f, v, sy, prefix);
+    draw_y_number(g, f, v, sy, prefix);
     const double next = next_grid_value(v, step);
     if (next == v) break;
     v = next;
@@ -116,53 +116,53 @@ bool drawn_scale(int scale) {
   return scale >= 0 && scale <= 5;
 }
 
-void draw_x_axis(GraphFrame& f, char prefix) {
+void draw_x_axis(Context& g, GraphFrame& f, char prefix) {
   if (!drawn_scale(f.x_scale)) return;
   if (f.layout == kXyLayout) {
-    draw_xy_x_grid(f);
-  } else if (f.x_scale == 3) {
-    draw_log_x_axis(f, prefix);
+    draw_xy_x_grid(g, f);
+  } else if (f.x_scale == kLogarithmicScale) {
+    draw_log_x_axis(g, f, prefix);
   } else {
-    draw_linear_x_axis(f, prefix);
+    draw_linear_x_axis(g, f, prefix);
   }
 }
 
-void draw_y_axis(GraphFrame& f, char prefix) {
+void draw_y_axis(Context& g, GraphFrame& f, char prefix) {
   if (!drawn_scale(f.y_scale)) return;
   if (f.layout == kXyLayout) {
-    draw_xy_y_grid(f);
-  } else if (f.y_scale == 3) {
-    draw_log_y_axis(f, prefix);
+    draw_xy_y_grid(g, f);
+  } else if (f.y_scale == kLogarithmicScale) {
+    draw_log_y_axis(g, f, prefix);
   } else {
-    draw_linear_y_axis(f, prefix);
+    draw_linear_y_axis(g, f, prefix);
   }
 }
 
-void draw_axis_texts(const GraphFrame& f) {
+void draw_axis_texts(Context& g, const GraphFrame& f) {
   const int x_bytes = sjis_length(f.x_label);
   switch (f.layout) {
     case 0: {
       // Stacked frames have no room below: the x text sits inside the lower right corner.
-      const int g = f.left + f.width - 8 * x_bytes + 6;
-      surface::fill_box(g, f.bottom - 18, g + 8 * x_bytes - 14, f.bottom - 2, 7);
-      surface::text_at(g, f.bottom - 18, f.x_label, 0, 0);
+      const int x = f.left + f.width - 8 * x_bytes + 6;
+      g.surface.fill_box(x, f.bottom - 18, x + 8 * x_bytes - 14, f.bottom - 2, 7);
+      g.surface.text_at(x, f.bottom - 18, f.x_label, 0, 0);
       break;
     }
     case 1:
     case 4:
-      surface::text_at(f.left + f.width / 2 - 4 * x_bytes, f.bottom + 20, f.x_label, 0, 0);
+      g.surface.text_at(f.left + f.width / 2 - 4 * x_bytes, f.bottom + 20, f.x_label, 0, 0);
       break;
     case kXyLayout:
-      draw_xy_scale_captions(f);
+      draw_xy_scale_captions(g, f);
       return;
     default:
       return;
   }
-  surface::text_at(f.left - 48, f.bottom - f.height / 2 + 4 * sjis_length(f.y_label), f.y_label, 0,
-                   1);
+  g.surface.text_at(f.left - 48, f.bottom - f.height / 2 + 4 * sjis_length(f.y_label), f.y_label, 0,
+                    1);
   if (f.layout == 4) {
-    surface::text_at(f.left, f.bottom + 20, "(MSB)", 0, 0);
-    surface::text_at(f.left + f.width, f.bottom + 20, "(LSB)", 0, 0);
+    g.surface.text_at(f.left, f.bottom + 20, "(MSB)", 0, 0);
+    g.surface.text_at(f.left + f.width, f.bottom + 20, "(LSB)", 0, 0);
   }
 }
 
@@ -203,16 +203,16 @@ double angle_step(double& min, double& max) {
   return step;
 }
 
-int draw_axes(GraphFrame& frame, char x_prefix, char y_prefix) {
+int draw_axes(Context& g, GraphFrame& frame, char x_prefix, char y_prefix) {
   if (frame.x_min == 0.0 && frame.x_max == 0.0) return kNoXRange;
   if (frame.y_min == 0.0 && frame.y_max == 0.0) return kNoYRange;
   int code = check_axis(frame.x_scale, frame.x_min, frame.x_max);
   if (code != kAxesDrawn) return code;
-  draw_x_axis(frame, x_prefix);
+  draw_x_axis(g, frame, x_prefix);
   code = check_axis(frame.y_scale, frame.y_min, frame.y_max);
   if (code != kAxesDrawn) return code;
-  draw_y_axis(frame, y_prefix);
-  draw_axis_texts(frame);
+  draw_y_axis(g, frame, y_prefix);
+  draw_axis_texts(g, frame);
   return kAxesDrawn;
 }
 

@@ -2,7 +2,7 @@
 // mapped with, so curves always fit the drawn grid.
 #pragma once
 
-#include "graph/frame.h"
+#include "graph/context.h"
 
 namespace tessaly::graph {
 
@@ -20,6 +20,6 @@ double automatic_step(double& min, double& max);
 double angle_step(double& min, double& max);
 
 // Checks and widens the frame's ranges, draws grid, numbers and label texts.
-int draw_axes(GraphFrame& frame, char x_prefix, char y_prefix);
+int draw_axes(Context& g, GraphFrame& frame, char x_prefix, char y_prefix);
 
 }  // namespace tessaly::graph

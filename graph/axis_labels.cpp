@@ -40,21 +40,11 @@ constexpr const char* kInitialY[kAxisLabelEntries] = {
 
 }  // namespace
 
-char axis_label_x_table[kAxisLabelEntries][kTableTextCapacity];
-char axis_label_y_table[kAxisLabelEntries][kTableTextCapacity];
-
-void reset_axis_labels() {
+void reset_axis_labels(Context& g) {
   for (int i = 0; i < kAxisLabelEntries; ++i) {
-    std::strcpy(axis_label_x_table[i], kInitialX[i]);
-    std::strcpy(axis_label_y_table[i], kInitialY[i]);
+    std::strcpy(g.axis_label_x_table[i], kInitialX[i]);
+    std::strcpy(g.axis_label_y_table[i], kInitialY[i]);
   }
 }
-
-namespace {
-
-// The tables hold their texts from start-up on, before any test or program resets them.
-const bool kLabelsFilled = (reset_axis_labels(), true);
-
-}  // namespace
 
 }  // namespace tessaly::graph

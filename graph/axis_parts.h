@@ -1,7 +1,7 @@
 // Pieces of the axes shared by the linear, logarithmic and X-Y grids (internal to graph/).
 #pragma once
 
-#include "graph/frame.h"
+#include "graph/context.h"
 
 namespace tessaly::graph {
 
@@ -14,15 +14,15 @@ enum class GridLine {
 };
 
 // Draws in colour 0 with the window or the printer variant of the line.
-void draw_grid_line(GridLine line, int x1, int y1, int x2, int y2);
+void draw_grid_line(Context& g, GridLine line, int x1, int y1, int x2, int y2);
 
 // The number of a horizontal grid line, right-aligned left of the axis at screen height sy.
-void draw_y_number(const GraphFrame& frame, double v, double sy, char prefix);
+void draw_y_number(Context& g, const GraphFrame& frame, double v, double sy, char prefix);
 
-void draw_log_x_axis(GraphFrame& frame, char prefix);
-void draw_log_y_axis(GraphFrame& frame, char prefix);
-void draw_xy_x_grid(const GraphFrame& frame);
-void draw_xy_y_grid(const GraphFrame& frame);
-void draw_xy_scale_captions(const GraphFrame& frame);
+void draw_log_x_axis(Context& g, GraphFrame& frame, char prefix);
+void draw_log_y_axis(Context& g, GraphFrame& frame, char prefix);
+void draw_xy_x_grid(Context& g, const GraphFrame& frame);
+void draw_xy_y_grid(Context& g, const GraphFrame& frame);
+void draw_xy_scale_captions(Context& g, const GraphFrame& frame);
 
 }  // namespace tessaly::graph

@@ -4,25 +4,15 @@ namespace tessaly::graph {
 
 namespace {
 
-const CornerNudgeTable* active_table = nullptr;
-
 int nudge_of(const CornerNudgeRule& rule, int tag_bytes) {
   return rule.minus_bytes ? -tag_bytes : rule.nudge;
 }
 
 }  // namespace
 
-void set_corner_nudges(const CornerNudgeTable* table) {
-  active_table = table;
-}
-
-const CornerNudgeTable* corner_nudges() {
-  return active_table;
-}
-
-int corner_nudge(int kind, int tag_bytes) {
-  if (active_table == nullptr || active_table->count <= 0) return 0;
-  const CornerNudgeTable& table = *active_table;
+int corner_nudge(const CornerNudgeTable* active, int kind, int tag_bytes) {
+  if (active == nullptr || active->count <= 0) return 0;
+  const CornerNudgeTable& table = *active;
   for (int i = 0; i < table.count; ++i) {
     const CornerNudgeRule& rule = table.rules[i];
     const bool in_range = kind >= rule.first_kind && kind <= rule.last_kind;

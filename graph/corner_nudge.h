@@ -1,5 +1,5 @@
 // How far the program tag at a frame's corner is nudged, by graph kind. Each program brings
-// its own table (first matching rule wins); the engine only reads the active one.
+// its own table (first matching rule wins); the graph context carries the one in use.
 #pragma once
 
 namespace tessaly::graph {
@@ -17,8 +17,8 @@ struct CornerNudgeTable {
   int count;  // the last rule catches every kind
 };
 
-void set_corner_nudges(const CornerNudgeTable* table);
-const CornerNudgeTable* corner_nudges();
-int corner_nudge(int kind, int tag_bytes);
+// The nudge of a tag of `tag_bytes` bytes at the corner of a frame of the kind; 0 without a
+// table.
+int corner_nudge(const CornerNudgeTable* table, int kind, int tag_bytes);
 
 }  // namespace tessaly::graph

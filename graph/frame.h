@@ -13,6 +13,21 @@ constexpr int kTitleCapacity = 180;     // 60
 constexpr int kTagCapacity = 168;       // 56
 constexpr int kTableTextCapacity = 75;  // 25: axis label and name table entries
 constexpr int kChannelMarkCount = 25;
+// The scale code of an axis that maps logarithmically; every other code maps linearly.
+constexpr int kLogarithmicScale = 3;
+
+// The logarithms of a logarithmic axis' ends and of the last value mapped on it, kept while
+// they stay the same: a curve maps thousands of points against the same ends, and log10 is
+// most of the cost of mapping a point. Equal arguments give equal logarithms, so a cached
+// result is the very same double.
+struct LogCache {
+  double min = 1.0;
+  double max = 1.0;
+  double log_min = 0.0;
+  double log_max = 0.0;
+  double value = 1.0;
+  double log = 0.0;
+};
 
 struct GraphFrame {
   double x_min;
@@ -23,7 +38,7 @@ struct GraphFrame {
   double y_divisions;
   double last_value;  // the sweep keeps the reactance of the current point here
   double x_origin;    // where the general point plotter starts a new curve
-  int x_scale;        // 3 logarithmic; every other code maps linearly
+  int x_scale;        // kLogarithmicScale or linear
   int y_scale;
   int layout;
   int left;
@@ -41,6 +56,9 @@ struct GraphFrame {
   int marker_size;
   char x_label[kLabelCapacity];
   char y_label[kLabelCapacity];
+  // Memos of the mapping, not part of the frame's state.
+  mutable LogCache x_logs;
+  mutable LogCache y_logs;
 };
 
 struct GraphSettings {
@@ -81,15 +99,5 @@ struct GraphSettings {
   char tag[kTagCapacity];
   char channel_marks[kChannelMarkCount];  // 'T' or 'L' per channel
 };
-
-extern GraphFrame main_frame;
-extern GraphFrame upper_frame;
-extern GraphFrame lower_frame;
-extern GraphFrame channel_frames[kChannelFrames];
-extern GraphSettings graph_settings;
-
-// Restores the start-up state of the whole graph engine: frames, settings, the writable axis
-// label entries, the legend counters, the sweep globals and the curves known to the read-out.
-void reset_graph_state();
 
 }  // namespace tessaly::graph

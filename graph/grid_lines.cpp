@@ -15,28 +15,28 @@ constexpr int kPrinterPattern = 0xCCCC;  // dots the thinnest pen would lose on 
 
 }  // namespace
 
-void draw_grid_line(GridLine line, int x1, int y1, int x2, int y2) {
-  const bool printing = surface::output_target == 1;
+void draw_grid_line(Context& g, GridLine line, int x1, int y1, int x2, int y2) {
+  const bool printing = g.surface.output_target == 1;
   if (line == GridLine::kSolid) {
-    surface::draw_line(x1, y1, x2, y2, 0, printing ? 8 : 1, 0);
+    g.surface.draw_line(x1, y1, x2, y2, 0, printing ? 8 : 1, 0);
   } else if (line == GridLine::kTick) {
-    surface::draw_line(x1, y1, x2, y2, 0, 1, 0);
+    g.surface.draw_line(x1, y1, x2, y2, 0, 1, 0);
   } else if (printing) {
-    surface::pattern_line(x1, y1, x2, y2, 0, 6, kPrinterPattern);
+    g.surface.pattern_line(x1, y1, x2, y2, 0, 6, kPrinterPattern);
   } else if (line == GridLine::kDotted) {
-    surface::draw_line(x1, y1, x2, y2, 0, 0, kPsDot);
+    g.surface.draw_line(x1, y1, x2, y2, 0, 0, kPsDot);
   } else {
-    surface::pattern_line(x1, y1, x2, y2, 0, 0, line == GridLine::kFineDotted ? 0x5555 : 0x1111);
+    g.surface.pattern_line(x1, y1, x2, y2, 0, 0, line == GridLine::kFineDotted ? 0x5555 : 0x1111);
   }
 }
 
-void draw_y_number(const GraphFrame& frame, double v, double sy, char prefix) {
+void draw_y_number(Context& g, const GraphFrame& frame, double v, double sy, char prefix) {
   char label[kNumberTextCapacity];
   format_si(label, sizeof label, v, prefix);
   // The bottom number is raised and the top one lowered so that both stay beside the frame.
   const double raise = v == frame.y_min ? 13.0 : (v == frame.y_max ? 3.0 : 8.0);
-  draw_number(frame.left - 4 - 8 * sjis_length(label), trunc_to_screen(sy - raise), v, 0.9, 0.9, 0,
-              prefix);
+  draw_number(g, frame.left - 4 - 8 * sjis_length(label), trunc_to_screen(sy - raise), v, 0.9, 0.9,
+              0, prefix);
 }
 
 }  // namespace tessaly::graph

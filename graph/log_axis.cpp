@@ -22,7 +22,7 @@ double widen_to_decades(double& min, double& max) {
 
 }  // namespace
 
-void draw_log_x_axis(GraphFrame& f, char prefix) {
+void draw_log_x_axis(Context& g, GraphFrame& f, char prefix) {
   const double decades = widen_to_decades(f.x_min, f.x_max);
   if (decades < 0.0) return;
   const double w = f.width / decades;
@@ -32,20 +32,20 @@ void draw_log_x_axis(GraphFrame& f, char prefix) {
   for (int i = 0; i <= n; ++i, sx += w) {
     const double v = f.x_min * std::pow(10.0, i);
     const int x = trunc_to_screen(sx);
-    draw_grid_line(GridLine::kSolid, x, f.bottom, x, top);
-    draw_number(trunc_to_screen(sx - 8), f.bottom, v, 0.9, 0.9, 0, prefix);
+    draw_grid_line(g, GridLine::kSolid, x, f.bottom, x, top);
+    draw_number(g, trunc_to_screen(sx - 8), f.bottom, v, 0.9, 0.9, 0, prefix);
     if (v == f.x_max || i == n) continue;
     int previous = f.left - 1;
     for (int k = 2; k <= 9; ++k) {
       const int xk = trunc_to_screen(sx + std::log10(static_cast<double>(k)) * w);
       if (xk == previous) continue;
-      draw_grid_line(GridLine::kSubDecade, xk, top, xk, f.bottom);
+      draw_grid_line(g, GridLine::kSubDecade, xk, top, xk, f.bottom);
       previous = xk;
     }
   }
 }
 
-void draw_log_y_axis(GraphFrame& f, char prefix) {
+void draw_log_y_axis(Context& g, GraphFrame& f, char prefix) {
   const double decades = widen_to_decades(f.y_min, f.y_max);
   if (decades < 0.0) return;
   const double w = f.height / decades;
@@ -55,14 +55,14 @@ void draw_log_y_axis(GraphFrame& f, char prefix) {
   for (int i = 0; i <= n; ++i, sy -= w) {
     const double v = f.y_min * std::pow(10.0, i);
     const int y = trunc_to_screen(sy);
-    draw_grid_line(GridLine::kSolid, f.left, y, right, y);
-    draw_y_number(f, v, sy, prefix);
+    draw_grid_line(g, GridLine::kSolid, f.left, y, right, y);
+    draw_y_number(g, f, v, sy, prefix);
     if (v == f.y_max || i == n) continue;
     int previous = f.bottom + 1;
     for (int k = 2; k <= 9; ++k) {
       const int yk = trunc_to_screen(sy - std::log10(static_cast<double>(k)) * w);
       if (yk == previous) continue;
-      draw_grid_line(GridLine::kSubDecade, f.left, yk, right, yk);
+      draw_grid_line(g, GridLine::kSubDecade, f.left, yk, right, yk);
       previous = yk;
     }
   }

@@ -21,6 +21,9 @@ double unrounded_y(const GraphFrame& frame, double y);
 // The inverse: the world value at a logical position, on the frame's own scales.
 double world_x(const GraphFrame& frame, double x);
 double world_y(const GraphFrame& frame, double y);
+// Two frames over one frequency axis map each frequency twice: the second takes the
+// logarithm the first has just taken.
+void share_x_logarithm(const GraphFrame& from, GraphFrame& to);
 // Linear y rounded as a whole (bottom - height * t), for the axis pointer.
 int map_y_linear(const GraphFrame& frame, double y);
 

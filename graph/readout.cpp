@@ -3,8 +3,9 @@
 #include <cmath>
 #include <limits>
 
+#include "complex/angles.h"
 #include "complex/complex.h"
-#include "core/state.h"
+#include "graph/kind_traits.h"
 #include "graph/mapping.h"
 #include "graph/sweep.h"
 
@@ -12,93 +13,54 @@ namespace tessaly::graph {
 
 namespace {
 
-constexpr double kTwoPi = 6.2831854;
-constexpr double kPi = 3.1415927;
-
-// Everything a model reads for one curve, and the sweep it was drawn over.
-struct SweptCurve {
-  int kind;
-  ModelFn model;
-  bool reciprocal;
-  int colour;
-  int circuit;
-  double r, l, c;
-  double sweep_start, sweep_stop;
-  int point_count;
-};
-
-SweptCurve curves[kRecordedCurves];
-int curve_count = 0;
-// The frames as the recorded curves were drawn into them: the globals change with the next
-// set-up, which may come long before the pointer moves again.
-GraphFrame drawn_main{};
-GraphFrame drawn_upper{};
-GraphFrame drawn_lower{};
-
-bool in(int kind, int first, int last) {
-  return kind >= first && kind <= last;
-}
-
-bool stacked(int kind) {
-  return in(kind, 119, 132) || in(kind, 138, 144);
-}
-
 // The values of the kinds that the sweep draws; false for a kind it draws nothing of.
 bool values_of_kind(int kind, ReadoutValues* values) {
-  if (in(kind, 119, 131) || in(kind, 138, 143) || kind == 75 || kind == 76 || kind == 80 ||
-      kind == 90) {
-    *values = ReadoutValues::kImpedance;
-  } else if (kind == 132 || kind == 144) {
-    *values = ReadoutValues::kParts;
-  } else if (kind == 78 || kind == 94 || kind == 96) {
-    *values = ReadoutValues::kReactance;
-  } else if (kind == 81 || kind == 82) {
-    *values = ReadoutValues::kLocus;
-  } else {
-    return false;
+  switch (kind_traits(kind).plotted) {
+    case Plotted::kMagnitude:
+    case Plotted::kPhase:
+    case Plotted::kMagnitudeAndPhase:
+      *values = ReadoutValues::kImpedance;
+      return true;
+    case Plotted::kAbsoluteParts:
+    case Plotted::kParts:
+      *values = ReadoutValues::kParts;
+      return true;
+    case Plotted::kReactance:
+      *values = ReadoutValues::kReactance;
+      return true;
+    case Plotted::kLocus:
+      *values = ReadoutValues::kLocus;
+      return true;
+    case Plotted::kNothing:
+      break;
   }
-  return true;
+  return false;
 }
 
-const GraphFrame& drawn_frame(ReadoutFrame frame) {
-  if (frame == ReadoutFrame::kUpper) return drawn_upper;
-  if (frame == ReadoutFrame::kLower) return drawn_lower;
-  return drawn_main;
+const GraphFrame& drawn_frame(const ReadoutMemory& m, ReadoutFrame frame) {
+  if (frame == ReadoutFrame::kUpper) return m.drawn_upper;
+  if (frame == ReadoutFrame::kLower) return m.drawn_lower;
+  return m.drawn_main;
 }
 
 bool inside(const GraphFrame& f, double x, double y) {
   return x >= f.left && x <= f.left + f.width && y >= f.bottom - f.height && y <= f.bottom;
 }
 
-ReadoutFrame frame_under(int kind, double x, double y) {
-  if (stacked(kind)) {
-    if (inside(drawn_upper, x, y)) return ReadoutFrame::kUpper;
-    if (inside(drawn_lower, x, y)) return ReadoutFrame::kLower;
+ReadoutFrame frame_under(const ReadoutMemory& m, int kind, double x, double y) {
+  if (stacked(kind_traits(kind))) {
+    if (inside(m.drawn_upper, x, y)) return ReadoutFrame::kUpper;
+    if (inside(m.drawn_lower, x, y)) return ReadoutFrame::kLower;
     return ReadoutFrame::kNone;
   }
-  return inside(drawn_main, x, y) ? ReadoutFrame::kMain : ReadoutFrame::kNone;
+  return inside(m.drawn_main, x, y) ? ReadoutFrame::kMain : ReadoutFrame::kNone;
 }
 
-// The curve's model at a frequency, with every input it reads put back afterwards.
+// The curve's model at a frequency, from the inputs it was drawn with.
 Complex evaluate(const SweptCurve& curve, double frequency) {
-  const int circuit = circuit_index;
-  const double r = component_r;
-  const double l = component_l;
-  const double c = component_c;
-  const Complex s = s_value;
-  circuit_index = curve.circuit;
-  component_r = curve.r;
-  component_l = curve.l;
-  component_c = curve.c;
-  s_value = Complex(0.0, kTwoPi * frequency);
-  Complex z = curve.model();
-  if (curve.reciprocal) z = 1.0 / z;
-  circuit_index = circuit;
-  component_r = r;
-  component_l = l;
-  component_c = c;
-  s_value = s;
-  return z;
+  const Complex z =
+      curve.model(curve.components, curve.circuit, Complex(0.0, angular_frequency(frequency)));
+  return curve.reciprocal ? 1.0 / z : z;
 }
 
 // The phase in degrees as the sweep plots it.
@@ -119,7 +81,9 @@ ValuePair values_at(int kind, ReadoutValues values, Complex z) {
     case ReadoutValues::kImpedance:
       return {magnitude(z), phase_of(z)};
     case ReadoutValues::kParts:
-      if (kind == 132) return {std::fabs(z.re), std::fabs(z.im)};
+      if (kind_traits(kind).plotted == Plotted::kAbsoluteParts) {
+        return {std::fabs(z.re), std::fabs(z.im)};
+      }
       return {z.re, z.im};
     case ReadoutValues::kReactance:
       return {z.im, 0.0};
@@ -131,39 +95,40 @@ ValuePair values_at(int kind, ReadoutValues values, Complex z) {
 
 // The one value a frame plots: the lower of two frames and the phase kind plot the second.
 double plotted(int kind, ReadoutFrame frame, ValuePair v) {
-  return frame == ReadoutFrame::kLower || kind == 80 ? v.second : v.first;
+  return frame == ReadoutFrame::kLower || kind_traits(kind).plotted == Plotted::kPhase ? v.second
+                                                                                       : v.first;
 }
 
-void take(Readout& out, int index, ValuePair v) {
+void take(const ReadoutMemory& m, Readout& out, int index, ValuePair v) {
   out.curve = index;
-  out.colour = curves[index].colour;
-  out.reciprocal = curves[index].reciprocal;
+  out.colour = m.curves[index].colour;
+  out.reciprocal = m.curves[index].reciprocal;
   out.first = v.first;
   out.second = v.second;
 }
 
 // The curve whose value at the pointer's frequency lies nearest the pointer's height.
-void nearest_at_frequency(int kind, double x, double y, Readout& out) {
-  const GraphFrame& f = drawn_frame(out.frame);
+void nearest_at_frequency(const ReadoutMemory& m, int kind, double x, double y, Readout& out) {
+  const GraphFrame& f = drawn_frame(m, out.frame);
   out.frequency = world_x(f, x);
   double best = std::numeric_limits<double>::infinity();
-  for (int i = 0; i < curve_count; ++i) {
-    if (curves[i].kind != kind) continue;
-    const ValuePair v = values_at(kind, out.values, evaluate(curves[i], out.frequency));
+  for (int i = 0; i < m.curve_count; ++i) {
+    if (m.curves[i].kind != kind) continue;
+    const ValuePair v = values_at(kind, out.values, evaluate(m.curves[i], out.frequency));
     const double distance = std::fabs(unrounded_y(f, plotted(kind, out.frame, v)) - y);
     if (distance < best) {
       best = distance;
-      take(out, i, v);
+      take(m, out, i, v);
     }
   }
 }
 
 // The locus has no frequency axis: the nearest of the points each curve was drawn through.
-void nearest_locus_point(int kind, double x, double y, Readout& out) {
-  const GraphFrame& f = drawn_main;
+void nearest_locus_point(const ReadoutMemory& m, int kind, double x, double y, Readout& out) {
+  const GraphFrame& f = m.drawn_main;
   double best = std::numeric_limits<double>::infinity();
-  for (int i = 0; i < curve_count; ++i) {
-    const SweptCurve& curve = curves[i];
+  for (int i = 0; i < m.curve_count; ++i) {
+    const SweptCurve& curve = m.curves[i];
     if (curve.kind != kind) continue;
     GraphSettings sweep{};
     sweep.sweep_start = curve.sweep_start;
@@ -174,7 +139,7 @@ void nearest_locus_point(int kind, double x, double y, Readout& out) {
       const double distance = std::hypot(unrounded_x(f, z.re) - x, unrounded_y(f, z.im) - y);
       if (distance < best) {
         best = distance;
-        take(out, i, {z.re, z.im});
+        take(m, out, i, {z.re, z.im});
         out.frequency = frequency;
       }
     });
@@ -183,56 +148,45 @@ void nearest_locus_point(int kind, double x, double y, Readout& out) {
 
 }  // namespace
 
-void record_swept_curve(int kind, ModelFn model, const GraphSettings& settings, int colour,
-                        bool reciprocal) {
-  if (curve_count == 0) {
-    drawn_main = main_frame;
-    drawn_upper = upper_frame;
-    drawn_lower = lower_frame;
+void record_swept_curve(Context& g, int kind, ModelFn model, const Components& components,
+                        int circuit, const GraphSettings& settings, int colour, bool reciprocal) {
+  ReadoutMemory& m = g.readout;
+  if (m.curve_count == 0) {
+    m.drawn_main = g.main_frame;
+    m.drawn_upper = g.upper_frame;
+    m.drawn_lower = g.lower_frame;
   }
-  if (curve_count == kRecordedCurves) return;
-  curves[curve_count++] = {kind,
-                           model,
-                           reciprocal,
-                           colour,
-                           circuit_index,
-                           component_r,
-                           component_l,
-                           component_c,
-                           settings.sweep_start,
-                           settings.sweep_stop,
-                           settings.point_count};
+  if (m.curve_count == kRecordedCurves) return;
+  m.curves[m.curve_count++] = {kind,
+                               model,
+                               reciprocal,
+                               colour,
+                               circuit,
+                               components,
+                               settings.sweep_start,
+                               settings.sweep_stop,
+                               settings.point_count};
 }
 
-void forget_swept_curves() {
-  curve_count = 0;
+void forget_swept_curves(Context& g) {
+  g.readout.curve_count = 0;
 }
 
-int recorded_curve_count() {
-  return curve_count;
-}
-
-Readout readout_at(double x, double y) {
+Readout readout_at(const Context& g, double x, double y) {
+  const ReadoutMemory& m = g.readout;
   Readout out;
-  if (curve_count == 0) return out;
-  const int kind = curves[0].kind;
+  if (m.curve_count == 0) return out;
+  const int kind = m.curves[0].kind;
   if (!values_of_kind(kind, &out.values)) return out;
-  out.frame = frame_under(kind, x, y);
+  out.frame = frame_under(m, kind, x, y);
   if (out.frame == ReadoutFrame::kNone) return out;
-  out.reciprocal = curves[0].reciprocal;
+  out.reciprocal = m.curves[0].reciprocal;
   if (out.values == ReadoutValues::kLocus) {
-    nearest_locus_point(kind, x, y, out);
+    nearest_locus_point(m, kind, x, y, out);
   } else {
-    nearest_at_frequency(kind, x, y, out);
+    nearest_at_frequency(m, kind, x, y, out);
   }
   return out;
-}
-
-void reset_readout() {
-  curve_count = 0;
-  drawn_main = GraphFrame{};
-  drawn_upper = GraphFrame{};
-  drawn_lower = GraphFrame{};
 }
 
 }  // namespace tessaly::graph

@@ -5,20 +5,15 @@
 
 #include <cstddef>
 
-#include "graph/frame.h"
-#include "programs/descriptor.h"
+#include "graph/context.h"
 
 namespace tessaly::graph {
 
-// Curves known per pass; a pass draws at most five, the rest are drawn and not known.
-constexpr int kRecordedCurves = 8;
-
 // Called by the sweep for each curve, with the model inputs as they stand for that curve.
-void record_swept_curve(int kind, ModelFn model, const GraphSettings& settings, int colour,
-                        bool reciprocal);
+void record_swept_curve(Context& g, int kind, ModelFn model, const Components& components,
+                        int circuit, const GraphSettings& settings, int colour, bool reciprocal);
 // A new graph is being set up: the curves of the last one no longer lie under the pointer.
-void forget_swept_curves();
-int recorded_curve_count();
+void forget_swept_curves(Context& g);
 
 enum class ReadoutFrame { kNone, kMain, kUpper, kLower };
 
@@ -43,13 +38,10 @@ struct Readout {
 
 // The read-out at a logical screen position; frame kNone outside every plot area of the last
 // graph, or when that graph drew no curve.
-Readout readout_at(double x, double y);
+Readout readout_at(const Context& g, double x, double y);
 
 // The status text of a read-out: each quantity with its SI prefix and its unit, separated by
 // ideographic spaces; empty outside the plot areas. Returns its length.
 int format_readout(char* out, std::size_t capacity, const Readout& readout);
-
-// Restores the start-up state: no curve known.
-void reset_readout();
 
 }  // namespace tessaly::graph

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "graph/kind_tables.h"
+#include "graph/kind_traits.h"
 #include "graph/mapping.h"
 #include "graph/plotting.h"
 #include "graph/sweep.h"
@@ -13,7 +13,6 @@ namespace tessaly::graph {
 
 namespace {
 
-constexpr int kLogarithmic = 3;
 // Dashes measured along the line in logical pixels, so that they stay dashes however densely
 // the sweep placed its points.
 constexpr double kDashOn = 8.0;
@@ -22,14 +21,14 @@ constexpr double kDashCycle = 13.0;
 constexpr double kLongestDashedPiece = 4096.0;
 
 bool frame_shows(const GraphFrame& frame, double x, double y) {
-  return std::isfinite(x) && std::isfinite(y) && (frame.x_scale != kLogarithmic || x > 0.0) &&
-         (frame.y_scale != kLogarithmic || y > 0.0);
+  return std::isfinite(x) && std::isfinite(y) && (frame.x_scale != kLogarithmicScale || x > 0.0) &&
+         (frame.y_scale != kLogarithmicScale || y > 0.0);
 }
 
 // One dashed line through a frame, broken wherever a value has no place in it.
 class Polyline {
  public:
-  explicit Polyline(GraphFrame& frame) : frame_(frame) {
+  Polyline(Context& g, GraphFrame& frame) : g_(g), frame_(frame) {
     saved_style_ = frame.pen_style;
     saved_width_ = frame.pen_width;
     frame.pen_style = 0;
@@ -50,9 +49,9 @@ class Polyline {
     const int sx = map_x(frame_, x);
     const int sy = map_y(frame_, y);
     if (pen_down_) {
-      surface::set_clip_to_frame(frame_.left, frame_.bottom, frame_.width, frame_.height);
+      g_.surface.set_clip_to_frame(frame_.left, frame_.bottom, frame_.width, frame_.height);
       dashed_segment(last_x_, last_y_, sx, sy);
-      surface::reset_clip();
+      g_.surface.reset_clip();
     }
     last_x_ = sx;
     last_y_ = sy;
@@ -61,7 +60,7 @@ class Polyline {
 
  private:
   void piece(int x0, int y0, int x1, int y1) {
-    frame_segment(frame_, x0, y0, x1, y1, kReferenceColour, 0);
+    frame_segment(g_, frame_, x0, y0, x1, y1, kReferenceColour, 0);
   }
 
   // The dash phase runs on from one segment to the next.
@@ -87,6 +86,7 @@ class Polyline {
     }
   }
 
+  Context& g_;
   GraphFrame& frame_;
   bool pen_down_ = false;
   int last_x_ = 0;
@@ -96,30 +96,27 @@ class Polyline {
   int saved_width_;
 };
 
-bool is_locus(int kind) {
-  return kind == 81 || kind == 82;
-}
-
 }  // namespace
 
-void draw_stored_curve(int kind, const GraphSettings& settings, const StoredCurve& curve) {
+void draw_stored_curve(Context& g, int kind, const GraphSettings& settings,
+                       const StoredCurve& curve) {
   const SweepScale scale = sweep_scale(kind);
   if (scale == SweepScale::kNone) return;
-  if (is_locus(kind)) {
-    Polyline locus(main_frame);
+  if (kind_traits(kind).plotted == Plotted::kLocus) {
+    Polyline locus(g, g.main_frame);
     for_each_sweep_frequency(scale, settings, [&](double, int i) {
       if (i < curve.count_1 && i < curve.count_2)
         locus.extend(curve.values_1[i], curve.values_2[i]);
     });
-  } else if (find_stacked_kind(kind) != nullptr) {
-    Polyline upper(upper_frame);
-    Polyline lower(lower_frame);
+  } else if (stacked(kind_traits(kind))) {
+    Polyline upper(g, g.upper_frame);
+    Polyline lower(g, g.lower_frame);
     for_each_sweep_frequency(scale, settings, [&](double f, int i) {
       if (i < curve.count_1) upper.extend(f, curve.values_1[i]);
       if (i < curve.count_2) lower.extend(f, curve.values_2[i]);
     });
   } else {
-    Polyline only(main_frame);
+    Polyline only(g, g.main_frame);
     for_each_sweep_frequency(scale, settings, [&](double f, int i) {
       if (i < curve.count_1) only.extend(f, curve.values_1[i]);
     });

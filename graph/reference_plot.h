@@ -1,7 +1,7 @@
 // Stored values drawn over a graph: a saved curve compared with the one on screen.
 #pragma once
 
-#include "graph/frame.h"
+#include "graph/context.h"
 
 namespace tessaly::graph {
 
@@ -19,6 +19,7 @@ struct StoredCurve {
 // frame cannot show (not finite, or not positive on a logarithmic scale) break the line; the
 // frames' clips cut what lies outside. The line is dashed, whatever the sweep's density. Kinds
 // without a sweep draw nothing.
-void draw_stored_curve(int kind, const GraphSettings& settings, const StoredCurve& curve);
+void draw_stored_curve(Context& g, int kind, const GraphSettings& settings,
+                       const StoredCurve& curve);
 
 }  // namespace tessaly::graph

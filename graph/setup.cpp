@@ -18,31 +18,32 @@ void default_when_zero(double& value, double fallback) {
   if (value == 0.0) value = fallback;
 }
 
-void set_up_single_frame(const SingleFrameKind& k, GraphSettings& s, const char* title) {
+void set_up_single_frame(Context& g, const SingleFrameKind& k, GraphSettings& s,
+                         const char* title) {
   if (k.copies_texts) {
-    copy_text(axis_label_x_table[0], kTableTextCapacity, s.x_label_text);
-    copy_text(axis_label_y_table[0], kTableTextCapacity, s.y_label_text);
+    copy_text(g.axis_label_x_table[0], kTableTextCapacity, s.x_label_text);
+    copy_text(g.axis_label_y_table[0], kTableTextCapacity, s.y_label_text);
   }
   const int x_divisions = k.uses_divisions ? s.x_division_count : 0;
   const int y_divisions = k.uses_divisions ? s.y_division_count : 0;
-  set_frame_scales(main_frame, k.x_scale, k.y_scale, x_divisions, y_divisions,
-                   axis_label_x_table[k.label_index], axis_label_y_table[k.label_index]);
-  set_frame_ranges(main_frame, s.*k.x.min, s.*k.x.max, s.*k.y.min, s.*k.y.max);
-  draw_frame_titles(k.layout, &main_frame, nullptr, title);
+  set_frame_scales(g.main_frame, k.x_scale, k.y_scale, x_divisions, y_divisions,
+                   g.axis_label_x_table[k.label_index], g.axis_label_y_table[k.label_index]);
+  set_frame_ranges(g.main_frame, s.*k.x.min, s.*k.x.max, s.*k.y.min, s.*k.y.max);
+  draw_frame_titles(g, k.layout, &g.main_frame, nullptr, title);
 }
 
-void set_up_stacked(const StackedKind& k, GraphSettings& s, const char* title) {
+void set_up_stacked(Context& g, const StackedKind& k, GraphSettings& s, const char* title) {
   if (k.copies_y_text) {
-    copy_text(axis_label_y_table[kStackedLabelCopy], kTableTextCapacity, s.y_label_text);
+    copy_text(g.axis_label_y_table[kStackedLabelCopy], kTableTextCapacity, s.y_label_text);
   }
   const int m = k.label_index;
-  set_frame_scales(upper_frame, k.x_scale, k.upper_y_scale, 0, 0, axis_label_x_table[m],
-                   axis_label_y_table[m]);
-  set_frame_scales(lower_frame, k.x_scale, k.lower_y_scale, 0, 0, axis_label_x_table[m + 1],
-                   axis_label_y_table[m + 1]);
-  set_frame_ranges(upper_frame, s.freq_x_min, s.freq_x_max, s.*k.upper_y.min, s.*k.upper_y.max);
-  set_frame_ranges(lower_frame, s.freq_x_min, s.freq_x_max, s.*k.lower_y.min, s.*k.lower_y.max);
-  draw_frame_titles(0, &upper_frame, &lower_frame, title);
+  set_frame_scales(g.upper_frame, k.x_scale, k.upper_y_scale, 0, 0, g.axis_label_x_table[m],
+                   g.axis_label_y_table[m]);
+  set_frame_scales(g.lower_frame, k.x_scale, k.lower_y_scale, 0, 0, g.axis_label_x_table[m + 1],
+                   g.axis_label_y_table[m + 1]);
+  set_frame_ranges(g.upper_frame, s.freq_x_min, s.freq_x_max, s.*k.upper_y.min, s.*k.upper_y.max);
+  set_frame_ranges(g.lower_frame, s.freq_x_min, s.freq_x_max, s.*k.lower_y.min, s.*k.lower_y.max);
+  draw_frame_titles(g, 0, &g.upper_frame, &g.lower_frame, title);
 }
 
 int frame_width(int layout, int x_scale) {
@@ -55,8 +56,8 @@ int frame_width(int layout, int x_scale) {
 
 }  // namespace
 
-void set_up_graph(int kind, GraphSettings& settings, const char* title) {
-  forget_swept_curves();
+void set_up_graph(Context& g, int kind, GraphSettings& settings, const char* title) {
+  forget_swept_curves(g);
   GraphSettings& s = settings;
   default_when_zero(s.time_x_min, s.time_start);
   default_when_zero(s.time_x_max, s.time_stop);
@@ -64,13 +65,14 @@ void set_up_graph(int kind, GraphSettings& settings, const char* title) {
   default_when_zero(s.freq_x_max, s.sweep_stop);
   default_when_zero(s.input_x_min, s.input_start);
   default_when_zero(s.input_x_max, s.input_stop);
-  refresh_line_attributes(s);
+  refresh_line_attributes(g, s);
   if (kind >= 4 && kind <= 100) {
-    if (const SingleFrameKind* k = find_single_frame_kind(kind)) set_up_single_frame(*k, s, title);
+    if (const SingleFrameKind* k = find_single_frame_kind(kind))
+      set_up_single_frame(g, *k, s, title);
   } else if (kind > 100) {
-    if (const StackedKind* k = find_stacked_kind(kind)) set_up_stacked(*k, s, title);
+    if (const StackedKind* k = find_stacked_kind(kind)) set_up_stacked(g, *k, s, title);
   } else if (kind >= 1) {
-    set_up_channel_chart(kind, s, title);
+    set_up_channel_chart(g, kind, s, title);
   }
   // A caller's own x range holds for one set-up only.
   s.time_x_min = s.time_x_max = 0.0;
@@ -78,10 +80,10 @@ void set_up_graph(int kind, GraphSettings& settings, const char* title) {
   s.input_x_min = s.input_x_max = 0.0;
 }
 
-void refresh_line_attributes(GraphSettings& settings) {
+void refresh_line_attributes(Context& g, GraphSettings& settings) {
   if (settings.dash_mask == 0) settings.dash_mask = 0xAAAA;
   if (settings.marker_size == 0) settings.marker_size = 2;
-  for (GraphFrame* f : {&main_frame, &upper_frame, &lower_frame}) {
+  for (GraphFrame* f : {&g.main_frame, &g.upper_frame, &g.lower_frame}) {
     f->plot_style = settings.plot_style;
     f->pen_style = settings.pen_style;
     f->pen_width = settings.pen_width;
@@ -143,26 +145,27 @@ void set_layout(int layout, GraphFrame* first, GraphFrame* second) {
   }
 }
 
-void draw_frame_titles(int layout, GraphFrame* first, GraphFrame* second, const char* title) {
+void draw_frame_titles(Context& g, int layout, GraphFrame* first, GraphFrame* second,
+                       const char* title) {
   set_layout(layout, first, second);
   int code = kAxesDrawn;
   if (layout == 0) {
-    code = draw_axes(*first, ' ', ' ');
-    if (code == kAxesDrawn && second != nullptr) code = draw_axes(*second, ' ', ' ');
+    code = draw_axes(g, *first, ' ', ' ');
+    if (code == kAxesDrawn && second != nullptr) code = draw_axes(g, *second, ' ', ' ');
   } else if (layout == 1 || layout == 3 || layout == 4) {
-    code = draw_axes(*first, ' ', ' ');
+    code = draw_axes(g, *first, ' ', ' ');
   }
   if (code != kAxesDrawn) {
-    surface::show_error(code);
+    g.surface.show_error(code);
     return;
   }
   const GraphFrame& f = *first;
-  surface::text_at(f.left + f.width / 2 - 4 * sjis_length(title), f.bottom - f.height - 20, title,
-                   0, 0);
+  g.surface.text_at(f.left + f.width / 2 - 4 * sjis_length(title), f.bottom - f.height - 20, title,
+                    0, 0);
   const bool below_first = layout == 1 || layout == 3 || layout == 4;
   const GraphFrame& d = below_first || second == nullptr ? f : *second;
-  surface::text_at(d.left + d.width + 8, d.bottom + (below_first ? 70 : 46), surface::date_stamp(),
-                   0, 0);
+  g.surface.text_at(d.left + d.width + 8, d.bottom + (below_first ? 70 : 46),
+                    surface::date_stamp().text, 0, 0);
   for (int slot = 0; slot < kPenSlots; ++slot) {
     first->pen_x[slot] = f.left;
     first->pen_y[slot] = f.bottom;

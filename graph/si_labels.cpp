@@ -67,27 +67,30 @@ int format_legend_value(char* out, std::size_t capacity, double value) {
   return std::snprintf(out, capacity, "%g%c", m, p);
 }
 
-void draw_number(int x, int y, double value, double wf, double hf, int colour, char prefix) {
+void draw_number(Context& g, int x, int y, double value, double wf, double hf, int colour,
+                 char prefix) {
   char label[kNumberTextCapacity];
   format_si(label, sizeof label, value, prefix);
-  surface::draw_text(x, y, label, wf, hf, colour, 0);
+  g.surface.draw_text(x, y, label, wf, hf, colour, 0);
 }
 
-void draw_int_number(int x, int y, int value, double wf, double hf, int colour, char prefix) {
+void draw_int_number(Context& g, int x, int y, int value, double wf, double hf, int colour,
+                     char prefix) {
   char p = ' ';
   const double m = normalize_si(static_cast<double>(value), prefix, &p);
   char label[kNumberTextCapacity];
   std::snprintf(label, sizeof label, "%d%c", static_cast<int>(m), p);
-  surface::draw_text(x, y, label, wf, hf, colour, 0);
+  g.surface.draw_text(x, y, label, wf, hf, colour, 0);
 }
 
-void draw_scale_per_div(int x, int y, double value, int colour, char prefix, char unit, int axis) {
+void draw_scale_per_div(Context& g, int x, int y, double value, int colour, char prefix, char unit,
+                        int axis) {
   char p = ' ';
   const double m = normalize_si(value, prefix, &p);
   const char* format = axis == 0 ? "→ Ｘ： %g %c%c%s" : "→ Ｙ： %g %c%c%s";
   char label[kNumberTextCapacity];
   std::snprintf(label, sizeof label, format, m, p, unit, "  / div");
-  surface::text_at(x, y, label, colour, axis);
+  g.surface.text_at(x, y, label, colour, axis);
 }
 
 }  // namespace tessaly::graph

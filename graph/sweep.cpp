@@ -2,8 +2,10 @@
 
 #include <cmath>
 
-#include "core/state.h"
+#include "complex/angles.h"
+#include "graph/kind_traits.h"
 #include "graph/labels.h"
+#include "graph/mapping.h"
 #include "graph/plotting.h"
 #include "graph/readout.h"
 #include "graph/setup.h"
@@ -11,45 +13,27 @@
 
 namespace tessaly::graph {
 
-double sweep_frequency = 0.0;
-double sweep_step = 0.0;
-int point_index = 0;
-double phase_degrees = 0.0;
-double previous_value = 0.0;
-double current_value = 0.0;
-Complex locus_start{};
-
 namespace {
 
-constexpr double kTwoPi = 6.2831854;
-constexpr double kPi = 3.1415927;
-
-bool in(int kind, int first, int last) {
-  return kind >= first && kind <= last;
+// The kinds whose sweep keeps the phase of every point, plotted or not.
+bool takes_phase(Plotted plotted) {
+  return plotted == Plotted::kMagnitude || plotted == Plotted::kPhase ||
+         plotted == Plotted::kMagnitudeAndPhase;
 }
 
-bool stacked_kind(int kind) {
-  return in(kind, 119, 132) || in(kind, 138, 144);
-}
-
-bool magnitude_and_phase(int kind) {
-  return in(kind, 119, 131) || in(kind, 138, 143) || kind == 75 || kind == 76 || kind == 80 ||
-         kind == 90;
-}
-
-void clip_to(const GraphFrame& f) {
-  surface::set_clip_to_frame(f.left, f.bottom, f.width, f.height);
+void clip_to(Context& g, const GraphFrame& f) {
+  g.surface.set_clip_to_frame(f.left, f.bottom, f.width, f.height);
 }
 
 // The arrays hold one curve of at most kStoredPoints points; the rest is drawn, not stored.
-void store(double* values, double v) {
-  if (point_index >= 0 && point_index < kStoredPoints) values[point_index] = v;
+void store(Context& g, double* values, double v) {
+  if (g.point_index >= 0 && g.point_index < kStoredPoints) values[g.point_index] = v;
 }
 
-void evaluate(ModelFn model, bool reciprocal) {
-  s_value = Complex(0.0, kTwoPi * sweep_frequency);
-  model_result = model();
-  if (reciprocal) model_result = 1.0 / model_result;
+void evaluate(Context& g, const Session& session, ModelFn model, bool reciprocal) {
+  g.s_value = Complex(0.0, angular_frequency(g.sweep_frequency));
+  g.model_result = model(session.components, session.circuit_index, g.s_value);
+  if (reciprocal) g.model_result = 1.0 / g.model_result;
 }
 
 bool crosses_zero(double before, double after) {
@@ -58,23 +42,22 @@ bool crosses_zero(double before, double after) {
 
 }  // namespace
 
-void sweep_and_plot(int kind, ModelFn model, GraphSettings& settings) {
-  sweep_with_colour(kind, model, settings, settings.curve_number, settings.title);
+void sweep_and_plot(Context& g, Session& session, int kind, ModelFn model,
+                    GraphSettings& settings) {
+  sweep_with_colour(g, session, kind, model, settings, settings.curve_number, settings.title);
 }
 
-void sweep_with_colour(int kind, ModelFn model, GraphSettings& settings, int colour,
-                       const char* title) {
-  if (frame_setup_count == 0) set_up_graph(kind, settings, title);
-  refresh_line_attributes(settings);
-  sweep_frequency_response(kind, model, settings, colour);
-  corner_label(kind, settings.tag, 3);
-  ++frame_setup_count;
+void sweep_with_colour(Context& g, Session& session, int kind, ModelFn model,
+                       GraphSettings& settings, int colour, const char* title) {
+  if (g.frame_setup_count == 0) set_up_graph(g, kind, settings, title);
+  refresh_line_attributes(g, settings);
+  sweep_frequency_response(g, session, kind, model, settings, colour);
+  corner_label(g, kind, settings.tag, 3);
+  ++g.frame_setup_count;
 }
 
 SweepScale sweep_scale(int kind) {
-  if (in(kind, 75, 82) || in(kind, 119, 132)) return SweepScale::kLogarithmic;
-  if (in(kind, 90, 96) || in(kind, 138, 144)) return SweepScale::kLinear;
-  return SweepScale::kNone;
+  return kind_traits(kind).scale;
 }
 
 double step_between_points(SweepScale scale, const GraphSettings& settings) {
@@ -86,75 +69,91 @@ double step_between_points(SweepScale scale, const GraphSettings& settings) {
   return (stop - start) / settings.point_count;
 }
 
-void sweep_frequency_response(int kind, ModelFn model, GraphSettings& settings, int colour) {
-  refresh_line_attributes(settings);
-  point_index = 0;
-  const SweepScale scale = sweep_scale(kind);
+void sweep_frequency_response(Context& g, Session& session, int kind, ModelFn model,
+                              GraphSettings& settings, int colour) {
+  refresh_line_attributes(g, settings);
+  g.point_index = 0;
+  const KindTraits& traits = kind_traits(kind);
+  const SweepScale scale = traits.scale;
   if (scale == SweepScale::kNone) return;
   const double start = settings.sweep_start;
-  sweep_step = step_between_points(scale, settings);
-  sweep_frequency = start;
+  g.sweep_step = step_between_points(scale, settings);
+  g.sweep_frequency = start;
   const bool linear = scale == SweepScale::kLinear;
-  const bool reciprocal = linear ? kind == 143 : kind == 82 || kind == 131;
-  record_swept_curve(kind, model, settings, colour, reciprocal);
+  const bool reciprocal = traits.reciprocal;
+  record_swept_curve(g, kind, model, session.components, session.circuit_index, settings, colour,
+                     reciprocal);
   for_each_sweep_frequency(scale, settings, [&](double frequency, int index) {
-    sweep_frequency = frequency;
-    point_index = index;
-    if (linear) previous_value = main_frame.last_value;
-    evaluate(model, reciprocal);
-    plot_sweep_point(kind, model_result, start, sweep_frequency, colour);
-    point_index = index + 1;
+    g.sweep_frequency = frequency;
+    g.point_index = index;
+    if (linear) g.previous_value = g.main_frame.last_value;
+    evaluate(g, session, model, reciprocal);
+    plot_sweep_point(g, session, kind, g.model_result, start, g.sweep_frequency, colour);
+    g.point_index = index + 1;
     if (!linear) return;
-    current_value = main_frame.last_value;
-    if (kind == 94 && crosses_zero(previous_value, current_value)) {
-      clip_to(main_frame);
-      circle_mark(main_frame, sweep_frequency, 0.0, 3, 2);
-      surface::reset_clip();
+    g.current_value = g.main_frame.last_value;
+    if (traits.marks_zero_crossings && crosses_zero(g.previous_value, g.current_value)) {
+      clip_to(g, g.main_frame);
+      circle_mark(g, g.main_frame, g.sweep_frequency, 0.0, 3, 2);
+      g.surface.reset_clip();
     }
   });
 }
 
-void plot_sweep_point(int kind, Complex z, double x_first, double f, int colour) {
+void plot_sweep_point(Context& g, Session& session, int kind, Complex z, double x_first, double f,
+                      int colour) {
+  const KindTraits& traits = kind_traits(kind);
   double upper = 0.0;
   double lower = 0.0;
-  if (magnitude_and_phase(kind)) {
+  if (takes_phase(traits.plotted)) {
     upper = magnitude(z);
-    phase_degrees = std::atan2(z.im, z.re) * 180.0 / kPi;
-    if (phase_degrees < -180.0) phase_degrees += 360.0;
-    if (phase_degrees > 180.0) phase_degrees -= 360.0;
-    lower = phase_degrees;
-  } else if (kind == 132) {
+    g.phase_degrees = std::atan2(z.im, z.re) * 180.0 / kPi;
+    if (g.phase_degrees < -180.0) g.phase_degrees += 360.0;
+    if (g.phase_degrees > 180.0) g.phase_degrees -= 360.0;
+    lower = g.phase_degrees;
+  } else if (traits.plotted == Plotted::kAbsoluteParts) {
     upper = std::fabs(z.re);
     lower = std::fabs(z.im);
-  } else if (kind == 144) {
+  } else if (traits.plotted == Plotted::kParts) {
     upper = z.re;
     lower = z.im;
   }
-  if (stacked_kind(kind)) {
-    clip_to(upper_frame);
-    plot_sample(upper_frame, x_first, f, upper, colour, 0);
-    clip_to(lower_frame);
-    plot_sample(lower_frame, x_first, f, lower, colour, 1);
-    store(plot_values_1, upper);
-    store(plot_values_2, lower);
-  } else if (kind == 75 || kind == 76 || kind == 78 || kind == 80 || kind == 90 || kind == 94 ||
-             kind == 96) {
-    double value = upper;
-    if (kind == 78 || kind == 94 || kind == 96) value = z.im;
-    if (kind == 80) value = lower;
-    if (kind == 94) main_frame.last_value = value;
-    clip_to(main_frame);
-    plot_sample(main_frame, x_first, f, value, colour, 1);
-    store(plot_values_1, value);
-    current_value = main_frame.last_value;
-  } else if (kind == 81 || kind == 82) {
-    if (f == x_first) locus_start = z;
-    clip_to(main_frame);
-    plot_pair_segment(main_frame, locus_start.re, locus_start.im, z.re, z.im, colour, 0);
-    store(plot_values_1, z.re);
-    store(plot_values_2, z.im);
+  switch (traits.plotted) {
+    case Plotted::kMagnitudeAndPhase:
+    case Plotted::kAbsoluteParts:
+    case Plotted::kParts:
+      clip_to(g, g.upper_frame);
+      plot_sample(g, g.upper_frame, x_first, f, upper, colour, 0);
+      share_x_logarithm(g.upper_frame, g.lower_frame);
+      clip_to(g, g.lower_frame);
+      plot_sample(g, g.lower_frame, x_first, f, lower, colour, 1);
+      store(g, session.plot_values_1, upper);
+      store(g, session.plot_values_2, lower);
+      break;
+    case Plotted::kMagnitude:
+    case Plotted::kPhase:
+    case Plotted::kReactance: {
+      double value = upper;
+      if (traits.plotted == Plotted::kReactance) value = z.im;
+      if (traits.plotted == Plotted::kPhase) value = lower;
+      if (traits.marks_zero_crossings) g.main_frame.last_value = value;
+      clip_to(g, g.main_frame);
+      plot_sample(g, g.main_frame, x_first, f, value, colour, 1);
+      store(g, session.plot_values_1, value);
+      g.current_value = g.main_frame.last_value;
+      break;
+    }
+    case Plotted::kLocus:
+      if (f == x_first) g.locus_start = z;
+      clip_to(g, g.main_frame);
+      plot_pair_segment(g, g.main_frame, g.locus_start.re, g.locus_start.im, z.re, z.im, colour, 0);
+      store(g, session.plot_values_1, z.re);
+      store(g, session.plot_values_2, z.im);
+      break;
+    case Plotted::kNothing:
+      break;
   }
-  surface::reset_clip();
+  g.surface.reset_clip();
 }
 
 }  // namespace tessaly::graph

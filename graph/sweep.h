@@ -3,28 +3,23 @@
 #pragma once
 
 #include "complex/complex.h"
+#include "core/session.h"
+#include "graph/context.h"
 #include "graph/frame.h"
-#include "programs/descriptor.h"
+#include "graph/kind_traits.h"
 
 namespace tessaly::graph {
 
-extern double sweep_frequency;
-extern double sweep_step;  // ratio (logarithmic) or increment (linear) between points
-extern int point_index;
-extern double phase_degrees;
-extern double previous_value;
-extern double current_value;
-extern Complex locus_start;  // first point of the current vector locus
-
 // Sets up the graph for the first curve of a pass, sweeps, then prints the tag.
-void sweep_and_plot(int kind, ModelFn model, GraphSettings& settings);
-void sweep_with_colour(int kind, ModelFn model, GraphSettings& settings, int colour,
-                       const char* title);
+void sweep_and_plot(Context& g, Session& session, int kind, ModelFn model, GraphSettings& settings);
+void sweep_with_colour(Context& g, Session& session, int kind, ModelFn model,
+                       GraphSettings& settings, int colour, const char* title);
 // The sweep alone: no set-up and no tag.
-void sweep_frequency_response(int kind, ModelFn model, GraphSettings& settings, int colour);
-void plot_sweep_point(int kind, Complex z, double x_first, double f, int colour);
+void sweep_frequency_response(Context& g, Session& session, int kind, ModelFn model,
+                              GraphSettings& settings, int colour);
+void plot_sweep_point(Context& g, Session& session, int kind, Complex z, double x_first, double f,
+                      int colour);
 
-enum class SweepScale { kNone, kLogarithmic, kLinear };
 SweepScale sweep_scale(int kind);
 // Ratio (logarithmic) or increment (linear) between the points of a sweep over these settings.
 double step_between_points(SweepScale scale, const GraphSettings& settings);

@@ -3,19 +3,19 @@
 // program they are running.
 #pragma once
 
-#include "complex/complex.h"
+#include "core/session.h"
+#include "graph/context.h"
 #include "graph/corner_nudge.h"
+#include "programs/circuit_form.h"
 
 namespace tessaly {
-
-using ModelFn = Complex (*)();
 
 // An ordered list of values that a dialog edits (at most five). Which list is in force may
 // follow the analysis state (graph constants kept per analysis), so a dialog asks for it when
 // it opens.
 struct ValueList {
-  double* (*row)();
-  int* count;
+  double* (*row)(Session& session);
+  int count;
 };
 
 struct ProgramDescriptor {
@@ -28,11 +28,16 @@ struct ProgramDescriptor {
   int analysis_name_count;
   ValueList circuit_constants;  // "DLG1"
   ValueList graph_constants;    // "DLG2"
-  ModelFn model_evaluate;
-  void (*graph_driver)();
-  void (*reset_tables)();  // start-up values of the program's own editable tables
+  graph::ModelFn model_evaluate;
+  // Draws the whole graph of the session's analysis state through the context.
+  void (*graph_driver)(Session& session, graph::Context& context);
+  // Start-up values of the program's own editable tables in a session.
+  void (*reset_tables)(Session& session);
   const graph::CornerNudgeTable* corner_nudges;
   const char* help_text;
+  // By circuit number (entry 0 unused); numbers past the end have no circuit of their own.
+  const CircuitForm* circuit_forms;
+  int circuit_form_count;
 };
 
 const ProgramDescriptor& ombra_program();
@@ -41,8 +46,7 @@ const ProgramDescriptor& quirn_program();
 // nullptr for an unknown id.
 const ProgramDescriptor* find_program(const char* id);
 
-// Makes the program the running one and restores the start-up state of every room.
-void activate_program(const ProgramDescriptor& program);
-const ProgramDescriptor& active_program();
+// A session of the program at its start-up state.
+Session start_session(const ProgramDescriptor& program);
 
 }  // namespace tessaly

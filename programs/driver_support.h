@@ -3,21 +3,30 @@
 // texts every graph carries.
 #pragma once
 
-#include <array>
 #include <cstddef>
 
-#include "core/state.h"
+#include "core/session.h"
 #include "core/text.h"
 #include "graph/frame.h"
 
 namespace tessaly {
 
-// The graph constants of the analysis selected: each analysis with a row keeps its own, and
-// row 0 stands for the numbers that have none.
+// The graph constants of the analysis selected: each of the program's `rows` analyses with a
+// row keeps its own, and row 0 stands for the numbers that have none.
+inline double* analysis_row(Session& session, int rows) {
+  const bool own_row = session.analysis_index > 0 && session.analysis_index < rows;
+  return session.graph_constants[own_row ? session.analysis_index : 0];
+}
+
+// Fills the session's editable tables from a program's start-up values.
 template <std::size_t Rows>
-double* analysis_row(std::array<std::array<double, 5>, Rows>& rows) {
-  const bool own_row = analysis_index > 0 && analysis_index < static_cast<int>(Rows);
-  return rows[own_row ? analysis_index : 0].data();
+void copy_tables(Session& session, const double (&circuit)[kEditableValues],
+                 const double (&graph)[Rows][kEditableValues]) {
+  static_assert(Rows <= kGraphConstantRows, "a session keeps at most this many rows");
+  for (int i = 0; i < kEditableValues; ++i) session.circuit_constants[i] = circuit[i];
+  for (std::size_t row = 0; row < Rows; ++row) {
+    for (int i = 0; i < kEditableValues; ++i) session.graph_constants[row][i] = graph[row][i];
+  }
 }
 
 // Entry `index` of a program table, or `missing` where the table has no such entry.
@@ -35,6 +44,13 @@ inline int interval_count(double points) {
   if (!(points >= 1.0)) return 1;
   if (points >= kMostIntervals) return kMostIntervals;
   return static_cast<int>(points);
+}
+
+// A base value stepped by half of itself per step. A step down to zero or below would leave
+// no element: the base value stands in.
+inline double stepped(double base, double steps) {
+  const double value = (0.5 * steps + 1.0) * base;
+  return value <= 0.0 ? base : value;
 }
 
 // The circuit name followed directly by the analysis name, and the program's tag.

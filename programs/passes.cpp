@@ -1,43 +1,59 @@
 #include "programs/passes.h"
 
-#include "core/state.h"
+#include "graph/reference_plot.h"
 #include "programs/descriptor.h"
-#include "programs/reference.h"
+#include "programs/teaching_views.h"
 #include "surface/surface.h"
 
 namespace tessaly {
 
-int screen_dpi_x = 0;
-int screen_dpi_y = 0;
-
-void window_pass(surface::Backend& backend, int dpi_x, int dpi_y) {
-  surface::current_dc = &backend;
-  surface::set_logical_screen(surface::kLogicalWidth, surface::kLogicalHeight,
-                              drawn_magnification(display_magnification));
-  screen_dpi_x = dpi_x;
-  screen_dpi_y = dpi_y;
-  surface::device_scale_x = 1.0;
-  surface::device_scale_y = 1.0;
-  surface::output_target = 0;
-  active_program().graph_driver();
-  draw_shown_reference();
+void window_pass(Session& session, graph::Context& context, surface::Backend& backend, int dpi_x,
+                 int dpi_y) {
+  surface::Surface& surface = context.surface;
+  surface.current_dc = &backend;
+  surface.set_logical_screen(surface::kLogicalWidth, surface::kLogicalHeight,
+                             drawn_magnification(session.display_magnification));
+  session.screen_dpi_x = dpi_x;
+  session.screen_dpi_y = dpi_y;
+  surface.device_scale_x = 1.0;
+  surface.device_scale_y = 1.0;
+  surface.output_target = 0;
+  session.program->graph_driver(session, context);
+  draw_shown_reference(session, context);
+  draw_teaching_views(session, context);
 }
 
-void print_pass(surface::Backend& backend, int printer_dpi_x, int printer_dpi_y) {
-  surface::Backend* window = surface::current_dc;
-  surface::current_dc = &backend;
-  surface::output_target = 1;
+void print_pass(Session& session, graph::Context& context, surface::Backend& backend,
+                int printer_dpi_x, int printer_dpi_y) {
+  surface::Surface& surface = context.surface;
+  surface::Backend* const window = surface.current_dc;
+  const double window_scale_x = surface.device_scale_x;
+  const double window_scale_y = surface.device_scale_y;
+  surface.current_dc = &backend;
+  surface.output_target = 1;
   // Multiplication first, then the integer screen resolution as divisor. A print before any
   // window pass has no screen resolution yet: take the usual 96.
-  const int screen_x = screen_dpi_x > 0 ? screen_dpi_x : 96;
-  const int screen_y = screen_dpi_y > 0 ? screen_dpi_y : 96;
-  const double magnification = drawn_magnification(print_magnification);
-  surface::device_scale_x = printer_dpi_x * magnification / screen_x;
-  surface::device_scale_y = printer_dpi_y * magnification / screen_y;
-  active_program().graph_driver();
-  draw_shown_reference();
-  surface::output_target = 0;
-  surface::current_dc = window;
+  const int screen_x = session.screen_dpi_x > 0 ? session.screen_dpi_x : 96;
+  const int screen_y = session.screen_dpi_y > 0 ? session.screen_dpi_y : 96;
+  const double magnification = drawn_magnification(session.print_magnification);
+  surface.print_magnification = magnification;
+  surface.device_scale_x = printer_dpi_x * magnification / screen_x;
+  surface.device_scale_y = printer_dpi_y * magnification / screen_y;
+  session.program->graph_driver(session, context);
+  draw_shown_reference(session, context);
+  draw_teaching_views(session, context);
+  surface.output_target = 0;
+  surface.device_scale_x = window_scale_x;
+  surface.device_scale_y = window_scale_y;
+  surface.current_dc = window;
+}
+
+void draw_shown_reference(const Session& session, graph::Context& context) {
+  const ReferenceCurve& reference = session.reference_curve;
+  if (!reference.shown) return;
+  const graph::StoredCurve curve = {reference.values_1, reference.count_1, reference.values_2,
+                                    reference.count_2};
+  graph::draw_stored_curve(context, session.current_kind, context.graph_settings, curve);
 }
 
 }  // namespace tessaly

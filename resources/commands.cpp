@@ -1,18 +1,18 @@
 #include "resources/commands.h"
 
-#include "core/state.h"
-#include "programs/reference.h"
+#include "core/reference_curve.h"
 #include "resources/program_resources.h"
 
 namespace tessaly {
 
-Repaint command_repaint() {
-  return (clear_before_draw == 1 || clear_pending == 1) ? Repaint::kErase : Repaint::kOverlay;
+Repaint command_repaint(const Session& session) {
+  return (session.clear_before_draw == 1 || session.clear_pending == 1) ? Repaint::kErase
+                                                                        : Repaint::kOverlay;
 }
 
 namespace {
 
-ShellAction state_effect(int command) {
+ShellAction state_effect(Session& s, int command) {
   switch (command) {
     case 101:
       return ShellAction::kReadFile;
@@ -23,36 +23,36 @@ ShellAction state_effect(int command) {
     case 104:
       return ShellAction::kQuit;
     case 201:
-      clear_pending = 0;
-      clear_before_draw = 1;
+      s.clear_pending = 0;
+      s.clear_before_draw = 1;
       return ShellAction::kNone;
     case 202:
-      clear_pending = 0;
-      clear_before_draw = 0;
+      s.clear_pending = 0;
+      s.clear_before_draw = 0;
       return ShellAction::kNone;
     case 203:
-      clear_pending = 1;
-      hide_reference();
+      s.clear_pending = 1;
+      hide_reference(s);
       return ShellAction::kNone;
     case 204:
-      clear_pending = 0;
-      show_reference();
+      s.clear_pending = 0;
+      show_reference(s);
       return ShellAction::kNone;
     case 501:
-      step_count += 1.0;
+      s.step_count += 1.0;
       return ShellAction::kNone;
     case 502:
-      step_count -= 1.0;
+      s.step_count -= 1.0;
       return ShellAction::kNone;
     case 503:
-      step_count = 0.0;
-      step_count2 = 0.0;
+      s.step_count = 0.0;
+      s.step_count2 = 0.0;
       return ShellAction::kNone;
     case 504:
-      step_count2 += 1.0;
+      s.step_count2 += 1.0;
       return ShellAction::kNone;
     case 505:
-      step_count2 -= 1.0;
+      s.step_count2 -= 1.0;
       return ShellAction::kNone;
     case 601:
       return ShellAction::kCircuitDialog;
@@ -67,18 +67,18 @@ ShellAction state_effect(int command) {
     default:
       break;
   }
-  if (command >= 301 && command <= 309) circuit_index = command - 300;
-  if (command >= 401 && command <= 409) analysis_index = command - 400;
+  if (command >= 301 && command <= 309) s.circuit_index = command - 300;
+  if (command >= 401 && command <= 409) s.analysis_index = command - 400;
   return ShellAction::kNone;
 }
 
 }  // namespace
 
-CommandOutcome apply_menu_command(const ProgramDescriptor& program, int command) {
-  if (!resources::menu_offers(*resources::resources_of(program).menu, command)) {
+CommandOutcome apply_menu_command(Session& session, int command) {
+  if (!resources::menu_offers(*resources::resources_of(*session.program).menu, command)) {
     return {false, ShellAction::kNone, Repaint::kNone};
   }
-  const ShellAction action = state_effect(command);
+  const ShellAction action = state_effect(session, command);
   switch (action) {
     case ShellAction::kPrint:
     case ShellAction::kQuit:
@@ -91,39 +91,39 @@ CommandOutcome apply_menu_command(const ProgramDescriptor& program, int command)
       // The dialog's own erasing request and the command's accumulate into an erase.
       return {true, action, Repaint::kErase};
     default:
-      return {true, action, command_repaint()};
+      return {true, action, command_repaint(session)};
   }
 }
 
-CommandOutcome apply_typed_character(char character) {
-  if (character >= '1' && character <= '9') circuit_index = character - '0';
+CommandOutcome apply_typed_character(Session& s, char character) {
+  if (character >= '1' && character <= '9') s.circuit_index = character - '0';
   ShellAction action = ShellAction::kNone;
   switch (character) {
     case 'a':
     case 'A':
-      display_magnification = 1.0;
+      s.display_magnification = 1.0;
       break;
     case 'b':
     case 'B':
-      display_magnification = 1.2;
+      s.display_magnification = 1.2;
       break;
     case 'c':
     case 'C':
-      display_magnification = 1.5;
+      s.display_magnification = 1.5;
       break;
     case 'p':
     case 'P':
-      print_magnification = 1.2;
+      s.print_magnification = 1.2;
       action = ShellAction::kPrint;
       break;
     case 'q':
     case 'Q':
-      print_magnification = 1.0;
+      s.print_magnification = 1.0;
       action = ShellAction::kPrint;
       break;
     case 'r':
     case 'R':
-      print_magnification = 0.8;
+      s.print_magnification = 0.8;
       action = ShellAction::kPrint;
       break;
     default:

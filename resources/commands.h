@@ -27,12 +27,13 @@ struct CommandOutcome {
   Repaint repaint;     // the repaint request that follows the action
 };
 
-CommandOutcome apply_menu_command(const ProgramDescriptor& program, int command);
+// The command as the session's program's menu offers it.
+CommandOutcome apply_menu_command(Session& session, int command);
 // Every character alerts (the shell does that) and ends in an erasing repaint; p, q and r
 // set the print magnification and ask for a print.
-CommandOutcome apply_typed_character(char character);
+CommandOutcome apply_typed_character(Session& session, char character);
 
 // The erase flag of a command repaint under the current mode.
-Repaint command_repaint();
+Repaint command_repaint(const Session& session);
 
 }  // namespace tessaly

@@ -5,6 +5,7 @@
 #include <QTextLayout>
 #include <QTextLine>
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <memory>
 #include <vector>
@@ -27,14 +28,18 @@ struct KeptFont {
   std::unique_ptr<CellFont> font;
 };
 
-std::uint64_t next_serial = 1;
+// Serials stay unique across threads: a backend compares them to skip setting a font again.
+std::atomic<std::uint64_t> next_serial{1};
 
+// Each thread keeps its own fonts: a font's glyph table grows while it draws, and a font
+// evicted by one thread must not vanish under another (the renderer draws on every core).
 std::vector<KeptFont>& kept_fonts() {
-  static std::vector<KeptFont> fonts;
+  thread_local std::vector<KeptFont> fonts;
   return fonts;
 }
 
-// Fonts must not outlive the application object that owns the font database.
+// Fonts must not outlive the application object that owns the font database. Worker
+// threads end (and drop theirs) before it goes; this clears the thread that destroys it.
 void forget_fonts() {
   kept_fonts().clear();
 }

@@ -4,13 +4,12 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "surface/surface.h"
 
 namespace tessaly::surface {
 
-const char* date_stamp_of(const char* build_date) {
-  static char text[11];
-  static const char kMonths[] = "JanFebMarAprMayJunJulAugSepOctNovDec";
+DateText date_stamp_of(const char* build_date) {
+  DateText stamp{};
+  constexpr char kMonths[] = "JanFebMarAprMayJunJulAugSepOctNovDec";
   int month = 0;
   for (int i = 0; i < 12; ++i) {
     if (std::strncmp(kMonths + 3 * i, build_date, 3) == 0) {
@@ -19,11 +18,11 @@ const char* date_stamp_of(const char* build_date) {
     }
   }
   const int day = static_cast<int>(std::strtol(build_date + 4, nullptr, 10));
-  std::snprintf(text, sizeof text, "%s-%02d-%02d", build_date + 7, month, day);
-  return text;
+  std::snprintf(stamp.text, sizeof stamp.text, "%s-%02d-%02d", build_date + 7, month, day);
+  return stamp;
 }
 
-const char* date_stamp() {
+DateText date_stamp() {
   return date_stamp_of(kBuildDate);
 }
 

@@ -1,4 +1,3 @@
-#include "surface/room_state.h"
 #include "surface/surface.h"
 
 namespace tessaly::surface {
@@ -13,15 +12,7 @@ const char* const kMessages[5] = {
     "グラフＹ軸スケールの設定不能　！！",
 };
 
-int last_code = 0;
-bool pending = false;
-
 }  // namespace
-
-void reset_error_state() {
-  last_code = 0;
-  pending = false;
-}
 
 const char* error_message(int code) {
   return code >= 1 && code <= 5 ? kMessages[code - 1] : nullptr;
@@ -29,24 +20,20 @@ const char* error_message(int code) {
 
 // There is no console to write the message to or to wait on: the shell takes the code with
 // take_pending_error() and shows error_message() itself, and the key wait ends at once.
-int show_error(int code) {
+int Surface::show_error(int code) {
   current_dc->error(code);
-  last_code = code;
-  pending = true;
+  last_code_ = code;
+  pending_ = true;
   alert();
   alert();
   alert();
   return -1;
 }
 
-int last_error_code() {
-  return last_code;
-}
-
-bool take_pending_error(int* code) {
-  if (!pending) return false;
-  pending = false;
-  if (code) *code = last_code;
+bool Surface::take_pending_error(int* code) {
+  if (!pending_) return false;
+  pending_ = false;
+  if (code) *code = last_code_;
   return true;
 }
 

@@ -1,23 +1,11 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "surface/room_state.h"
 #include "surface/surface.h"
 
 namespace tessaly::surface {
 
 namespace {
-
-// Per curve slot; never reset while the program runs, so the phase carries over from one
-// curve and one paint to the next.
-struct PatternSlot {
-  std::uint64_t calls;
-  int last_x;
-  int last_y;
-  std::uint64_t dots;
-};
-
-PatternSlot slots[2];
 
 bool dot_on(int pattern, std::uint64_t step) {
   return (pattern >> (15 - static_cast<int>(step % 16))) & 1;
@@ -25,12 +13,8 @@ bool dot_on(int pattern, std::uint64_t step) {
 
 }  // namespace
 
-void reset_pattern_slots() {
-  for (PatternSlot& slot : slots) slot = PatternSlot{};
-}
-
 // A line whose ends coincide is its single first dot.
-void pattern_line(int x1, int y1, int x2, int y2, int colour, int width, int pattern) {
+void Surface::pattern_line(int x1, int y1, int x2, int y2, int colour, int width, int pattern) {
   const int dx = x2 - x1;
   const int dy = y2 - y1;
   const int n = std::abs(dx) > std::abs(dy) ? std::abs(dx) : std::abs(dy);
@@ -47,10 +31,10 @@ void pattern_line(int x1, int y1, int x2, int y2, int colour, int width, int pat
 }
 
 // Slots other than 0 and 1 have no state and draw nothing.
-void pattern_curve_point(int x1, int y1, int x2, int y2, int colour, int width, int pattern,
+void Surface::pattern_curve_point(int x1, int y1, int x2, int y2, int colour, int width, int pattern,
                          int slot) {
   if (slot < 0 || slot > 1) return;
-  PatternSlot& s = slots[slot];
+  PatternSlot& s = slots_[slot];
   if (s.calls == 0) {
     s.last_x = x1;
     s.last_y = y1;

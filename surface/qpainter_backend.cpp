@@ -115,8 +115,9 @@ int utf8_sequence_length(unsigned char lead) {
 
 }  // namespace
 
-QPainterBackend::QPainterBackend(QPainter& painter)
+QPainterBackend::QPainterBackend(QPainter& painter, const DeviceGeometry& geometry)
     : painter_(painter),
+      geometry_(geometry),
       image_(painter.device() && painter.device()->devType() == QInternal::Image
                  ? static_cast<QImage*>(painter.device())
                  : nullptr),
@@ -230,8 +231,8 @@ void QPainterBackend::set_pixel(QPoint point, int colour) {
 void QPainterBackend::line(int x1, int y1, int x2, int y2, int colour, int width, int style,
                            int mode) {
   const AfterQtDrawing cleared;
-  const QPoint start(device_x(x1), device_y(y1));
-  const QPoint end(device_x(x2), device_y(y2));
+  const QPoint start(geometry_.device_x(x1), geometry_.device_y(y1));
+  const QPoint end(geometry_.device_x(x2), geometry_.device_y(y2));
   QRect reach;
   prepare(mode, line_reach(start, end, width, &reach) ? &reach : nullptr);
   set_pen(colour, width, style);
@@ -245,7 +246,7 @@ void QPainterBackend::line(int x1, int y1, int x2, int y2, int colour, int width
 void QPainterBackend::point(int x, int y, int colour, int width, int mode) {
   const AfterQtDrawing cleared;
   prepare(mode);
-  const QPoint at(device_x(x), device_y(y));
+  const QPoint at(geometry_.device_x(x), geometry_.device_y(y));
   if (width * mapping_.m11() > 1.0) {
     painter_.setPen(Qt::NoPen);
     painter_.setBrush(colour >= 0 && colour < 16 ? brushes_[colour] : QBrush(qt_colour(colour)));
@@ -259,14 +260,14 @@ void QPainterBackend::point(int x, int y, int colour, int width, int mode) {
 void QPainterBackend::fill(int x1, int y1, int x2, int y2, int colour) {
   const AfterQtDrawing cleared;
   prepare(kCopyPen);
-  fill_pixels(to_pixels(box_device_rect(x1, y1, x2, y2)), qt_colour(colour));
+  fill_pixels(to_pixels(geometry_.box_device_rect(x1, y1, x2, y2)), qt_colour(colour));
 }
 
 void QPainterBackend::box(int x1, int y1, int x2, int y2, int colour, int width, int style) {
   const AfterQtDrawing cleared;
   prepare(kCopyPen);
   set_pen(colour, width, style);
-  const DeviceRect r = box_device_rect(x1, y1, x2, y2);
+  const DeviceRect r = geometry_.box_device_rect(x1, y1, x2, y2);
   painter_.drawRect(QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1)));
 }
 
@@ -274,7 +275,7 @@ void QPainterBackend::ellipse(int cx, int cy, int rx, int ry, int colour, int wi
   const AfterQtDrawing cleared;
   prepare(kCopyPen);
   set_pen(colour, width, style);
-  const DeviceRect r = ellipse_device_rect(cx, cy, rx, ry);
+  const DeviceRect r = geometry_.ellipse_device_rect(cx, cy, rx, ry);
   painter_.drawEllipse(QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1)));
 }
 
@@ -284,7 +285,7 @@ void QPainterBackend::flood(int x, int y, int fill_colour, int border_colour) {
   const AfterQtDrawing cleared;
   if (!image_) return;
   const QRect bounds = image_->rect() & clip_;
-  const QPoint start = to_pixel(QPoint(device_x(x), device_y(y)));
+  const QPoint start = to_pixel(QPoint(geometry_.device_x(x), geometry_.device_y(y)));
   if (!bounds.contains(start)) return;
   const Rgb b = colour_rgb(border_colour);
   const QRgb border = qRgb(b.r, b.g, b.b) & RGB_MASK;
@@ -330,7 +331,7 @@ void QPainterBackend::flood(int x, int y, int fill_colour, int border_colour) {
 void QPainterBackend::text(int x, int y, int colour, int direction, double wf, double hf,
                            const char* text) {
   const AfterQtDrawing cleared;
-  const FontCell cell = font_cell(wf, hf);
+  const FontCell cell = geometry_.font_cell(wf, hf);
   if (cell.height <= 0) return;
   CellFont& f = cell_font(cell.height, cell.byte_width, painter_.device());
   const double byte_width = cell.byte_width > 0 ? cell.byte_width : f.average_char_width();
@@ -342,7 +343,7 @@ void QPainterBackend::text(int x, int y, int colour, int direction, double wf, d
   }
   const QTransform mapping = painter_.worldTransform();
   QTransform origin = mapping;
-  origin.translate(device_x(x), device_y(y));
+  origin.translate(geometry_.device_x(x), geometry_.device_y(y));
   // Direction 1 reads upward from the start of its baseline; direction 0 hangs from the top.
   if (direction == 1) origin.rotate(-90.0);
   const double baseline = direction == 1 ? 0.0 : f.ascent();
@@ -426,11 +427,11 @@ bool QPainterBackend::line_reach(QPoint from, QPoint to, int width, QRect* reach
 }
 
 void QPainterBackend::clip(int left, int top, int right, int bottom) {
-  clip_pixels(clip_device_rect(left, top, right, bottom));
+  clip_pixels(geometry_.clip_device_rect(left, top, right, bottom));
 }
 
 void QPainterBackend::unclip() {
-  clip_pixels(unclip_device_rect());
+  clip_pixels(geometry_.unclip_device_rect());
 }
 
 void QPainterBackend::create_save_bitmaps(int count, int width, int height) {

@@ -1,6 +1,6 @@
 // The drawing surface over QPainter: the window's backing image, a printer, an SVG or PDF
-// generator or any other paint device. Coordinates reach the device as the surface's
-// device_x()/device_y(); on the window the painter's world transform is the isotropic mapping
+// generator or any other paint device. Coordinates reach the device through the geometry of
+// the surface that draws on it; on the window the painter's world transform is the isotropic mapping
 // of the logical screen, on the printer it stays one to one.
 #pragma once
 
@@ -21,8 +21,9 @@ namespace tessaly::surface {
 
 class QPainterBackend final : public Backend {
  public:
-  // The painter must be active on its device for the backend's whole life.
-  explicit QPainterBackend(QPainter& painter);
+  // The painter must be active on its device for the backend's whole life; the geometry is
+  // the surface's that draws through this backend, read at every call.
+  QPainterBackend(QPainter& painter, const DeviceGeometry& geometry);
   // Leaves the painter clipped as the last clip or unclip asked.
   ~QPainterBackend() override;
 
@@ -70,6 +71,7 @@ class QPainterBackend final : public Backend {
   void clip_pixels(const DeviceRect& rect);
 
   QPainter& painter_;
+  const DeviceGeometry& geometry_;
   // The painter's world transform between calls: the calls that change it put it back.
   QTransform mapping_;
   bool mapping_scales_only_ = true;

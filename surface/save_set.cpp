@@ -3,19 +3,19 @@
 
 namespace tessaly::surface {
 
-void create_save_bitmaps(int count, int width, int height) {
+void Surface::create_save_bitmaps(int count, int width, int height) {
   current_dc->create_save_bitmaps(count, width, height);
 }
 
-void delete_save_bitmaps() {
+void Surface::delete_save_bitmaps() {
   current_dc->delete_save_bitmaps();
 }
 
-void save_area(int index, int x, int y) {
+void Surface::save_area(int index, int x, int y) {
   current_dc->save_area(index, x, y);
 }
 
-void restore_area(int index, int x, int y, int raster_op) {
+void Surface::restore_area(int index, int x, int y, int raster_op) {
   current_dc->restore_area(index, x, y, raster_op);
 }
 

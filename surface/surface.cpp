@@ -1,9 +1,6 @@
 #include "surface/surface.h"
 
-#include <climits>
-
 #include "core/text.h"
-#include "surface/room_state.h"
 
 namespace tessaly::surface {
 
@@ -17,57 +14,25 @@ namespace {
 
 constexpr std::uint32_t kPaletteIndexForm = 0x01000000;
 
-NullBackend null_backend;
-AlertHook alert_hook = nullptr;
-int current_x = 0;
-int current_y = 0;
-
-int to_device(int logical, double scale) {
-  const double device = logical * scale;
-  // Out of int range (or NaN) the conversion would be undefined; the device shows none of it.
-  if (!(device > INT_MIN && device < INT_MAX)) return device > 0 ? INT_MAX : INT_MIN;
-  return static_cast<int>(device);
+void order(int& low, int& high) {
+  if (low > high) {
+    const int t = low;
+    low = high;
+    high = t;
+  }
 }
 
 }  // namespace
 
-std::uint32_t colour_table[16];
-std::uint32_t background_colour;
-Backend* current_dc = &null_backend;
-double device_scale_x = 1.0;
-double device_scale_y = 1.0;
-int output_target = 0;
-double display_scale = 1.0;
-int client_width = kLogicalWidth;
-int client_height = kLogicalHeight;
+Surface::Surface() : current_dc(&null_backend_) {
+  fill_colour_table();
+}
 
-void fill_colour_table() {
+void Surface::fill_colour_table() {
   for (int k = 0; k < 16; ++k) {
     colour_table[k] = kPaletteIndexForm + static_cast<std::uint32_t>(kPaletteEntry[k]);
   }
   background_colour = colour_table[7];
-}
-
-void reset_surface_state() {
-  fill_colour_table();
-  current_dc = &null_backend;
-  device_scale_x = 1.0;
-  device_scale_y = 1.0;
-  output_target = 0;
-  display_scale = 1.0;
-  client_width = kLogicalWidth;
-  client_height = kLogicalHeight;
-  current_x = 0;
-  current_y = 0;
-  reset_pattern_slots();
-  reset_error_state();
-}
-
-int device_x(int logical) {
-  return to_device(logical, device_scale_x);
-}
-int device_y(int logical) {
-  return to_device(logical, device_scale_y);
 }
 
 // Colour numbers outside 0..15 draw black.
@@ -88,97 +53,86 @@ Rgb reference_rgb(std::uint32_t colour_ref) {
              static_cast<std::uint8_t>(colour_ref >> 16)};
 }
 
-void set_logical_screen(int width, int height, double magnification) {
+void Surface::set_logical_screen(int width, int height, double magnification) {
   display_scale = magnification;
   current_dc->logical_screen(width, height, magnification);
 }
 
-void move_to(int x, int y) {
-  current_x = x;
-  current_y = y;
+void Surface::move_to(int x, int y) {
+  current_x_ = x;
+  current_y_ = y;
 }
 
-void line_to(int x, int y, int colour, int width, int style, int mode) {
-  current_dc->line(current_x, current_y, x, y, colour, width, style, mode);
+void Surface::line_to(int x, int y, int colour, int width, int style, int mode) {
+  current_dc->line(current_x_, current_y_, x, y, colour, width, style, mode);
   move_to(x, y);
 }
 
-void plot_point(int x, int y, int colour, int width, int mode) {
+void Surface::plot_point(int x, int y, int colour, int width, int mode) {
   move_to(x, y);
   current_dc->point(x, y, colour, width, mode);
 }
 
-void draw_line_mode(int x1, int y1, int x2, int y2, int colour, int width, int style, int mode) {
+void Surface::draw_line_mode(int x1, int y1, int x2, int y2, int colour, int width, int style, int mode) {
   current_dc->line(x1, y1, x2, y2, colour, width, style, mode);
 }
 
-void draw_line(int x1, int y1, int x2, int y2, int colour, int width, int style) {
+void Surface::draw_line(int x1, int y1, int x2, int y2, int colour, int width, int style) {
   draw_line_mode(x1, y1, x2, y2, colour, width, style, kCopyPen);
 }
 
-namespace {
-
-void order(int& low, int& high) {
-  if (low > high) {
-    const int t = low;
-    low = high;
-    high = t;
-  }
-}
-
-}  // namespace
-
-void draw_box(int x1, int y1, int x2, int y2, int colour, int width, int style) {
+void Surface::draw_box(int x1, int y1, int x2, int y2, int colour, int width, int style) {
   order(x1, x2);
   order(y1, y2);
   current_dc->box(x1, y1, x2, y2, colour, width, style);
 }
 
-void fill_box(int x1, int y1, int x2, int y2, int colour) {
+void Surface::fill_box(int x1, int y1, int x2, int y2, int colour) {
   order(x1, x2);
   order(y1, y2);
   current_dc->fill(x1, y1, x2, y2, colour);
 }
 
-void draw_ellipse(int cx, int cy, int rx, int ry, int colour, int width, int style) {
+void Surface::draw_ellipse(int cx, int cy, int rx, int ry, int colour, int width, int style) {
   current_dc->ellipse(cx, cy, rx, ry, colour, width, style);
 }
 
-void draw_circle(int cx, int cy, int r, int colour, int width, int style) {
+void Surface::draw_circle(int cx, int cy, int r, int colour, int width, int style) {
   current_dc->ellipse(cx, cy, r, r, colour, width, style);
 }
 
-void flood_fill(int x, int y, int fill_colour, int border_colour) {
+void Surface::flood_fill(int x, int y, int fill_colour, int border_colour) {
   current_dc->flood(x, y, fill_colour, border_colour);
 }
 
-void draw_text(int x, int y, const char* text, double wf, double hf, int colour, int direction) {
+void Surface::draw_text(int x, int y, const char* text, double wf, double hf, int colour, int direction) {
   current_dc->text(x, y, colour, direction, wf, hf, text ? text : "");
 }
 
-void text_at(int x, int y, const char* text, int colour, int direction) {
+void Surface::text_at(int x, int y, const char* text, int colour, int direction) {
   draw_text(x, y, text, 1.0, 1.0, colour, direction);
 }
 
-void text_centred(int x, int y, const char* text, int colour, int direction) {
+void Surface::text_centred(int x, int y, const char* text, int colour, int direction) {
   text_at(x - 4 * sjis_length(text ? text : ""), y, text, colour, direction);
 }
 
-void text_at_cell(int column, int row, const char* text, int colour) {
+void Surface::text_at_cell(int column, int row, const char* text, int colour) {
   draw_text(8 * column, 16 * row, text, 1.0, 1.0, colour, 0);
 }
 
-void clear_screen() {
+void Surface::clear_screen() {
   current_dc->clear_screen(client_width, client_height, reference_rgb(background_colour));
 }
 
-void alert() {
+void Surface::alert() {
   current_dc->alert();
-  if (alert_hook) alert_hook();
+  if (alert_hook_) alert_hook_(alert_context_);
 }
 
-void set_alert_hook(AlertHook hook) {
-  alert_hook = hook;
+void Surface::set_alert_hook(AlertHook hook, void* context) {
+  alert_hook_ = hook;
+  alert_context_ = context;
 }
 
 }  // namespace tessaly::surface

@@ -24,30 +24,47 @@ const graph::CornerNudgeTable kQuirnNudges = {kQuirnRules,
 
 }  // namespace
 
+namespace {
+
+// 1 R, 2 L, 3 C; 4 draws the three one by one, each curve with its own number.
+constexpr CircuitForm kQuirnForms[] = {
+    {CircuitShape::kNone, 0},
+    {CircuitShape::kSingle, elements::kR},
+    {CircuitShape::kSingle, elements::kL},
+    {CircuitShape::kSingle, elements::kC},
+};
+
+const ProgramDescriptor kQuirn = {
+    "quirn",
+    "Quirn",
+    "(Quirn)",
+    quirn::circuit_names,
+    static_cast<int>(std::size(quirn::circuit_names)),
+    quirn::analysis_names,
+    static_cast<int>(std::size(quirn::analysis_names)),
+    {[](Session& session) -> double* { return session.circuit_constants; },
+     quirn::circuit_constant_count},
+    {quirn::graph_constant_row, quirn::graph_constant_count},
+    quirn::model_evaluate,
+    quirn::graph_driver,
+    quirn::reset_tables,
+    &kQuirnNudges,
+    "抵抗Ｒ・インダクタＬ・コンデンサＣの各素子のインピーダンスの周波数特性を描きます。\n"
+    "「２端子素子」で素子を選びます（Ｒ,Ｌ,Ｃ素子は三つを同時に描きます）。\n"
+    "「解析特性」で周波数目盛をリニア・対数から選びます。\n"
+    "「定数増減」でＲ・Ｌ・Ｃをそろって段階的に変えます（１段で元の値の半分ずつ）。\n"
+    "「定数設定」でＲ・Ｌ・Ｃの値と、選んでいる解析特性のグラフの範囲を入力します。\n"
+    "「グラフ」の重ね描きで、前の曲線の上に新しい曲線を重ねて比べられます。\n"
+    "キー：１～９ 回路の番号、ａ・ｂ・ｃ 表示倍率 1.0・1.2・1.5、"
+    "ｐ・ｑ・ｒ 印刷倍率 1.2・1.0・0.8 で印刷します。",
+    kQuirnForms,
+    static_cast<int>(std::size(kQuirnForms)),
+};
+
+}  // namespace
+
 const ProgramDescriptor& quirn_program() {
-  static const ProgramDescriptor program = {
-      "quirn",
-      "Quirn",
-      "(Quirn)",
-      quirn::circuit_names,
-      static_cast<int>(std::size(quirn::circuit_names)),
-      quirn::analysis_names,
-      static_cast<int>(std::size(quirn::analysis_names)),
-      {[]() -> double* { return quirn::circuit_constants.data(); }, &quirn::circuit_constant_count},
-      {quirn::graph_constant_row, &quirn::graph_constant_count},
-      quirn::model_evaluate,
-      quirn::graph_driver,
-      quirn::reset_tables,
-      &kQuirnNudges,
-      "抵抗Ｒ・インダクタＬ・コンデンサＣの各素子のインピーダンスの周波数特性を描きます。\n"
-      "「２端子素子」で素子を選びます（Ｒ,Ｌ,Ｃ素子は三つを同時に描きます）。\n"
-      "「解析特性」で周波数目盛をリニア・対数から選びます。\n"
-      "「定数設定」でＲ・Ｌ・Ｃの値と、選んでいる解析特性のグラフの範囲を入力します。\n"
-      "「グラフ」の重ね描きで、前の曲線の上に新しい曲線を重ねて比べられます。\n"
-      "キー：１～９ 回路の番号、ａ・ｂ・ｃ 表示倍率 1.0・1.2・1.5、"
-      "ｐ・ｑ・ｒ 印刷倍率 1.2・1.0・0.8 で印刷します。",
-  };
-  return program;
+  return kQuirn;
 }
 
 }  // namespace tessaly

@@ -1,6 +1,5 @@
 #include "programs/quirn/driver.h"
 
-#include "core/state.h"
 #include "graph/frame.h"
 #include "graph/labels.h"
 #include "graph/sweep.h"
@@ -14,14 +13,13 @@ namespace {
 
 constexpr int kElements = 3;  // R, L, C, numbered 1 to 3 like circuit_index
 constexpr int kAllElements = 4;
-// Where each element (R, L, C) finds its value among the circuit constants.
-constexpr int kElementConstants[kElements + 1] = {0, kResistance, kInductance, kCapacitance};
 
 // Other analyses keep the kind and the ranges of the previous pass.
-void fill_ranges(graph::GraphSettings& settings) {
+void fill_ranges(Session& session, graph::GraphSettings& settings) {
+  const int analysis_index = session.analysis_index;
   if (analysis_index != 1 && analysis_index != 2) return;
-  const double* row = graph_constant_row();
-  current_kind = analysis_kinds[analysis_index];
+  const double* row = graph_constant_row(session);
+  session.current_kind = analysis_kinds[analysis_index];
   settings.point_count = interval_count(row[4]);
   settings.sweep_start = row[0];
   settings.sweep_stop = row[1];
@@ -33,29 +31,36 @@ void fill_ranges(graph::GraphSettings& settings) {
 
 }  // namespace
 
-void graph_driver() {
-  graph::GraphSettings& settings = graph::graph_settings;
-  fill_ranges(settings);
+void graph_driver(Session& session, graph::Context& g) {
+  graph::GraphSettings& settings = g.graph_settings;
+  fill_ranges(session, settings);
   // Every number above 3 draws all three elements, and is named like the R, L, C element.
-  const int selection = circuit_index;
+  const int selection = session.circuit_index;
+  // Increase and Decrease step every element by half of its base value, as Ombra steps C.
+  const double* base = session.circuit_constants;
+  const double steps = session.step_count;
+  session.components = {stepped(base[kResistance], steps), stepped(base[kInductance], steps),
+                        stepped(base[kCapacitance], steps)};
+  const double element_values[kElements + 1] = {0.0, session.components.component_r,
+                                                session.components.component_l,
+                                                session.components.component_c};
   const int named = selection > kAllElements ? kAllElements : selection;
   set_graph_texts(settings, table_entry(circuit_names, named, ""),
-                  table_entry(analysis_names, analysis_index, ""), "(Quirn)");
+                  table_entry(analysis_names, session.analysis_index, ""), "(Quirn)");
   settings.pen_width = 1;
 
-  const int kind = current_kind;
+  const int kind = session.current_kind;
   for (int element = 1; element <= kElements; ++element) {
     if (selection < kAllElements && element != selection) continue;
-    circuit_index = element;
+    session.circuit_index = element;
     settings.curve_number = element_curves[element];
-    graph::sweep_and_plot(kind, model_evaluate, settings);
-    graph::legend_value(kind, 3 * (element - 1), 1, element_captions[element],
-                        element_units[element], circuit_constants[kElementConstants[element]],
-                        element_curves[element]);
-    graph::legend_rows = 0;
+    graph::sweep_and_plot(g, session, kind, model_evaluate, settings);
+    graph::legend_value(g, kind, 3 * (element - 1), 1, element_captions[element],
+                        element_units[element], element_values[element], element_curves[element]);
+    g.legend_rows = 0;
   }
-  circuit_index = selection;
-  graph::reset_legend();
+  session.circuit_index = selection;
+  graph::reset_legend(g);
 }
 
 }  // namespace tessaly::quirn

@@ -1,19 +1,15 @@
 #include "programs/quirn/model.h"
 
-#include "core/state.h"
-#include "programs/quirn/tables.h"
-
 namespace tessaly::quirn {
 
-Complex model_evaluate() {
-  const Complex s = s_value;
-  switch (circuit_index) {
+Complex model_evaluate(const Components& parts, int circuit, Complex s) {
+  switch (circuit) {
     case 1:
-      return Complex(circuit_constants[kResistance], 0.0);
+      return Complex(parts.component_r, 0.0);
     case 2:
-      return s * circuit_constants[kInductance];
+      return s * parts.component_l;
     case 3:
-      return 1.0 / (s * circuit_constants[kCapacitance]);
+      return 1.0 / (s * parts.component_c);
     default:
       return Complex(0.0, 0.0);
   }

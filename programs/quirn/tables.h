@@ -2,7 +2,7 @@
 // dialogs edit: the base values L0, C0 and R0, and the graph constants of each analysis.
 #pragma once
 
-#include <array>
+#include "core/session.h"
 
 namespace tessaly::quirn {
 
@@ -17,18 +17,17 @@ extern const char* const element_units[4];
 constexpr int kInductance = 0;
 constexpr int kCapacitance = 1;
 constexpr int kResistance = 2;
-extern std::array<double, 5> circuit_constants;  // L0 [H], C0 [F], R0 [ohm], unused, unused
-extern int circuit_constant_count;
+constexpr int circuit_constant_count = 3;  // L0 [H], C0 [F], R0 [ohm]
 
 // One row per analysis: sweep start, stop [Hz], |Z| min, |Z| max, points. Row 0 is what the
 // dialog edits for analysis numbers without a row; the driver draws such analyses with the
 // ranges of the previous pass.
-extern std::array<std::array<double, 5>, 3> graph_constants;
-extern int graph_constant_count;
+constexpr int graph_constant_rows = 3;
+constexpr int graph_constant_count = 5;
 
 // The row of the analysis now selected.
-double* graph_constant_row();
+double* graph_constant_row(Session& session);
 
-void reset_tables();
+void reset_tables(Session& session);
 
 }  // namespace tessaly::quirn

@@ -1,15 +1,12 @@
 #include "programs/velto/model.h"
 
-#include "core/state.h"
-
 namespace tessaly::velto {
 
 // The order of the operations fixes the rounding of every plotted value: keep it.
-Complex model_evaluate() {
-  const Complex s = s_value;
-  const double l = component_l;
-  const double c = component_c;
-  switch (circuit_index) {
+Complex model_evaluate(const Components& parts, int circuit, Complex s) {
+  const double l = parts.component_l;
+  const double c = parts.component_c;
+  switch (circuit) {
     case 1:
       return s * l;
     case 2:

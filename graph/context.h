@@ -1,0 +1,83 @@
+// Everything the graph engine keeps while it draws: the frames, the record through which a
+// driver describes its graph, the writable axis texts, the legend counters, the sweep's
+// running values and what the read-out needs of the last graph. One per window (or renderer,
+// or test), created with the surface it draws on and passed by reference.
+#pragma once
+
+#include "complex/complex.h"
+#include "core/session.h"
+#include "graph/corner_nudge.h"
+#include "graph/frame.h"
+#include "surface/surface.h"
+
+namespace tessaly::graph {
+
+constexpr int kAxisLabelEntries = 20;
+// Curves known per pass; a pass draws at most five, the rest are drawn and not known.
+constexpr int kRecordedCurves = 8;
+
+// A circuit model: the impedance of `circuit` made of these components at s = (0, 2 pi f).
+using ModelFn = Complex (*)(const Components& components, int circuit, Complex s);
+
+// Everything a model reads for one curve, and the sweep it was drawn over.
+struct SweptCurve {
+  int kind;
+  ModelFn model;
+  bool reciprocal;
+  int colour;
+  int circuit;
+  Components components;
+  double sweep_start, sweep_stop;
+  int point_count;
+};
+
+// What the read-out knows of the last graph: its curves, and the frames as they were drawn
+// (the live frames change with the next set-up, which may come long before the pointer moves).
+struct ReadoutMemory {
+  SweptCurve curves[kRecordedCurves] = {};
+  int curve_count = 0;
+  GraphFrame drawn_main{};
+  GraphFrame drawn_upper{};
+  GraphFrame drawn_lower{};
+};
+
+struct Context {
+  // The nudges of the program tag at a frame's corner are the program's (null: none).
+  explicit Context(surface::Surface& target, const CornerNudgeTable* nudges = nullptr);
+  Context(const Context&) = delete;
+  Context& operator=(const Context&) = delete;
+
+  surface::Surface& surface;
+  const CornerNudgeTable* corner_nudges;
+
+  GraphFrame main_frame{};
+  GraphFrame upper_frame{};
+  GraphFrame lower_frame{};
+  GraphFrame channel_frames[kChannelFrames]{};
+  GraphSettings graph_settings{};
+
+  // Pairs of axis texts; a frame takes one index, the lower of two stacked frames the next.
+  // Entry 0 and the y text of entry 18 take caller texts for some kinds.
+  char axis_label_x_table[kAxisLabelEntries][kTableTextCapacity];
+  char axis_label_y_table[kAxisLabelEntries][kTableTextCapacity];
+
+  // Legend rows drawn since the last reset; 0 makes the next legend call draw its headings.
+  int legend_rows = 0;
+  // Curves drawn since the last reset; 0 makes the next sweep set up the graph first.
+  int frame_setup_count = 0;
+
+  // The sweep's running values.
+  double sweep_frequency = 0.0;
+  double sweep_step = 0.0;  // ratio (logarithmic) or increment (linear) between points
+  int point_index = 0;
+  double phase_degrees = 0.0;
+  double previous_value = 0.0;
+  double current_value = 0.0;
+  Complex locus_start{};   // first point of the current vector locus
+  Complex s_value{};       // (0, 2 pi f) of the current sweep point
+  Complex model_result{};  // the model's value at that point, or its reciprocal
+
+  ReadoutMemory readout;
+};
+
+}  // namespace tessaly::graph
