@@ -3,6 +3,9 @@
 #include <cmath>
 #include <cstdio>
 
+#include "complex/arc_tangent.h"
+#include "complex/hypot.h"
+
 namespace tessaly {
 
 Complex s_value;
@@ -11,10 +14,10 @@ const Complex kComplexOne{1.0, 0.0};
 const Complex kComplexZero{0.0, 0.0};
 
 double magnitude(Complex z) {
-  return std::hypot(z.re, z.im);
+  return correctly_rounded_hypot(z.re, z.im);
 }
 double argument(Complex z) {
-  return std::atan2(z.im, z.re);
+  return portable_atan2(z.im, z.re);
 }
 
 namespace by_value {

@@ -1,7 +1,9 @@
 #include "graph/sweep.h"
 
 #include <cmath>
+#include <limits>
 
+#include "complex/arc_tangent.h"
 #include "graph/labels.h"
 #include "graph/plotting.h"
 #include "graph/readout.h"
@@ -42,8 +44,11 @@ void clip_to(const GraphFrame& f) {
 }
 
 // The arrays hold one curve of at most kStoredPoints points; the rest is drawn, not stored.
+// A NaN's sign and payload follow the processor and the order the compiler gave the operands;
+// the stored values keep one NaN, so that saved files are the same bytes on every build.
 void store(double* values, double v) {
-  if (point_index >= 0 && point_index < kStoredPoints) values[point_index] = v;
+  if (point_index < 0 || point_index >= kStoredPoints) return;
+  values[point_index] = v == v ? v : std::numeric_limits<double>::quiet_NaN();
 }
 
 void evaluate(ModelFn model, bool reciprocal) {
@@ -119,7 +124,7 @@ void plot_sweep_point(int kind, Complex z, double x_first, double f, int colour)
   double lower = 0.0;
   if (magnitude_and_phase(kind)) {
     upper = magnitude(z);
-    phase_degrees = std::atan2(z.im, z.re) * 180.0 / kPi;
+    phase_degrees = portable_atan2(z.im, z.re) * 180.0 / kPi;
     if (phase_degrees < -180.0) phase_degrees += 360.0;
     if (phase_degrees > 180.0) phase_degrees -= 360.0;
     lower = phase_degrees;
