@@ -23,7 +23,7 @@ EM_JS(int, write_standard_output, (const char* data, int size), {
     try {
       done += fs.writeSync(1, bytes, done, size - done);
     } catch (error) {
-      if (error.code !== 'EAGAIN') return 0;
+      if (error.code != = 'EAGAIN') return 0;
     }
   }
   return 1;
@@ -71,8 +71,7 @@ int write_result(const std::string& path, const std::string& bytes) {
     }
     return 0;
   }
-  char* error =
-      write_file_through_node(path.c_str(), bytes.data(), static_cast<int>(bytes.size()));
+  char* error = write_file_through_node(path.c_str(), bytes.data(), static_cast<int>(bytes.size()));
   if (!error) return 0;
   const std::string reason = error;
   std::free(error);
