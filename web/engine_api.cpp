@@ -123,10 +123,9 @@ EMSCRIPTEN_KEEPALIVE int tessaly_dialog_count(int dialog) {
 EMSCRIPTEN_KEEPALIVE const char* tessaly_dialog_text(int dialog, int index) {
   const BoundValues bound = bound_values(dialog);
   if (index < 0 || index >= bound.count) return "";
-  char text[kEditTextCapacity];
-  format_edit_value(bound.values[index], text);
-  text_out = text;
-  return text_out.c_str();
+  // The box starts with the value's text: OK stores it again unless the page replaces it.
+  format_edit_value(bound.values[index], edit_texts[index]);
+  return edit_texts[index];
 }
 
 EMSCRIPTEN_KEEPALIVE void tessaly_dialog_set(int dialog, int index, const char* text) {

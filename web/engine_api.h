@@ -25,8 +25,8 @@ double tessaly_print_magnification();
 int tessaly_command(int command);
 int tessaly_key(int character);
 
-// Values of dialog 0, 1 or 2 ("DLG1" to "DLG3"): how many, the "%g" text of one, and OK
-// storing the texts given one by one (tessaly_dialog_set) all at once (tessaly_dialog_ok).
+// Values of dialog 0, 1 or 2 ("DLG1" to "DLG3"): how many, the "%g" text of one (which the
+// dialog's box then holds), a box's text as the user left it, and OK storing every box.
 int tessaly_dialog_count(int dialog);
 const char* tessaly_dialog_text(int dialog, int index);
 void tessaly_dialog_set(int dialog, int index, const char* text);

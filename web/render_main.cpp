@@ -12,6 +12,8 @@
 #include "tools/headless_outputs.h"
 #include "tools/render_arguments.h"
 
+// Inside EM_JS is JavaScript, which the C++ formatter would mangle.
+// clang-format off
 // The C library's standard output goes through the console line by line, which would mangle
 // the bytes of a data file; Node writes them to descriptor 1 as they are, waiting out a full
 // pipe.
@@ -23,7 +25,7 @@ EM_JS(int, write_standard_output, (const char* data, int size), {
     try {
       done += fs.writeSync(1, bytes, done, size - done);
     } catch (error) {
-      if (error.code != = 'EAGAIN') return 0;
+      if (error.code !== 'EAGAIN') return 0;
     }
   }
   return 1;
@@ -51,6 +53,7 @@ EM_JS(char*, write_file_through_node, (const char* path, const char* data, int s
     return out;
   }
 });
+// clang-format on
 
 namespace {
 

@@ -25,8 +25,8 @@ export async function loadEngine() {
   const fileBuffer = c('tessaly_file_buffer', 'number', []);
   const readFile = c('tessaly_read_file', null, ['number']);
   const saveFile = c('tessaly_save_file', 'number', []);
-  const decoder = new TextDecoder();
-  const list = (pointer) => decoder.decode(m.HEAPU8.subarray(pointer, pointer + listLength()));
+  // The bytes where the engine keeps them, valid until its next call.
+  const list = (pointer) => m.HEAPU8.subarray(pointer, pointer + listLength());
   return {
     start: (id) => start(id) === 1,
     program: () => JSON.parse(programJson()),

@@ -36,54 +36,49 @@ export class Raster {
     this.pixels.fill(WHITE);
   }
 
-  // map: ds, the device scale of the pass (device = trunc(logical × ds)); s, device pixels
-  // per device unit (the window mapping times the device pixel ratio); thin, the width of a
-  // pen of width 0. Returns what the pass reported: alerts and an error code.
+  // list: the pass's display list as UTF-8 bytes. map: ds, the device scale of the pass
+  // (device = trunc(logical × ds)); s, device pixels per device unit (the window mapping
+  // times the device pixel ratio); thin, the width of a pen of width 0. Returns what the pass
+  // reported: alerts and an error code.
   draw(list, map) {
     this.map = map;
     this.unclip();
     const report = { alerts: 0, error: 0 };
-    let at = 0;
-    while (at < list.length) {
-      let end = list.indexOf('\n', at);
-      if (end < 0) end = list.length;
-      this.primitive(list, at, end, report);
-      at = end + 1;
+    const reader = new ListReader(list);
+    const v = new Float64Array(8);
+    while (reader.more()) {
+      const c0 = list[reader.at], c1 = list[reader.at + 1];
+      reader.skipWord();
+      if (c0 === 0x74) {  // text X Y COLOUR DIRECTION WF HF TEXT, the text to the line's end
+        for (let i = 0; i < 6; ++i) v[i] = reader.number();
+        this.text(v[0], v[1], v[2], v[3], v[4], v[5], reader.rest());
+        continue;
+      }
+      let n = 0;
+      while (!reader.atLineEnd()) v[n++] = reader.number();
+      reader.nextLine();
+      switch (c0) {
+        case 0x6c: this.line(v[0], v[1], v[2], v[3], v[4], v[5], v[6]); break;  // line
+        case 0x70: this.point(v[0], v[1], v[2], v[3]); break;  // point
+        case 0x66:  // fill, flood
+          if (c1 === 0x69) this.fill(v[0], v[1], v[2], v[3], v[4]);
+          else this.flood(v[0], v[1], v[2], v[3]);
+          break;
+        case 0x62: this.box(v[0], v[1], v[2], v[3], v[4], v[5], v[6]); break;  // box
+        case 0x65:  // ellipse, error
+          if (c1 === 0x6c) this.ellipse(v[0], v[1], v[2], v[3], v[4], v[5], v[6]);
+          else report.error = v[0];
+          break;
+        case 0x63:  // clip, clear, create_bitmaps
+          if (c1 === 0x6c && n === 4) this.clip(v[0], v[1], v[2], v[3]);
+          else if (c1 === 0x6c) this.clearArea(v[0], v[1]);
+          break;
+        case 0x75: this.unclip(); break;  // unclip
+        case 0x61: report.alerts += 1; break;  // alert
+        default: break;  // the off-screen save set keeps nothing here
+      }
     }
     return report;
-  }
-
-  primitive(list, at, end, report) {
-    const space = list.indexOf(' ', at);
-    const word = list.slice(at, space < 0 || space > end ? end : space);
-    if (word === 'text') {
-      // text X Y COLOUR DIRECTION WF HF TEXT: the text is the rest of the line, blanks kept.
-      let p = space + 1;
-      const fields = [];
-      for (let i = 0; i < 6; ++i) {
-        const q = list.indexOf(' ', p);
-        fields.push(list.slice(p, q));
-        p = q + 1;
-      }
-      this.text(+fields[0], +fields[1], +fields[2], +fields[3], +fields[4], +fields[5],
-        list.slice(p, end));
-      return;
-    }
-    const v = space < 0 || space > end ? [] : list.slice(space + 1, end).split(' ').map(Number);
-    switch (word) {
-      case 'line': this.line(v[0], v[1], v[2], v[3], v[4], v[5], v[6]); break;
-      case 'point': this.point(v[0], v[1], v[2], v[3]); break;
-      case 'fill': this.fill(v[0], v[1], v[2], v[3], v[4]); break;
-      case 'box': this.box(v[0], v[1], v[2], v[3], v[4], v[5], v[6]); break;
-      case 'ellipse': this.ellipse(v[0], v[1], v[2], v[3], v[4], v[5], v[6]); break;
-      case 'flood': this.flood(v[0], v[1], v[2], v[3]); break;
-      case 'clip': this.clip(v[0], v[1], v[2], v[3]); break;
-      case 'unclip': this.unclip(); break;
-      case 'clear': this.clearArea(v[0], v[1]); break;
-      case 'alert': report.alerts += 1; break;
-      case 'error': report.error = v[0]; break;
-      default: break;  // the off-screen save set keeps nothing here
-    }
   }
 
   device(logical) {
@@ -164,27 +159,40 @@ export class Raster {
 
   line(x1, y1, x2, y2, colour, width, style) {
     const pixel = PIXEL[colour] ?? PIXEL[0];
-    const a = this.cut(this.px(x1), this.px(y1), this.px(x2), this.px(y2));
-    if (a) this.segment(a[0], a[1], a[2], a[3], this.penWidth(width), style, pixel);
+    const ex = this.px(x2), ey = this.px(y2);
+    if (this.cut(this.px(x1), this.px(y1), ex, ey)) {
+      this.segment(this.cutX0, this.cutY0, this.cutX1, this.cutY1, this.penWidth(width), style, pixel);
+    }
     // The end pixel is set as well: the platform's line leaves it out.
-    this.set(this.px(x2), this.px(y2), pixel);
+    this.set(ex, ey, pixel);
   }
 
-  // Liang-Barsky against the buffer widened by a margin, keeping rounding to whole pixels.
+  // Liang-Barsky against the buffer widened by a margin, the ends kept on whole pixels;
+  // false when nothing of the line is near the buffer.
   cut(x0, y0, x1, y1) {
-    const m = 8, xmin = -m, ymin = -m, xmax = this.width + m, ymax = this.height + m;
-    let t0 = 0, t1 = 1;
+    const m = 8;
     const dx = x1 - x0, dy = y1 - y0;
-    const edges = [[-dx, x0 - xmin], [dx, xmax - x0], [-dy, y0 - ymin], [dy, ymax - y0]];
-    for (const [p, q] of edges) {
-      if (p === 0) {
-        if (q < 0) return null;
+    let t0 = 0, t1 = 1;
+    const edge = (p, q) => {
+      if (p === 0) return q >= 0;
+      const r = q / p;
+      if (p < 0) {
+        if (r > t1) return false;
+        if (r > t0) t0 = r;
       } else {
-        const r = q / p;
-        if (p < 0) { if (r > t1) return null; if (r > t0) t0 = r; } else { if (r < t0) return null; if (r < t1) t1 = r; }
+        if (r < t0) return false;
+        if (r < t1) t1 = r;
       }
+      return true;
+    };
+    if (!(edge(-dx, x0 + m) && edge(dx, this.width + m - x0) && edge(-dy, y0 + m) && edge(dy, this.height + m - y0))) {
+      return false;
     }
-    return [Math.round(x0 + t0 * dx), Math.round(y0 + t0 * dy), Math.round(x0 + t1 * dx), Math.round(y0 + t1 * dy)];
+    this.cutX0 = t0 === 0 ? x0 : Math.round(x0 + t0 * dx);
+    this.cutY0 = t0 === 0 ? y0 : Math.round(y0 + t0 * dy);
+    this.cutX1 = t1 === 1 ? x1 : Math.round(x0 + t1 * dx);
+    this.cutY1 = t1 === 1 ? y1 : Math.round(y0 + t1 * dy);
+    return true;
   }
 
   point(x, y, colour, width) {
@@ -294,12 +302,57 @@ export class Raster {
         const px = left + i;
         if (a === 0 || px < this.clipLeft || px >= this.clipRight) continue;
         const k = (py * this.width + px) * 4;
-        const f = a / 255;
-        data[k] = Math.round(r * f + data[k] * (1 - f));
-        data[k + 1] = Math.round(g * f + data[k + 1] * (1 - f));
-        data[k + 2] = Math.round(b * f + data[k + 2] * (1 - f));
+        const rest = 255 - a;
+        data[k] = ((r * a + data[k] * rest + 127) / 255) | 0;
+        data[k + 1] = ((g * a + data[k + 1] * rest + 127) / 255) | 0;
+        data[k + 2] = ((b * a + data[k + 2] * rest + 127) / 255) | 0;
       }
     }
+  }
+}
+
+const SPACE = 0x20, NEWLINE = 0x0a;
+const utf8 = new TextDecoder();
+
+// Reads the display list where it lies: numbers without making strings of them.
+class ListReader {
+  constructor(bytes) {
+    this.bytes = bytes;
+    this.at = 0;
+  }
+  more() { return this.at < this.bytes.length; }
+  atLineEnd() { return this.at >= this.bytes.length || this.bytes[this.at] === NEWLINE; }
+  nextLine() { this.at += 1; }
+  skipWord() {
+    const b = this.bytes;
+    while (this.at < b.length && b[this.at] !== SPACE && b[this.at] !== NEWLINE) this.at += 1;
+    if (this.at < b.length && b[this.at] === SPACE) this.at += 1;
+  }
+  // An integer, or a "%g" number (sign, digits, point, exponent); the blank after it is taken.
+  number() {
+    const b = this.bytes;
+    let i = this.at, sign = 1, value = 0;
+    if (b[i] === 0x2d) { sign = -1; i += 1; }
+    while (b[i] >= 0x30 && b[i] <= 0x39) value = value * 10 + (b[i++] - 0x30);
+    let plain = true;
+    if (b[i] === 0x2e || b[i] === 0x65 || b[i] === 0x69 || b[i] === 0x6e) plain = false;
+    if (!plain) {
+      let end = i;
+      while (end < b.length && b[end] !== SPACE && b[end] !== NEWLINE) end += 1;
+      value = parseFloat(utf8.decode(b.subarray(this.at, end)));
+      i = end;
+    }
+    this.at = i < b.length && b[i] === SPACE ? i + 1 : i;
+    return plain ? sign * value : value;
+  }
+  // The rest of the line as text, blanks kept.
+  rest() {
+    const b = this.bytes;
+    let end = this.at;
+    while (end < b.length && b[end] !== NEWLINE) end += 1;
+    const text = utf8.decode(b.subarray(this.at, end));
+    this.at = end + 1;
+    return text;
   }
 }
 
