@@ -180,7 +180,8 @@ async function printGraph() {
   const width = Math.ceil(LOGICAL_WIDTH * ds);
   const height = Math.ceil(LOGICAL_HEIGHT * ds);
   const paper = new Raster(width, height);
-  paper.draw(engine.printPass(PRINT_DPI), { ds, s: 1, thin: Math.max(1, Math.round(PRINT_DPI / CSS_DPI)) });
+  // A pen of width 0 is the thinnest the device draws: one printer dot, as on paper.
+  paper.draw(engine.printPass(PRINT_DPI), { ds, s: 1, thin: 1 });
   showPassError();
   const sheet = new OffscreenCanvas(width, height);
   sheet.getContext('2d').putImageData(paper.image, 0, 0);
