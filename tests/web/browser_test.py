@@ -8,6 +8,7 @@ import functools
 import hashlib
 import http.server
 import os
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -63,6 +64,7 @@ class Page(unittest.TestCase):
     def tearDownClass(cls):
         cls.driver.quit()
         cls.server.shutdown()
+        shutil.rmtree(cls.downloads, ignore_errors=True)
 
     def open(self, program):
         self.driver.get(f"{self.base}?program={program}")

@@ -122,18 +122,27 @@ canvas.addEventListener('mouseleave', () => {
 
 // --- data files ---
 
+// The file picker's choice, or null when it was cancelled. Browsers without the input's
+// cancel event only give the focus back: a picker closed without a change by a second after
+// that counts as cancelled, so that the page never waits for it for ever.
 function chooseFile() {
   return new Promise((resolve) => {
     fileInput.value = '';
+    let finished = false;
     const done = (file) => {
+      if (finished) return;
+      finished = true;
       fileInput.removeEventListener('change', changed);
       fileInput.removeEventListener('cancel', cancelled);
+      window.removeEventListener('focus', refocused);
       resolve(file);
     };
     const changed = () => done(fileInput.files[0] ?? null);
     const cancelled = () => done(null);
+    const refocused = () => setTimeout(() => done(null), 1000);
     fileInput.addEventListener('change', changed);
     fileInput.addEventListener('cancel', cancelled);
+    window.addEventListener('focus', refocused);
     fileInput.click();
   });
 }
