@@ -303,5 +303,5 @@ window.matchMedia?.(`(resolution: ${window.devicePixelRatio}dppx)`).addEventList
 page.run = runCommand;
 requestRepaint(Repaint.ERASE);
 await new Promise((resolve) => queueMicrotask(resolve));
-canvas.focus();
+canvas.focus({ preventScroll: true });
 page.ready = true;

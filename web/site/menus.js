@@ -19,7 +19,7 @@ export function buildMenuBar(bar, menu, run) {
   };
   const leave = () => {
     close();
-    document.getElementById('graph').focus();
+    document.getElementById('graph').focus({ preventScroll: true });
   };
   menu.forEach((popup, index) => {
     const wrap = document.createElement('div');
