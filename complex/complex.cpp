@@ -3,13 +3,16 @@
 #include <cmath>
 #include <cstdio>
 
+#include "complex/arc_tangent.h"
+#include "complex/hypot.h"
+
 namespace tessaly {
 
 double magnitude(Complex z) {
-  return std::hypot(z.re, z.im);
+  return correctly_rounded_hypot(z.re, z.im);
 }
 double argument(Complex z) {
-  return std::atan2(z.im, z.re);
+  return portable_atan2(z.im, z.re);
 }
 
 namespace by_value {

@@ -34,7 +34,7 @@ constexpr Complex operator/(double x, Complex z) {
   return {x * z.re / d, -x * z.im / d};
 }
 
-double magnitude(Complex z);  // hypot: no overflow for large parts
+double magnitude(Complex z);  // hypot, correctly rounded: no overflow for large parts
 double argument(Complex z);   // atan2(im, re), radians
 
 // The by-value family of the network routines. Only its division reports anything: a zero

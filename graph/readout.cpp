@@ -4,7 +4,9 @@
 #include <limits>
 
 #include "complex/angles.h"
+#include "complex/arc_tangent.h"
 #include "complex/complex.h"
+#include "complex/hypot.h"
 #include "graph/kind_traits.h"
 #include "graph/mapping.h"
 #include "graph/sweep.h"
@@ -65,7 +67,7 @@ Complex evaluate(const SweptCurve& curve, double frequency) {
 
 // The phase in degrees as the sweep plots it.
 double phase_of(Complex z) {
-  double phase = std::atan2(z.im, z.re) * 180.0 / kPi;
+  double phase = portable_atan2(z.im, z.re) * 180.0 / kPi;
   if (phase < -180.0) phase += 360.0;
   if (phase > 180.0) phase -= 360.0;
   return phase;
@@ -136,7 +138,8 @@ void nearest_locus_point(const ReadoutMemory& m, int kind, double x, double y, R
     sweep.point_count = curve.point_count;
     for_each_sweep_frequency(sweep_scale(kind), sweep, [&](double frequency, int) {
       const Complex z = evaluate(curve, frequency);
-      const double distance = std::hypot(unrounded_x(f, z.re) - x, unrounded_y(f, z.im) - y);
+      const double distance =
+          correctly_rounded_hypot(unrounded_x(f, z.re) - x, unrounded_y(f, z.im) - y);
       if (distance < best) {
         best = distance;
         take(m, out, i, {z.re, z.im});

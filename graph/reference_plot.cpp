@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "complex/hypot.h"
 #include "graph/kind_traits.h"
 #include "graph/mapping.h"
 #include "graph/plotting.h"
@@ -67,7 +68,7 @@ class Polyline {
   void dashed_segment(int x0, int y0, int x1, int y1) {
     const double dx = x1 - x0;
     const double dy = y1 - y0;
-    const double length = std::hypot(dx, dy);
+    const double length = correctly_rounded_hypot(dx, dy);
     if (length > kLongestDashedPiece) {
       piece(x0, y0, x1, y1);
       return;

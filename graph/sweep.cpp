@@ -1,8 +1,10 @@
 #include "graph/sweep.h"
 
 #include <cmath>
+#include <limits>
 
 #include "complex/angles.h"
+#include "complex/arc_tangent.h"
 #include "graph/kind_traits.h"
 #include "graph/labels.h"
 #include "graph/mapping.h"
@@ -26,8 +28,11 @@ void clip_to(Context& g, const GraphFrame& f) {
 }
 
 // The arrays hold one curve of at most kStoredPoints points; the rest is drawn, not stored.
+// A NaN's sign and payload follow the processor and the order the compiler gave the operands;
+// the stored values keep one NaN, so that saved files are the same bytes on every build.
 void store(Context& g, double* values, double v) {
-  if (g.point_index >= 0 && g.point_index < kStoredPoints) values[g.point_index] = v;
+  if (g.point_index < 0 || g.point_index >= kStoredPoints) return;
+  values[g.point_index] = v == v ? v : std::numeric_limits<double>::quiet_NaN();
 }
 
 void evaluate(Context& g, const Session& session, ModelFn model, bool reciprocal) {
@@ -107,7 +112,7 @@ void plot_sweep_point(Context& g, Session& session, int kind, Complex z, double 
   double lower = 0.0;
   if (takes_phase(traits.plotted)) {
     upper = magnitude(z);
-    g.phase_degrees = std::atan2(z.im, z.re) * 180.0 / kPi;
+    g.phase_degrees = portable_atan2(z.im, z.re) * 180.0 / kPi;
     if (g.phase_degrees < -180.0) g.phase_degrees += 360.0;
     if (g.phase_degrees > 180.0) g.phase_degrees -= 360.0;
     lower = g.phase_degrees;

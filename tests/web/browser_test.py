@@ -1,0 +1,311 @@
+#!/usr/bin/python3
+"""The web page of the three programs in headless Chromium: the picture, keys, menus,
+dialogs, data files, the read-out, printing and the message boxes.
+
+Usage: browser_test.py SITE_FOLDER NATIVE_RENDERER [SCREENSHOT_FOLDER]
+"""
+import functools
+import hashlib
+import http.server
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+import unittest
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+
+SITE, NATIVE = sys.argv[1], sys.argv[2]
+SHOTS = sys.argv[3] if len(sys.argv) > 3 else None
+SCALE = 1.5  # the start-up display magnification, at a device pixel ratio of 1
+
+BLACK, BLUE, RED, MAGENTA = (0, 0, 0), (0, 0, 255), (255, 0, 0), (255, 0, 255)
+GREEN, CYAN, YELLOW, DARK_GREY = (0, 255, 0), (0, 255, 255), (255, 255, 0), (128, 128, 128)
+
+
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
+                      ".js": "text/javascript", ".wasm": "application/wasm", ".woff2": "font/woff2"}
+
+    def log_message(self, format, *args):
+        pass
+
+
+def device(logical):
+    return int(logical * SCALE + 0.5)
+
+
+class Page(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        handler = functools.partial(QuietHandler, directory=SITE)
+        cls.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+        threading.Thread(target=cls.server.serve_forever, daemon=True).start()
+        cls.base = f"http://127.0.0.1:{cls.server.server_address[1]}/"
+        cls.downloads = tempfile.mkdtemp(prefix="tessaly-downloads-")
+        options = webdriver.ChromeOptions()
+        options.binary_location = "/usr/bin/chromium"
+        for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--window-size=1100,900",
+                         "--force-device-scale-factor=1", "--disable-dev-shm-usage"):
+            options.add_argument(argument)
+        options.add_experimental_option("prefs", {
+            "download.default_directory": cls.downloads, "download.prompt_for_download": False})
+        cls.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        cls.driver.set_script_timeout(30)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.driver.quit()
+        cls.server.shutdown()
+        shutil.rmtree(cls.downloads, ignore_errors=True)
+
+    def open(self, program):
+        self.driver.get(f"{self.base}?program={program}")
+        self.wait_for("return window.tessaly && window.tessaly.ready && window.tessaly.passes >= 1")
+
+    def wait_for(self, script, timeout=20):
+        end = time.time() + timeout
+        while time.time() < end:
+            if self.driver.execute_script(script):
+                return
+            time.sleep(0.05)
+        self.fail(f"timed out waiting for: {script}")
+
+    def passes(self):
+        return self.driver.execute_script("return window.tessaly.passes")
+
+    def wait_for_pass_after(self, count):
+        self.wait_for(f"return window.tessaly.passes > {count}")
+
+    def pixel(self, x, y):
+        return tuple(self.driver.execute_script(
+            "const d = document.getElementById('graph').getContext('2d')"
+            ".getImageData(arguments[0], arguments[1], 1, 1).data; return [d[0], d[1], d[2]];",
+            x, y))
+
+    def colour_counts(self, left=0, top=0, width=None, height=None):
+        counts = self.driver.execute_script("""
+            const c = document.getElementById('graph');
+            const w = arguments[2] ?? c.width, h = arguments[3] ?? c.height;
+            const d = c.getContext('2d').getImageData(arguments[0], arguments[1], w, h).data;
+            const counts = {};
+            for (let i = 0; i < d.length; i += 4) {
+              const k = d[i] + ',' + d[i + 1] + ',' + d[i + 2];
+              counts[k] = (counts[k] || 0) + 1;
+            }
+            return counts;""", left, top, width, height)
+        return {tuple(int(v) for v in k.split(",")): n for k, n in counts.items()}
+
+    def picture_hash(self):
+        data = self.driver.execute_script(
+            "const c = document.getElementById('graph');"
+            "return Array.from(c.getContext('2d').getImageData(0, 0, c.width, c.height).data"
+            ".filter((_, i) => i % 97 === 0)).join(',') + ':' + c.width + 'x' + c.height;")
+        return hashlib.sha1(data.encode()).hexdigest()
+
+    def type_key(self, key):
+        count = self.passes()
+        self.driver.find_element(By.ID, "graph").send_keys(key)
+        self.wait_for_pass_after(count)
+
+    def menu(self, command):
+        count = self.passes()
+        self.driver.execute_script(
+            "document.querySelector(`#menubar button[data-command='${arguments[0]}']`).click()", command)
+        return count
+
+    def dialog(self):
+        self.wait_for("return document.querySelector('dialog[open]') !== null")
+        return self.driver.find_element(By.CSS_SELECTOR, "dialog[open]")
+
+    def test_each_program_draws_its_graph(self):
+        expected = {
+            "ombra": ("Ombra", [BLUE, RED, MAGENTA, GREEN, CYAN]),
+            "velto": ("Velto", [BLUE]),
+            "quirn": ("Quirn", [BLUE]),
+        }
+        for program, (name, curves) in expected.items():
+            with self.subTest(program=program):
+                self.open(program)
+                self.assertIn(name, self.driver.title)
+                canvas = self.driver.find_element(By.ID, "graph")
+                self.assertEqual((canvas.get_property("width"), canvas.get_property("height")), (960, 720))
+                # The left edge of the frame, a black line of width 1.
+                self.assertEqual(self.pixel(device(64), device(100)), BLACK)
+                counts = self.colour_counts()
+                for colour in curves:
+                    self.assertGreater(counts.get(colour, 0), 200, f"{colour} in {program}")
+                # Lines and fills are drawn without smoothing: outside the texts every pixel
+                # has one of the sixteen colours.
+                plot = self.colour_counts(device(66), device(30), device(180) - device(66), device(120) - device(30))
+                palette = {BLACK, BLUE, RED, MAGENTA, GREEN, CYAN, YELLOW, DARK_GREY, (255, 255, 255),
+                           (192, 192, 192), (0, 0, 128), (128, 0, 128), (0, 128, 0), (0, 128, 128), (128, 128, 0)}
+                self.assertEqual(set(plot) - palette, set(), program)
+                if SHOTS:
+                    self.driver.save_screenshot(os.path.join(SHOTS, f"web-{program}.png"))
+
+    def test_fo_mark_on_its_yellow_box(self):
+        self.open("ombra")
+        self.assertEqual(self.pixel(device(281), device(162)), YELLOW)
+        self.assertEqual(self.pixel(device(299), device(174)), YELLOW)
+        box = self.colour_counts(device(280), device(161), device(301) - device(280), device(176) - device(161))
+        self.assertGreater(box.get(YELLOW, 0), 200)
+        self.assertGreater(sum(n for c, n in box.items() if c[2] > c[0] and c[2] > 100), 10, "blue glyphs")
+
+    def test_keys_change_the_picture_and_menus_work_by_keyboard(self):
+        self.open("ombra")
+        start = self.picture_hash()
+        self.type_key("2")  # the series circuit
+        series = self.picture_hash()
+        self.assertNotEqual(series, start)
+        self.type_key("1")
+        self.assertEqual(self.picture_hash(), start)
+        # F10 into the menu bar, right twice to the circuits, down to the second, Enter.
+        count = self.passes()
+        body = self.driver.find_element(By.ID, "graph")
+        body.send_keys(Keys.F10)
+        active = self.driver.switch_to.active_element
+        active.send_keys(Keys.ARROW_RIGHT, Keys.ARROW_RIGHT, Keys.ARROW_DOWN, Keys.ARROW_DOWN, Keys.ENTER)
+        self.wait_for_pass_after(count)
+        self.assertEqual(self.picture_hash(), series)
+        # Key a: display magnification 1.0, a 640 by 480 canvas.
+        self.type_key("a")
+        canvas = self.driver.find_element(By.ID, "graph")
+        self.assertEqual((canvas.get_property("width"), canvas.get_property("height")), (640, 480))
+
+    def test_overlay_keeps_the_old_curves_and_a_key_wipes_them(self):
+        self.open("ombra")
+        start = self.colour_counts()
+        count = self.menu(202)
+        self.wait_for_pass_after(count)
+        count = self.menu(501)  # one step up, drawn over the old graph
+        self.wait_for_pass_after(count)
+        overlaid = self.colour_counts()
+        self.assertGreater(overlaid[BLUE], start[BLUE] + 100)
+        self.type_key("c")  # every key repaint erases
+        self.assertLess(self.colour_counts()[BLUE], overlaid[BLUE] - 100)
+
+    def test_settings_dialog_stores_the_absolute_value_on_ok_and_nothing_on_cancel(self):
+        self.open("ombra")
+        legend = (device(520), device(260), device(640) - device(520), device(360) - device(260))
+        before = self.colour_counts(*legend)
+        start = self.picture_hash()
+        self.menu(601)
+        box = self.dialog()
+        self.assertEqual(box.find_element(By.TAG_NAME, "h2").text, "回路定数設定")
+        inputs = box.find_elements(By.TAG_NAME, "input")
+        self.assertEqual([i.get_property("value") for i in inputs], ["0.0025", "1e-05", "1000"])
+        labels = [s.text for s in box.find_elements(By.CSS_SELECTOR, "label span")]
+        self.assertEqual(labels, ["Ｌ　［Ｈ］：", "Ｃ　［Ｆ］：", "Ｒ　［Ω］："])
+        box.find_element(By.CSS_SELECTOR, "button.cancel").click()
+        self.wait_for("return document.querySelector('dialog[open]') === null")
+        time.sleep(0.2)
+        self.assertEqual(self.picture_hash(), start)
+        count = self.menu(601)
+        box = self.dialog()
+        r = box.find_elements(By.TAG_NAME, "input")[2]
+        r.clear()
+        r.send_keys("-2e3xyz")
+        box.find_element(By.CSS_SELECTOR, "button.default").click()
+        self.wait_for_pass_after(count)
+        self.assertTrue(self.colour_counts(*legend) != before, "the resistance legend changes")
+        self.menu(601)
+        box = self.dialog()
+        self.assertEqual([i.get_property("value") for i in box.find_elements(By.TAG_NAME, "input")],
+                         ["0.0025", "1e-05", "2000"])
+        box.find_element(By.CSS_SELECTOR, "button.cancel").click()
+
+    def test_save_read_and_draw_a_data_file(self):
+        self.open("ombra")
+        self.menu(102)
+        box = self.dialog()
+        name = box.find_element(By.TAG_NAME, "input")
+        name.clear()
+        name.send_keys("saved")  # the default extension is added
+        box.find_element(By.CSS_SELECTOR, "button.default").click()
+        path = os.path.join(self.downloads, "saved.dat")
+        end = time.time() + 10
+        while not (os.path.exists(path) and os.path.getsize(path) == 8016) and time.time() < end:
+            time.sleep(0.1)
+        with open(path, "rb") as f:
+            saved = f.read()
+        out = os.path.join(self.downloads, "native.dat")
+        subprocess.run([NATIVE, "ombra", "--format", "dat", "--output", out], check=True)
+        with open(out, "rb") as f:
+            native = f.read()
+        self.assertEqual(saved, native)
+
+        # A name without ".dat" is refused with the window's message.
+        self.menu(102)
+        box = self.dialog()
+        name = box.find_element(By.TAG_NAME, "input")
+        name.clear()
+        name.send_keys("X.DAT")
+        box.find_element(By.CSS_SELECTOR, "button.default").click()
+        self.wait_for("return document.querySelector('dialog[open] p.message') !== null")
+        box = self.dialog()
+        self.assertEqual(box.find_element(By.CSS_SELECTOR, "p.message").text, "DATファイルではありません")
+        self.assertEqual(box.find_element(By.TAG_NAME, "h2").text, "File")
+        box.find_element(By.CSS_SELECTOR, "button.default").click()
+
+        count = self.menu(501)
+        self.wait_for_pass_after(count)
+        stepped = self.colour_counts()
+        # The browser's own file chooser cannot be driven: the input takes the file instead.
+        self.driver.execute_script(
+            "const input = document.getElementById('file-input');"
+            "input.click = () => {}; input.hidden = false;")
+        count = self.menu(101)
+        self.driver.find_element(By.ID, "file-input").send_keys(path)
+        self.wait_for_pass_after(count)
+        count = self.menu(204)
+        self.wait_for_pass_after(count)
+        drawn = self.colour_counts()
+        self.assertGreater(drawn.get(DARK_GREY, 0), stepped.get(DARK_GREY, 0) + 300, "the dashed saved curve")
+        if SHOTS:
+            self.driver.save_screenshot(os.path.join(SHOTS, "web-ombra-saved-curve.png"))
+
+    def test_read_out_under_the_pointer(self):
+        self.open("ombra")
+        canvas = self.driver.find_element(By.ID, "graph")
+        rect = canvas.rect
+        ActionChains(self.driver).move_to_element_with_offset(
+            canvas, device(288) - rect["width"] / 2, device(100) - rect["height"] / 2).perform()
+        self.wait_for("return document.getElementById('status').textContent.length > 0")
+        text = self.driver.find_element(By.ID, "status").text
+        self.assertIn("周波数", text)
+        self.assertIn("Ｈｚ", text)
+
+    def test_print_page_at_the_print_magnification(self):
+        self.open("velto")
+        self.type_key("q")
+        self.wait_for("return window.tessaly.lastPrint !== undefined")
+        printed = self.driver.execute_script("return window.tessaly.lastPrint")
+        self.assertAlmostEqual(printed["inchesWide"], 640 / 96)
+        self.assertEqual((printed["width"], printed["height"]), (2000, 1500))
+        self.type_key("r")
+        self.wait_for("return window.tessaly.lastPrint.width === 1600")
+
+    def test_help_and_version_boxes(self):
+        self.open("quirn")
+        self.menu(702)
+        box = self.dialog()
+        self.assertEqual(box.find_element(By.TAG_NAME, "h2").text, "電子回路シミュレーション")
+        text = self.driver.execute_script("return document.querySelector('dialog[open] p.message').textContent")
+        self.assertEqual(text, "Ver. 0.2,  1999.8")
+        box.find_element(By.CSS_SELECTOR, "button.default").click()
+        self.menu(701)
+        box = self.dialog()
+        self.assertEqual(box.find_element(By.TAG_NAME, "h2").text, "回路と使い方の説明")
+        box.find_element(By.CSS_SELECTOR, "button.default").click()
+
+
+if __name__ == "__main__":
+    unittest.main(argv=[sys.argv[0], "-v"])

@@ -1,0 +1,197 @@
+#include "web/engine_api.h"
+
+#include <emscripten/emscripten.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
+#include "core/data_file.h"
+#include "core/dialog_values.h"
+#include "core/reference_curve.h"
+#include "core/session.h"
+#include "graph/context.h"
+#include "graph/readout.h"
+#include "programs/descriptor.h"
+#include "programs/passes.h"
+#include "resources/commands.h"
+#include "resources/program_resources.h"
+#include "surface/recording_backend.h"
+#include "surface/surface.h"
+#include "web/program_json.h"
+
+namespace {
+
+using namespace tessaly;
+
+// CSS pixels: a browser has 96 to the inch whatever the screen.
+constexpr int kCssDpi = 96;
+constexpr int kMaxDialogValues = 5;
+
+// The one program a page runs, owned here as the window owns its own.
+struct Page {
+  explicit Page(const ProgramDescriptor& program)
+      : session(start_session(program)), context(surface, program.corner_nudges) {}
+
+  Session session;
+  surface::Surface surface;
+  graph::Context context;
+  surface::RecordingBackend recorder;
+  std::string text_out;
+  std::string program_json_out;
+  unsigned char file_bytes[kDataFileBytes] = {};
+  unsigned char saved_bytes[kDataFileBytes] = {};
+  char edit_texts[kMaxDialogValues][kEditTextCapacity] = {};
+  double magnifications[2] = {};
+};
+
+std::unique_ptr<Page> page;
+
+int packed(const CommandOutcome& outcome) {
+  return (outcome.accepted ? 1 : 0) | static_cast<int>(outcome.repaint) << 1 |
+         static_cast<int>(outcome.action) << 4;
+}
+
+// The values a dialog edits now: the magnification dialog's two, or the list a program binds.
+struct BoundValues {
+  double* values = nullptr;
+  int count = 0;
+};
+BoundValues bound_values(int dialog) {
+  if (!page || dialog < 0 || dialog > 2) return {};
+  const ProgramDescriptor& program = *page->session.program;
+  if (!resources::resources_of(program).dialogs[dialog]) return {};
+  if (dialog == 2) {
+    page->magnifications[0] = page->session.display_magnification;
+    page->magnifications[1] = page->session.print_magnification;
+    return {page->magnifications, 2};
+  }
+  const ValueList& list = dialog == 0 ? program.circuit_constants : program.graph_constants;
+  if (!list.row || !list.count) return {};
+  const int count = std::clamp(list.count, 0, kMaxDialogValues);
+  return {count > 0 ? list.row(page->session) : nullptr, count};
+}
+
+const char* pass_list() {
+  return page->recorder.trace().c_str();
+}
+
+}  // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE int tessaly_start(const char* program_id) {
+  const ProgramDescriptor* program = find_program(program_id);
+  if (!program) return 0;
+  page = std::make_unique<Page>(*program);
+  page->program_json_out = web::program_json(*program);
+  return 1;
+}
+
+EMSCRIPTEN_KEEPALIVE const char* tessaly_program_json() {
+  return page ? page->program_json_out.c_str() : "";
+}
+
+EMSCRIPTEN_KEEPALIVE const char* tessaly_window_pass() {
+  if (!page) return "";
+  page->recorder.clear_trace();
+  window_pass(page->session, page->context, page->recorder, kCssDpi, kCssDpi);
+  return pass_list();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* tessaly_print_pass(int dpi) {
+  if (!page) return "";
+  page->recorder.clear_trace();
+  print_pass(page->session, page->context, page->recorder, dpi, dpi);
+  return pass_list();
+}
+
+EMSCRIPTEN_KEEPALIVE int tessaly_list_length() {
+  return page ? static_cast<int>(page->recorder.trace().size()) : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE double tessaly_display_magnification() {
+  return page ? drawn_magnification(page->session.display_magnification) : 1.0;
+}
+
+EMSCRIPTEN_KEEPALIVE double tessaly_print_magnification() {
+  return page ? drawn_magnification(page->session.print_magnification) : 1.0;
+}
+
+EMSCRIPTEN_KEEPALIVE int tessaly_command(int command) {
+  if (!page) return 0;
+  return packed(apply_menu_command(page->session, command));
+}
+
+EMSCRIPTEN_KEEPALIVE int tessaly_key(int character) {
+  // Only ASCII means anything; every other character still alerts and wipes the window.
+  const char typed = character > 0 && character < 0x80 ? static_cast<char>(character) : '\0';
+  if (!page) return 0;
+  return packed(apply_typed_character(page->session, typed));
+}
+
+EMSCRIPTEN_KEEPALIVE int tessaly_dialog_count(int dialog) {
+  return bound_values(dialog).count;
+}
+
+EMSCRIPTEN_KEEPALIVE const char* tessaly_dialog_text(int dialog, int index) {
+  const BoundValues bound = bound_values(dialog);
+  if (index < 0 || index >= bound.count) return "";
+  // The box starts with the value's text: OK stores it again unless the page replaces it.
+  format_edit_value(bound.values[index], page->edit_texts[index]);
+  return page->edit_texts[index];
+}
+
+EMSCRIPTEN_KEEPALIVE void tessaly_dialog_set(int dialog, int index, const char* text) {
+  if (index < 0 || index >= bound_values(dialog).count) return;
+  // The box hands over what fits; read_edit_value itself sees no more than its limit.
+  std::string kept(text);
+  kept.resize(std::min(kept.size(), kEditTextCapacity - 1));
+  std::copy(kept.begin(), kept.end(), page->edit_texts[index]);
+  page->edit_texts[index][kept.size()] = '\0';
+}
+
+EMSCRIPTEN_KEEPALIVE void tessaly_dialog_ok(int dialog) {
+  const BoundValues bound = bound_values(dialog);
+  for (int i = 0; i < bound.count; ++i) bound.values[i] = read_edit_value(page->edit_texts[i]);
+  if (dialog == 2 && bound.count == 2) {
+    page->session.display_magnification = page->magnifications[0];
+    page->session.print_magnification = page->magnifications[1];
+  }
+}
+
+EMSCRIPTEN_KEEPALIVE unsigned char* tessaly_file_buffer() {
+  return page ? page->file_bytes : nullptr;
+}
+
+EMSCRIPTEN_KEEPALIVE void tessaly_read_file(int size) {
+  if (!page) return;
+  const std::size_t used = std::min<std::size_t>(size > 0 ? size : 0, kDataFileBytes);
+  decode_plot_values(page->session, page->file_bytes, used);
+  keep_reference(page->session, used);
+}
+
+EMSCRIPTEN_KEEPALIVE const unsigned char* tessaly_save_file() {
+  if (!page) return nullptr;
+  encode_plot_values(page->session, page->saved_bytes);
+  return page->saved_bytes;
+}
+
+EMSCRIPTEN_KEEPALIVE const char* tessaly_readout(double x, double y) {
+  if (!page) return "";
+  char text[256];
+  graph::format_readout(text, sizeof text, graph::readout_at(page->context, x, y));
+  page->text_out = text;
+  return page->text_out.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE int tessaly_take_error() {
+  int code = 0;
+  return page && page->surface.take_pending_error(&code) ? code : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE const char* tessaly_error_message(int code) {
+  const char* message = surface::error_message(code);
+  return message ? message : "";
+}
+}

@@ -1,0 +1,47 @@
+// The engine as the web page sees it: a small C interface over one running program. Texts
+// go out as UTF-8 through buffers that stay valid until the next call that fills the same one.
+#pragma once
+
+extern "C" {
+
+// Makes "ombra", "velto" or "quirn" the running program in its start-up state; 0 if unknown.
+int tessaly_start(const char* program_id);
+
+// The menu and the dialog templates of the running program, as JSON.
+const char* tessaly_program_json();
+
+// A window pass at the display magnification: the display list of what it draws, one
+// primitive per line. The length in bytes is tessaly_list_length().
+const char* tessaly_window_pass();
+// The same graph on a printer page of dpi dots per inch, at the print magnification.
+const char* tessaly_print_pass(int dpi);
+int tessaly_list_length();
+double tessaly_display_magnification();
+double tessaly_print_magnification();
+
+// A menu command or a typed character. Returns accepted (bit 0), the repaint (bits 1-2:
+// 0 none, 1 erase, 2 overlay) and the shell's own action from bit 4 (0 none, 1 read,
+// 2 save, 3 print, 4 quit, 5-7 dialogs 1-3, 8 help, 9 version).
+int tessaly_command(int command);
+int tessaly_key(int character);
+
+// Values of dialog 0, 1 or 2 ("DLG1" to "DLG3"): how many, the "%g" text of one (which the
+// dialog's box then holds), a box's text as the user left it, and OK storing every box.
+int tessaly_dialog_count(int dialog);
+const char* tessaly_dialog_text(int dialog, int index);
+void tessaly_dialog_set(int dialog, int index, const char* text);
+void tessaly_dialog_ok(int dialog);
+
+// Data files: a buffer for the bytes of a file read (at most 8016 are used), the read itself,
+// and the 8016 bytes a save writes.
+unsigned char* tessaly_file_buffer();
+void tessaly_read_file(int size);
+const unsigned char* tessaly_save_file();
+
+// The status text under the pointer at a logical screen position.
+const char* tessaly_readout(double x, double y);
+
+// The axis error the last pass reported (1 to 5), or 0; and its message.
+int tessaly_take_error();
+const char* tessaly_error_message(int code);
+}

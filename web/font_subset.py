@@ -1,0 +1,61 @@
+#!/usr/bin/python3
+"""Writes the Mincho subset the page draws its texts with.
+
+Usage: font_subset.py SOURCE_ROOT FONT OUTPUT_WOFF2 OUTPUT_CHARACTERS
+
+The subset holds printable ASCII and every other character of the engine's sources, which
+hold every text the graphs show. Under the font's licence a subset is a derived font: it
+must carry a name of its own, so its family becomes "Tessaly Mincho Subset".
+"""
+import pathlib
+import sys
+
+from fontTools import subset
+from fontTools.ttLib import TTFont
+
+ROOMS = ("complex", "models", "graph", "surface", "resources", "tools")
+FAMILY = "Tessaly Mincho Subset"
+
+
+def engine_characters(root):
+    chars = {chr(c) for c in range(0x20, 0x7F)}
+    for room in ROOMS:
+        for path in sorted((root / room).rglob("*")):
+            if path.suffix in (".cpp", ".h"):
+                chars.update(c for c in path.read_text(encoding="utf-8") if ord(c) > 0x7F)
+    return "".join(sorted(chars))
+
+
+def rename(font):
+    for record in font["name"].names:
+        if record.nameID in (1, 16):
+            record.string = FAMILY
+        elif record.nameID in (3, 4):
+            record.string = FAMILY
+        elif record.nameID == 6:
+            record.string = FAMILY.replace(" ", "")
+        elif record.nameID == 2:
+            record.string = "Regular"
+
+
+def main():
+    root, font_path, output, characters_path = sys.argv[1:5]
+    text = engine_characters(pathlib.Path(root))
+    options = subset.Options()
+    options.flavor = "woff2"
+    options.name_IDs = [0, 1, 2, 3, 4, 5, 6, 7, 13, 14, 16]
+    options.name_languages = ["*"]
+    options.notdef_outline = True
+    options.layout_features = []
+    font = TTFont(font_path)
+    subsetter = subset.Subsetter(options)
+    subsetter.populate(text=text)
+    subsetter.subset(font)
+    rename(font)
+    font.flavor = "woff2"
+    font.save(output)
+    pathlib.Path(characters_path).write_text(text, encoding="utf-8")
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,307 @@
+// One program on the page: the graph canvas, the menus, the keys, the dialogs, data files,
+// the read-out and printing, over the engine in WebAssembly.
+import { loadEngine, Action, Repaint } from './engine.js';
+import { Raster, FONT_FAMILY } from './raster.js';
+import { buildMenuBar } from './menus.js';
+import { settingsDialog, messageBox, saveNameDialog } from './dialogs.js';
+
+const LOGICAL_WIDTH = 640;
+const LOGICAL_HEIGHT = 480;
+const CSS_DPI = 96;
+const PRINT_DPI = 300;
+const PROGRAMS = { ombra: 'Ombra', velto: 'Velto', quirn: 'Quirn' };
+
+const params = new URLSearchParams(location.search);
+const id = PROGRAMS[params.get('program')] ? params.get('program') : 'ombra';
+const canvas = document.getElementById('graph');
+const context = canvas.getContext('2d');
+const status = document.getElementById('status');
+const axisError = document.getElementById('axis-error');
+const fileInput = document.getElementById('file-input');
+
+// What the tests and the benchmark read: passes drawn, when the first one was, the last save.
+const page = { ready: false, passes: 0, firstPicture: null, lastSave: null };
+window.tessaly = page;
+
+document.title = `${PROGRAMS[id]} — Tessaly`;
+for (const link of document.querySelectorAll('#switcher a')) {
+  if (link.dataset.program === id) link.setAttribute('aria-current', 'page');
+}
+
+async function loadFont() {
+  const face = new FontFace(FONT_FAMILY, 'url(tessaly-mincho-subset.woff2)');
+  document.fonts.add(await face.load());
+}
+
+const [engine] = await Promise.all([loadEngine(), loadFont()]);
+engine.start(id);
+const program = engine.program();
+page.engine = engine;
+
+// The window's mapping: trunc(640 m) by trunc(480 m), one scale for both axes.
+function windowMapping(m) {
+  const width = Math.trunc(LOGICAL_WIDTH * m);
+  const height = Math.trunc(LOGICAL_HEIGHT * m);
+  return { width, height, scale: Math.min(width / LOGICAL_WIDTH, height / LOGICAL_HEIGHT) };
+}
+
+let raster = null;
+let mapping = null;
+let ratio = 0;
+let pending = Repaint.NONE;
+let erasePending = false;
+let pointer = null;
+let closed = false;
+
+function requestRepaint(kind) {
+  if (kind === Repaint.NONE || closed) return;
+  if (kind === Repaint.ERASE) erasePending = true;
+  if (pending === Repaint.NONE) queueMicrotask(drawPass);
+  pending = kind;
+}
+
+function drawPass() {
+  pending = Repaint.NONE;
+  let erase = erasePending;
+  erasePending = false;
+  const m = engine.displayMagnification();
+  const dpr = window.devicePixelRatio || 1;
+  const next = windowMapping(m);
+  if (!raster || next.width !== mapping.width || next.height !== mapping.height || dpr !== ratio) {
+    // A new size: the old picture was drawn at the old scale and cannot stay.
+    mapping = next;
+    ratio = dpr;
+    canvas.width = Math.round(mapping.width * dpr);
+    canvas.height = Math.round(mapping.height * dpr);
+    canvas.style.width = `${mapping.width}px`;
+    canvas.style.height = `${mapping.height}px`;
+    if (raster) raster.resize(canvas.width, canvas.height);
+    else raster = new Raster(canvas.width, canvas.height);
+    erase = true;
+  }
+  if (erase) raster.erase();
+  const report = raster.draw(engine.windowPass(), { ds: 1, s: mapping.scale * dpr, thin: Math.max(1, Math.round(dpr)) });
+  context.putImageData(raster.image, 0, 0);
+  page.passes += 1;
+  // Milliseconds since the navigation began.
+  if (page.firstPicture === null) page.firstPicture = performance.now();
+  if (report.alerts) ringAlert();
+  showPassError();
+  if (pointer) readOut(pointer);
+}
+
+function showPassError() {
+  const code = engine.takeError();
+  axisError.hidden = code === 0;
+  axisError.textContent = code ? engine.errorMessage(code) : '';
+}
+
+// The beep and the caption flash of the window: here the menu bar flashes.
+function ringAlert() {
+  const bar = document.getElementById('menubar');
+  bar.classList.remove('alert');
+  void bar.offsetWidth;
+  bar.classList.add('alert');
+}
+
+function readOut(at) {
+  const x = (at.x + 0.5) / mapping.scale;
+  const y = (at.y + 0.5) / mapping.scale;
+  status.textContent = engine.readout(x, y);
+}
+
+canvas.addEventListener('mousemove', (event) => {
+  const rect = canvas.getBoundingClientRect();
+  pointer = { x: event.clientX - rect.left, y: event.clientY - rect.top };
+  readOut(pointer);
+});
+canvas.addEventListener('mouseleave', () => {
+  pointer = null;
+  status.textContent = '';
+});
+
+// --- data files ---
+
+// The file picker's choice, or null when it was cancelled. Browsers without the input's
+// cancel event only give the focus back: a picker closed without a change by a second after
+// that counts as cancelled, so that the page never waits for it for ever.
+function chooseFile() {
+  return new Promise((resolve) => {
+    fileInput.value = '';
+    let finished = false;
+    const done = (file) => {
+      if (finished) return;
+      finished = true;
+      fileInput.removeEventListener('change', changed);
+      fileInput.removeEventListener('cancel', cancelled);
+      window.removeEventListener('focus', refocused);
+      resolve(file);
+    };
+    const changed = () => done(fileInput.files[0] ?? null);
+    const cancelled = () => done(null);
+    const refocused = () => setTimeout(() => done(null), 1000);
+    fileInput.addEventListener('change', changed);
+    fileInput.addEventListener('cancel', cancelled);
+    window.addEventListener('focus', refocused);
+    fileInput.click();
+  });
+}
+
+async function readDataFile(file) {
+  try {
+    engine.readFile(new Uint8Array(await file.arrayBuffer()));
+  } catch (error) {
+    // A read that fails leaves the values zero and no saved curve, and says why.
+    engine.readFile(new Uint8Array(0));
+    await messageBox('確認', `ファイルを読み込めませんでした。\n${error.message ?? error}`, 'warning');
+  }
+}
+
+async function saveDataFile() {
+  let name = await saveNameDialog(`${id}.dat`);
+  if (name === null) {
+    await messageBox('Open error', 'GetSaveFileName Error', 'error');
+    return;
+  }
+  // The dialog's default extension, for a name typed without one.
+  if (!/\.[^/\\]*$/.test(name)) name += '.dat';
+  if (!name.includes('.dat')) {
+    await messageBox('File', 'DATファイルではありません');
+    return;
+  }
+  const bytes = engine.saveFile();
+  page.lastSave = { name, bytes };
+  const url = URL.createObjectURL(new Blob([bytes], { type: 'application/octet-stream' }));
+  const link = document.createElement('a');
+  link.href = url;
+  link.download = name.split(/[/\\]/).pop();
+  document.body.append(link);
+  link.click();
+  link.remove();
+  setTimeout(() => URL.revokeObjectURL(url), 10000);
+}
+
+// --- printing: one page, the graph at the print magnification ---
+
+async function printGraph() {
+  const pm = engine.printMagnification();
+  const ds = (PRINT_DPI * pm) / CSS_DPI;
+  const width = Math.ceil(LOGICAL_WIDTH * ds);
+  const height = Math.ceil(LOGICAL_HEIGHT * ds);
+  const paper = new Raster(width, height);
+  // A pen of width 0 is the thinnest the device draws: one printer dot, as on paper.
+  paper.draw(engine.printPass(PRINT_DPI), { ds, s: 1, thin: 1 });
+  showPassError();
+  const sheet = new OffscreenCanvas(width, height);
+  sheet.getContext('2d').putImageData(paper.image, 0, 0);
+  const blob = await sheet.convertToBlob({ type: 'image/png' });
+  const image = document.getElementById('print-image');
+  if (image.src) URL.revokeObjectURL(image.src);
+  image.src = URL.createObjectURL(blob);
+  await image.decode();
+  // The printed graph measures 640 by 480 logical units at 96 to the inch, times the print
+  // magnification.
+  image.style.width = `${(LOGICAL_WIDTH * pm) / CSS_DPI}in`;
+  image.style.height = `${(LOGICAL_HEIGHT * pm) / CSS_DPI}in`;
+  page.lastPrint = { width, height, inchesWide: (LOGICAL_WIDTH * pm) / CSS_DPI };
+  const title = document.title;
+  document.title = 'PRT';  // the job's document name
+  window.print();
+  document.title = title;
+}
+
+function quit() {
+  closed = true;
+  try {
+    window.close();
+  } catch {
+    // a page the script did not open stays; it ends here instead
+  }
+  document.body.classList.add('closed');
+}
+
+async function openSettings(dialog) {
+  const template = program.dialogs[dialog];
+  if (!template) return;
+  const count = engine.dialogCount(dialog);
+  const texts = Array.from({ length: count }, (_, i) => engine.dialogText(dialog, i));
+  const result = await settingsDialog(template, texts);
+  if (!result) return;
+  result.slice(0, count).forEach((text, i) => engine.dialogSet(dialog, i, text));
+  engine.dialogOk(dialog);
+}
+
+async function carryOut(action) {
+  switch (action) {
+    case Action.READ: {
+      const file = await chooseFile();
+      if (!file) await messageBox('Open error', 'GetOpenFileName Error', 'error');
+      else await readDataFile(file);
+      break;
+    }
+    case Action.SAVE: await saveDataFile(); break;
+    case Action.PRINT: await printGraph(); break;
+    case Action.QUIT: quit(); break;
+    case Action.DIALOG1: await openSettings(0); break;
+    case Action.DIALOG2: await openSettings(1); break;
+    case Action.DIALOG3: await openSettings(2); break;
+    case Action.HELP: await messageBox('回路と使い方の説明', program.help ?? ''); break;
+    case Action.VERSION: await messageBox('電子回路シミュレーション', 'Ver. 0.2,  1999.8'); break;
+    default: break;
+  }
+}
+
+let busy = false;  // a modal box is open: the window takes no commands meanwhile
+
+async function runCommand(command) {
+  if (busy || closed) return;
+  const outcome = engine.command(command);
+  if (!outcome.accepted) return;
+  busy = true;
+  try {
+    await carryOut(outcome.action);
+  } finally {
+    busy = false;
+  }
+  requestRepaint(outcome.repaint);
+}
+
+const menus = buildMenuBar(document.getElementById('menubar'), program.menu, runCommand);
+
+document.addEventListener('keydown', async (event) => {
+  if (busy || closed || document.querySelector('dialog[open]')) return;
+  if (event.key === 'F10' || (event.key === 'Alt' && !event.repeat)) {
+    event.preventDefault();
+    menus.enter();
+    return;
+  }
+  if (event.key.length !== 1 || event.ctrlKey || event.metaKey || event.altKey) return;
+  event.preventDefault();
+  ringAlert();
+  const outcome = engine.key(event.key.codePointAt(0));
+  busy = true;
+  try {
+    await carryOut(outcome.action);
+  } finally {
+    busy = false;
+  }
+  requestRepaint(outcome.repaint);
+});
+
+// A file dropped on the page is read as the File menu's read command reads one.
+document.addEventListener('dragover', (event) => event.preventDefault());
+document.addEventListener('drop', async (event) => {
+  event.preventDefault();
+  const file = event.dataTransfer?.files?.[0];
+  if (!file || busy || closed) return;
+  const outcome = engine.command(101);
+  await readDataFile(file);
+  requestRepaint(outcome.repaint);
+});
+
+window.matchMedia?.(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener?.('change', () => requestRepaint(Repaint.ERASE));
+page.run = runCommand;
+requestRepaint(Repaint.ERASE);
+await new Promise((resolve) => queueMicrotask(resolve));
+canvas.focus({ preventScroll: true });
+page.ready = true;

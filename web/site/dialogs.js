@@ -1,0 +1,116 @@
+// Modal boxes: the settings dialogs built from a program's templates, message boxes and the
+// name asked for a save. Each resolves once closed.
+
+function modal(caption, build) {
+  return new Promise((resolve) => {
+    const dialog = document.createElement('dialog');
+    dialog.className = 'box';
+    const form = document.createElement('form');
+    form.method = 'dialog';
+    const title = document.createElement('h2');
+    title.textContent = caption;
+    form.append(title);
+    const finish = build(form, (value) => {
+      dialog.close();
+      resolve(value);
+    });
+    dialog.append(form);
+    document.body.append(dialog);
+    dialog.addEventListener('cancel', (event) => {
+      event.preventDefault();
+      finish(false);
+    });
+    dialog.addEventListener('close', () => dialog.remove());
+    dialog.showModal();
+    (dialog.querySelector('input') ?? dialog.querySelector('button.default'))?.focus();
+  });
+}
+
+function buttons(form, okText, cancelText, done) {
+  const row = document.createElement('div');
+  row.className = 'buttons';
+  const ok = document.createElement('button');
+  ok.type = 'submit';
+  ok.className = 'default';
+  ok.textContent = okText;
+  row.append(ok);
+  if (cancelText) {
+    const cancel = document.createElement('button');
+    cancel.type = 'button';
+    cancel.className = 'cancel';
+    cancel.textContent = cancelText;
+    cancel.addEventListener('click', () => done(false));
+    row.append(cancel);
+  }
+  form.append(row);
+  form.addEventListener('submit', (event) => {
+    event.preventDefault();
+    done(true);
+  });
+}
+
+// A settings dialog: the labels and the edit boxes in template order, the values shown as
+// the engine formats them. Resolves with the edits' texts after OK, null after Cancel.
+export function settingsDialog(template, texts) {
+  return modal(template.caption, (form, close) => {
+    const controls = template.controls;
+    const group = controls.find((c) => c.kind === 'group');
+    const fields = document.createElement('fieldset');
+    if (group) {
+      const legend = document.createElement('legend');
+      legend.textContent = group.text;
+      fields.append(legend);
+    }
+    const edits = controls.filter((c) => c.kind === 'edit').sort((a, b) => a.id - b.id);
+    const labels = controls.filter((c) => c.kind === 'static').sort((a, b) => a.id - b.id);
+    const inputs = edits.map((edit, i) => {
+      const label = document.createElement('label');
+      const span = document.createElement('span');
+      span.textContent = labels[i]?.text ?? '';
+      const input = document.createElement('input');
+      input.type = 'text';
+      input.name = `edit${edit.id}`;
+      input.value = texts[i] ?? '';
+      input.autocomplete = 'off';
+      input.spellcheck = false;
+      label.append(span, input);
+      fields.append(label);
+      return input;
+    });
+    form.append(fields);
+    const ok = controls.find((c) => c.id === 1)?.text ?? 'OK';
+    const cancel = controls.find((c) => c.id === 2)?.text ?? 'Cancel';
+    const done = (accepted) => close(accepted ? inputs.map((i) => i.value) : null);
+    buttons(form, ok, cancel, done);
+    return done;
+  });
+}
+
+export function messageBox(caption, text, kind = '') {
+  return modal(caption, (form, close) => {
+    const p = document.createElement('p');
+    p.className = `message ${kind}`;
+    p.textContent = text;
+    form.append(p);
+    buttons(form, 'OK', null, () => close(true));
+    return () => close(true);
+  });
+}
+
+// The name a save goes to; resolves with it, or null when cancelled.
+export function saveNameDialog(suggestion) {
+  return modal('Select Data File', (form, close) => {
+    const label = document.createElement('label');
+    const span = document.createElement('span');
+    span.textContent = 'File name';
+    const input = document.createElement('input');
+    input.type = 'text';
+    input.name = 'file';
+    input.value = suggestion;
+    label.append(span, input);
+    form.append(label);
+    const done = (accepted) => close(accepted ? input.value : null);
+    buttons(form, 'Save', 'Cancel', done);
+    return done;
+  });
+}
