@@ -29,10 +29,8 @@ struct FileResult {
 // file leaves the rest zero and bytes past 8016 are ignored. Never blocks on a FIFO.
 FileResult read_data_file(const std::string& path);
 
-// Writes the arrays to a temporary file beside the target and renames it over the target only
-// when all 8016 bytes are on disk, so a failed save leaves an existing file as it was. A
-// symbolic link as target is followed: the file it points at is replaced, or created when the
-// link dangles.
+// Writes the 8016 bytes through write_file_safely: a file is replaced only when all of them are
+// on disk, so a failed save leaves an existing file as it was; a link's target gets them.
 FileResult save_data_file(const std::string& path);
 
 // The save command's test for a data file name: ".dat" anywhere in the path, case-sensitive.

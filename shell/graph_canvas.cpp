@@ -18,9 +18,10 @@ namespace tessaly::shell {
 
 namespace {
 
+// The passes draw at the magnification held between 0.1 and 10 (NaN draws at 1), so the
+// picture takes that size too: a stored 0 or NaN still shows the graph.
 int picture_side(double logical, double magnification) {
-  const double side = logical * magnification;
-  if (!(side >= 1.0)) return 1;  // also a magnification of NaN
+  const double side = logical * drawn_magnification(magnification);
   if (side >= kMaxPictureSide) return kMaxPictureSide;
   return static_cast<int>(side);
 }

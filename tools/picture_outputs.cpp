@@ -66,26 +66,20 @@ class WindowPicture final : public PassTarget {
   surface::NullBackend discard_;
 };
 
-// trunc(640 x M) by trunc(480 x M), or nothing when that is not a usable picture.
-bool picture_size(double magnification, int& width, int& height, std::string& error) {
-  const double w = std::trunc(surface::kLogicalWidth * magnification);
-  const double h = std::trunc(surface::kLogicalHeight * magnification);
-  if (!(w >= 1.0 && h >= 1.0 && w <= 32767.0 && h <= 32767.0)) {
-    error = "display magnification " + std::to_string(magnification) +
-            " gives no picture (640 x 480 times it must be 1 to 32767 pixels)";
-    return false;
-  }
-  width = static_cast<int>(w);
-  height = static_cast<int>(h);
-  return true;
+// The size of the window's picture: trunc(640 x M) by trunc(480 x M) for the magnification that
+// the passes draw at (held between 0.1 and 10), so the picture holds the drawing and no more.
+QSize picture_size(double stored_magnification) {
+  const double magnification = drawn_magnification(stored_magnification);
+  return QSize(static_cast<int>(surface::kLogicalWidth * magnification),
+               static_cast<int>(surface::kLogicalHeight * magnification));
 }
 
 PictureResult png_picture(const RenderRequest& request) {
   PictureResult result;
   const RepaintPlan plan = plan_repaints(*request.program, request.steps);
-  int width = 0;
-  int height = 0;
-  if (!picture_size(plan.display_magnification, width, height, result.error)) return result;
+  const QSize size = picture_size(plan.display_magnification);
+  const int width = size.width();
+  const int height = size.height();
   QImage image(width, height, QImage::Format_RGB32);
   if (image.isNull()) {
     result.error = "no memory for a picture of " + std::to_string(width) + " x " +
@@ -107,15 +101,15 @@ PictureResult png_picture(const RenderRequest& request) {
 PictureResult svg_picture(const RenderRequest& request) {
   PictureResult result;
   const RepaintPlan plan = plan_repaints(*request.program, request.steps);
-  int width = 0;
-  int height = 0;
-  if (!picture_size(plan.display_magnification, width, height, result.error)) return result;
+  const QSize size = picture_size(plan.display_magnification);
+  const int width = size.width();
+  const int height = size.height();
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   QSvgGenerator svg;
   svg.setOutputDevice(&buffer);
-  svg.setSize(QSize(width, height));
+  svg.setSize(size);
   svg.setViewBox(QRect(0, 0, width, height));
   svg.setResolution(kScreenDpi);
   svg.setTitle(QString::fromUtf8(request.program->display_name));
@@ -130,19 +124,14 @@ PictureResult svg_picture(const RenderRequest& request) {
 }
 
 // One page the size of the printed graph: 640 by 480 screen pixels of 1/96 inch, times the
-// print magnification.
+// print magnification that the pass draws at.
 PictureResult pdf_page(const RenderRequest& request) {
   PictureResult result;
   DiscardingTarget window;
   replay(*request.program, request.steps, window);
-  const double inches_wide = surface::kLogicalWidth * print_magnification / kScreenDpi;
-  const double inches_high = surface::kLogicalHeight * print_magnification / kScreenDpi;
-  if (!(inches_wide * kPrinterDpi >= 1.0 && inches_high * kPrinterDpi >= 1.0 &&
-        inches_wide <= 200.0 && inches_high <= 200.0)) {
-    result.error = "print magnification " + std::to_string(print_magnification) +
-                   " gives no page (640 x 480 pixels at 96 dpi times it must fit 200 inches)";
-    return result;
-  }
+  const double magnification = drawn_magnification(print_magnification);
+  const double inches_wide = surface::kLogicalWidth * magnification / kScreenDpi;
+  const double inches_high = surface::kLogicalHeight * magnification / kScreenDpi;
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
