@@ -207,5 +207,27 @@ TEST_F(RenderProcess, PictureSizeFollowsTheDrawnMagnification) {
   EXPECT_EQ(png_side(small, 20), 48);
 }
 
+// AddressSanitizer reserves terabytes of address space: no limit on it can be tested there.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kAddressSpaceLimits = false;
+#else
+constexpr bool kAddressSpaceLimits = true;
+#endif
+
+// An overlay of 100 passes as SVG fits in 1 GiB of address space; with far too little, the
+// renderer says so and exits 1 instead of aborting.
+TEST_F(RenderProcess, SvgOverlaysStayBounded) {
+  if (!kAddressSpaceLimits) GTEST_SKIP() << "address space limits do not apply under ASan";
+  std::string steps = "202";
+  for (int i = 0; i < 100; ++i) steps += ",501";
+  ASSERT_EQ(run("ombra --do " + steps + " --format svg -o overlay.svg", "ulimit -v 1048576 &&"), 0)
+      << err_;
+  EXPECT_LT(slurp(folder_ + "/overlay.svg").size(), 64u << 20);
+  std::remove((folder_ + "/overlay.svg").c_str());
+  EXPECT_EQ(run("ombra --do " + steps + " --format svg -o overlay.svg", "ulimit -v 180000 &&"), 1);
+  EXPECT_EQ(err_, "tessaly-render: out of memory\n");
+  EXPECT_TRUE(names().empty());
+}
+
 }  // namespace
 }  // namespace tessaly::tools
