@@ -26,10 +26,4 @@ std::string quoted(const std::string& text) {
   return out + "\"";
 }
 
-std::string number_text(double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%g", value);
-  return text;
-}
-
 }  // namespace tessaly::tools
