@@ -125,7 +125,9 @@ SafeWriteResult write_file_safely(const std::string& path, const void* bytes, st
     fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_NOCTTY | O_CLOEXEC, new_file_mode());
     created = fd >= 0;
   }
-  if (fd < 0 && errno != ENOENT) return failed("create", errno);
+  // A link whose file cannot be made (its folder is missing) fails: the link itself must not
+  // be replaced.
+  if (fd < 0 && (errno != ENOENT || is_link)) return failed("create", errno);
   if (fd < 0) return replace_whole(path, nullptr, bytes, size);  // a new name
 
   struct stat info;

@@ -129,6 +129,11 @@ TEST_F(SafeWrite, LinksAreFollowedAndLongNamesWork) {
   ASSERT_EQ(described(write(path("link"), "new")), "ok");
   EXPECT_EQ(type_of(path("link")), static_cast<mode_t>(S_IFLNK));
   EXPECT_EQ(slurp(path("real")), "new");
+  // A link into a missing folder: no file can be made there, and the link stays a link.
+  ASSERT_EQ(::symlink("missing/file", path("astray").c_str()), 0);
+  EXPECT_EQ(described(write(path("astray"), "new")), "create: No such file or directory");
+  EXPECT_EQ(type_of(path("astray")), static_cast<mode_t>(S_IFLNK));
+  std::remove(path("astray").c_str());
   for (std::size_t length = 249; length <= 255; ++length) {
     const std::string name(length, 'n');
     EXPECT_EQ(described(write(path(name), "long")), "ok") << length;
