@@ -233,7 +233,7 @@ TEST_F(RenderProcess, SvgOverlaysStayBounded) {
       << err_;
   EXPECT_LT(slurp(folder_ + "/overlay.svg").size(), 64u << 20);
   std::remove((folder_ + "/overlay.svg").c_str());
-  EXPECT_EQ(run("ombra --do " + steps + " --format svg -o overlay.svg", "ulimit -v 180000 &&"), 1);
+  EXPECT_EQ(run("ombra --do " + steps + " --format svg -o overlay.svg", "ulimit -v 140000 &&"), 1);
   EXPECT_EQ(err_, "tessaly-render: out of memory\n");
   EXPECT_TRUE(names().empty());
 }
