@@ -6,11 +6,10 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <climits>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 
+#include "core/safe_write.h"
 #include "core/session.h"
 
 namespace tessaly {
@@ -53,49 +52,6 @@ long read_fully(int fd, unsigned char* buffer, std::size_t count) {
     done += static_cast<std::size_t>(n);
   }
   return static_cast<long>(done);
-}
-
-bool write_fully(int fd, const unsigned char* buffer, std::size_t count) {
-  std::size_t done = 0;
-  while (done < count) {
-    const ssize_t n = ::write(fd, buffer + done, count - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      if (n == 0) errno = ENOSPC;
-      return false;
-    }
-    done += static_cast<std::size_t>(n);
-  }
-  return true;
-}
-
-// The file a save really replaces: the end of a chain of symbolic links, which need not exist
-// yet (a dangling link gets its file, as opening it for writing would give), else the path
-// itself. False, with errno set, for a chain that does not end.
-bool save_target(const std::string& path, std::string& target) {
-  constexpr int kMostLinks = 40;  // the kernel's own limit on a path's links
-  target = path;
-  for (int hops = 0; hops < kMostLinks; ++hops) {
-    struct stat info;
-    if (::lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return true;
-    char link[PATH_MAX];
-    const ssize_t length = ::readlink(target.c_str(), link, sizeof link - 1);
-    if (length < 0) return false;
-    link[length] = '\0';
-    const std::size_t slash = target.rfind('/');
-    target = link[0] == '/' || slash == std::string::npos ? std::string(link)
-                                                          : target.substr(0, slash + 1) + link;
-  }
-  errno = ELOOP;
-  return false;
-}
-
-mode_t new_file_mode(const std::string& target) {
-  struct stat info;
-  if (::stat(target.c_str(), &info) == 0) return info.st_mode & 07777;
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
 }
 
 }  // namespace
@@ -147,40 +103,10 @@ FileResult read_data_file(Session& session, const std::string& path) {
 }
 
 FileResult save_data_file(const Session& session, const std::string& path) {
-  std::string target;
-  if (!save_target(path, target)) return failure(FileStatus::kWriteFailed, "create", errno);
-  // A short name beside the target, so that a target name near the length limit still works.
-  const std::size_t slash = target.rfind('/');
-  const std::string folder =
-      slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
-  std::string temporary = folder + ".tessaly-save.XXXXXX";
-  const int fd = ::mkstemp(temporary.data());
-  if (fd < 0) return failure(FileStatus::kWriteFailed, "create", errno);
-
   unsigned char bytes[kDataFileBytes];
   encode_plot_values(session, bytes);
-  const char* step = nullptr;
-  if (::fchmod(fd, new_file_mode(target)) != 0) {
-    step = "chmod";
-  } else if (!write_fully(fd, bytes, kDataBlockBytes) ||
-             !write_fully(fd, bytes + kDataBlockBytes, kDataBlockBytes)) {
-    step = "write";
-  } else if (::fsync(fd) != 0) {
-    step = "sync";
-  }
-  int error_number = errno;
-  if (::close(fd) != 0 && step == nullptr) {
-    step = "close";
-    error_number = errno;
-  }
-  if (step == nullptr && ::rename(temporary.c_str(), target.c_str()) != 0) {
-    step = "rename";
-    error_number = errno;
-  }
-  if (step != nullptr) {
-    ::unlink(temporary.c_str());
-    return failure(FileStatus::kWriteFailed, step, error_number);
-  }
+  const SafeWriteResult written = write_file_safely(path, bytes, kDataFileBytes);
+  if (!written.ok()) return failure(FileStatus::kWriteFailed, written.step, written.error_number);
   return {};
 }
 

@@ -32,10 +32,9 @@ struct FileResult {
 // a FIFO.
 FileResult read_data_file(Session& session, const std::string& path);
 
-// Writes the session's plot values to a temporary file beside the target and renames it over the
-// target only when all 8016 bytes are on disk, so a failed save leaves an existing file as it was.
-// A symbolic link as target is followed: the file it points at is replaced, or created when the
-// link dangles.
+// Writes the session's plot values, 8016 bytes, through write_file_safely: a file is replaced
+// only when all of them are on disk, so a failed save leaves an existing file as it was; a
+// link's target gets them.
 FileResult save_data_file(const Session& session, const std::string& path);
 
 // The save command's test for a data file name: ".dat" anywhere in the path, case-sensitive.

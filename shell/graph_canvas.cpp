@@ -18,9 +18,10 @@ namespace tessaly::shell {
 
 namespace {
 
+// The passes draw at the magnification held between 0.1 and 10 (NaN draws at 1), so the
+// picture takes that size too: a stored 0 or NaN still shows the graph.
 int picture_side(double logical, double magnification) {
-  const double side = logical * magnification;
-  if (!(side >= 1.0)) return 1;  // also a magnification of NaN
+  const double side = logical * drawn_magnification(magnification);
   if (side >= kMaxPictureSide) return kMaxPictureSide;
   return static_cast<int>(side);
 }
@@ -55,27 +56,38 @@ void GraphCanvas::request_repaint(Repaint repaint) {
 
 void GraphCanvas::draw_picture() {
   bool erased = erase_pending_;
-  const QSize size = picture_size(display_magnification);
-  if (picture_.size() != size) {
+  // On a high-density screen the picture has the screen's pixels: the pass draws at the
+  // magnification times the device pixel ratio, and the picture is shown at its logical size.
+  const double ratio = devicePixelRatioF();
+  const double shown_magnification = drawn_magnification(display_magnification);
+  const QSize size = picture_size(shown_magnification * ratio);
+  if (picture_.size() != size || picture_.devicePixelRatio() != ratio) {
     // A new magnification: the old picture is drawn at the old scale and cannot stay.
     picture_ = QImage(size, QImage::Format_RGB32);
     erased = true;
   }
+  // Painted in device pixels; a ratio set on the image would make the painter scale again.
+  picture_.setDevicePixelRatio(1.0);
   if (erased) picture_.fill(Qt::white);
   pass_pending_ = false;
   erase_pending_ = false;
 
-  surface::client_width = width();
-  surface::client_height = height();
+  surface::client_width = static_cast<int>(width() * ratio);
+  surface::client_height = static_cast<int>(height() * ratio);
   surface::Backend* const idle = surface::current_dc;
+  const double stored_magnification = display_magnification;
+  display_magnification = shown_magnification * ratio;
   {
     QPainter painter(&picture_);
     surface::QPainterBackend backend(painter);
     window_pass(backend, logicalDpiX(), logicalDpiY());
   }
+  display_magnification = stored_magnification;
+  picture_.setDevicePixelRatio(ratio);
   pixels_per_unit_ = surface::window_mapping(surface::kLogicalWidth, surface::kLogicalHeight,
                                              surface::display_scale)
-                         .scale;
+                         .scale /
+                     ratio;
   // The backend is gone: nothing may draw through it between passes.
   surface::current_dc = idle;
   emit picture_drawn(erased);
@@ -87,7 +99,7 @@ void GraphCanvas::draw_picture() {
 void GraphCanvas::paintEvent(QPaintEvent* event) {
   if (pass_pending_) draw_picture();
   QPainter painter(this);
-  const QRect shown(QPoint(0, 0), picture_.size());
+  const QRect shown(QPoint(0, 0), picture_.deviceIndependentSize().toSize());
   painter.drawImage(QPoint(0, 0), picture_);
   for (const QRect& rest : QRegion(event->rect()).subtracted(QRegion(shown))) {
     painter.fillRect(rest, Qt::white);

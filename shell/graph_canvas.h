@@ -15,8 +15,9 @@ class QLabel;
 
 namespace tessaly::shell {
 
-// The logical screen at the display magnification: trunc(640 x m) by trunc(480 x m) pixels,
-// at least one and at most kMaxPictureSide pixels a side (no screen shows more).
+// The logical screen at the display magnification that the passes draw at (0.1 to 10, NaN as
+// 1): trunc(640 x m) by trunc(480 x m) pixels, at most kMaxPictureSide a side (no screen
+// shows more).
 constexpr int kMaxPictureSide = 4096;
 QSize picture_size(double magnification);
 // The logical screen position under a pixel (its centre) at a pass's pixels per logical unit.

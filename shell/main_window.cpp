@@ -18,6 +18,7 @@
 #include "shell/print_command.h"
 #include "shell/settings_command.h"
 #include "shell/user_interaction.h"
+#include "shell/window_fit.h"
 #include "surface/surface.h"
 
 namespace tessaly::shell {
@@ -40,6 +41,16 @@ MainWindow::MainWindow(const ProgramDescriptor& program, UserInteraction& user)
   const int status_height = statusBar()->sizeHint().height();
   statusBar()->setFixedHeight(status_height);
   connect(canvas_, &GraphCanvas::readout_changed, status_line_, &QLabel::setText);
+  // The window opens no larger than the screen has room for.
+  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  if (screen) {
+    const double fitting = fitting_magnification(display_magnification,
+                                                 screen->availableGeometry().size(), status_height);
+    if (fitting != display_magnification) {
+      display_magnification = fitting;
+      status_line_->setText(fitted_note(fitting));
+    }
+  }
   outer_size_ = outer_window_size(display_magnification, status_height);
   build_menu_bar(*menuBar(), *resources::resources_of(program).menu,
                  [this](int command) { run_command(command); });

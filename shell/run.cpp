@@ -6,6 +6,7 @@
 
 #include "shell/alert.h"
 #include "shell/main_window.h"
+#include "shell/qt_translations.h"
 #include "shell/user_interaction.h"
 
 namespace tessaly::shell {
@@ -19,6 +20,7 @@ int run_program(int argc, char** argv, const ProgramDescriptor& program) {
   QApplication::setApplicationName(QString::fromUtf8(program.id));
   QGuiApplication::setDesktopFileName(QString::fromUtf8(program.id));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/tessaly.svg")));
+  const std::unique_ptr<QTranslator> qt_texts = install_qt_translations();
 
   // The colour table, the analysis state and the program's tables, all from their defaults.
   activate_program(program);

@@ -1,9 +1,11 @@
 #include "shell/settings_command.h"
 
+#include <QLineEdit>
 #include <algorithm>
 
-#include "core/state.h"
+#include "core/session.h"
 #include "resources/program_resources.h"
+#include "shell/graph_fields.h"
 #include "shell/settings_dialog.h"
 #include "shell/user_interaction.h"
 
@@ -39,6 +41,11 @@ void run_settings_command(const ProgramDescriptor& program, SettingsKind kind,
 
   SettingsDialog dialog(*dialog_template, owner, anchor);
   dialog.show_values(values, count);
+  if (kind == SettingsKind::kGraph) {
+    for (int i = 0; i < dialog.edit_count(); ++i) {
+      dialog.edit(i)->setEnabled(graph_field_used(program, i));
+    }
+  }
   if (user.run_dialog(dialog) != QDialog::Accepted) return;
   dialog.read_values(values, count);
   if (kind == SettingsKind::kMagnification) {

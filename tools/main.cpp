@@ -2,15 +2,19 @@
 #include <QGuiApplication>
 #include <QString>
 #include <QtGlobal>
+#include <csignal>
 #include <cstdio>
+#include <new>
 #include <string>
 #include <vector>
 
 #include "surface/surface.h"
 #include "tools/headless_outputs.h"
+#include "tools/message_text.h"
 #include "tools/output_file.h"
 #include "tools/picture_outputs.h"
 #include "tools/render_arguments.h"
+#include "tools/replay.h"
 
 namespace {
 
@@ -26,14 +30,14 @@ int complain(const std::string& message, int status) {
 
 int write_result(const std::string& path, const std::string& bytes) {
   if (path.empty()) {
-    if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() ||
-        std::fflush(stdout) != 0) {
-      return complain("cannot write to standard output", kWriteFailed);
-    }
+    const std::string error = tessaly::tools::write_standard_output(bytes);
+    if (!error.empty()) return complain("cannot write to standard output: " + error, kWriteFailed);
     return 0;
   }
   const std::string error = tessaly::tools::write_whole_file(path, bytes);
-  if (!error.empty()) return complain("cannot write " + path + ": " + error, kWriteFailed);
+  if (!error.empty()) {
+    return complain("cannot write " + tessaly::tools::quoted(path) + ": " + error, kWriteFailed);
+  }
   return 0;
 }
 
@@ -54,20 +58,22 @@ void report_graph_error() {
   }
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int render(int argc, char** argv) {
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   const tessaly::tools::ParsedArguments parsed = tessaly::tools::parse_render_arguments(arguments);
   if (parsed.outcome == tessaly::tools::ParsedArguments::Outcome::kHelp) {
-    std::fputs(tessaly::tools::render_usage(), stdout);
-    return 0;
+    return write_result("", tessaly::tools::render_usage());
   }
   if (parsed.outcome == tessaly::tools::ParsedArguments::Outcome::kError) {
     return complain(parsed.error, kWrongArguments);
   }
   const tessaly::tools::RenderRequest& request = parsed.request;
   const std::string path = tessaly::tools::output_path(request);
+
+  // The window tells the user of a file it cannot read; so does the renderer, before drawing.
+  const std::string failed_read =
+      tessaly::tools::plan_repaints(*request.program, request.steps).failed_read;
+  if (!failed_read.empty()) return complain("cannot read " + failed_read, kWriteFailed);
 
   if (request.format != Format::kPng && request.format != Format::kSvg &&
       request.format != Format::kPdf) {
@@ -76,12 +82,25 @@ int main(int argc, char** argv) {
     return write_result(path, bytes);
   }
 
-  // Fonts need a GUI application; without a display it runs on the offscreen platform.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Fonts need a GUI application, but never a display: whatever platform the environment
+  // names (a missing one would abort), the pictures are drawn on the offscreen one.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
   qInstallMessageHandler(quiet_qt_messages);
   QGuiApplication application(argc, argv);
   const tessaly::tools::PictureResult picture = tessaly::tools::picture_output(request);
-  if (!picture.ok) return complain(picture.error, kWrongArguments);
+  if (!picture.ok) return complain(picture.error, kWriteFailed);
   report_graph_error();
   return write_result(path, picture.bytes);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // A reader that has gone away is a failed write (exit 1), not a death by SIGPIPE.
+  std::signal(SIGPIPE, SIG_IGN);
+  try {
+    return render(argc, argv);
+  } catch (const std::bad_alloc&) {
+    return complain("out of memory", kWriteFailed);
+  }
 }

@@ -1,12 +1,17 @@
-// Results are written whole or not at all.
+// Where the renderer's result goes: a file, written so that nothing there is harmed, or
+// standard output.
 #pragma once
 
 #include <string>
 
 namespace tessaly::tools {
 
-// Writes the bytes to a new file beside `path` and renames it over `path` once complete.
-// Returns an empty string on success, else the failing step and the system's reason.
+// Writes the bytes to `path` through write_file_safely: a regular file is replaced whole, a
+// device or FIFO is written in place. Returns an empty string on success, else the failing
+// step and the system's reason.
 std::string write_whole_file(const std::string& path, const std::string& bytes);
+
+// Writes the bytes to standard output; the same kind of answer.
+std::string write_standard_output(const std::string& bytes);
 
 }  // namespace tessaly::tools

@@ -1,6 +1,7 @@
 #include "tools/picture_outputs.h"
 
 #include <QBuffer>
+#include <QIODevice>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
@@ -8,6 +9,8 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 #include <cmath>
+#include <memory>
+#include <new>
 #include <optional>
 
 #include "core/state.h"
@@ -17,6 +20,7 @@
 #include "tools/clipping_backend.h"
 #include "tools/png_encoder.h"
 #include "tools/replay.h"
+#include "tools/svg_runs.h"
 
 namespace tessaly::tools {
 
@@ -24,68 +28,140 @@ namespace {
 
 constexpr surface::Rgb kWhite = {255, 255, 255};
 
-// The window's picture: the passes from the last erase on draw into one paint device, the
-// earlier ones into nothing. A device that keeps no clip region gets the clipping done first.
+// The window's picture: the passes from the last erase on draw into one image, the earlier ones
+// into nothing.
 class WindowPicture final : public PassTarget {
  public:
-  enum class Clip { kByDevice, kBeforeDevice };
-
-  WindowPicture(QPaintDevice& device, Clip clip, int first_kept, int width, int height)
-      : device_(device), clip_(clip), first_kept_(first_kept), width_(width), height_(height) {}
+  WindowPicture(QImage& image, int first_kept) : image_(image), first_kept_(first_kept) {}
   ~WindowPicture() override { finish(); }
 
   surface::Backend& begin_pass(int index, bool erase) override {
     if (index < first_kept_) return discard_;
     if (!backend_) {
-      painter_.begin(&device_);
+      painter_.begin(&image_);
       backend_.emplace(painter_);
-      if (clip_ == Clip::kBeforeDevice) clipping_.emplace(*backend_);
     }
-    if (erase) backend_->clear_screen(width_, height_, kWhite);
-    surface::client_width = width_;
-    surface::client_height = height_;
-    if (clipping_) return *clipping_;
+    if (erase) backend_->clear_screen(image_.width(), image_.height(), kWhite);
+    surface::client_width = image_.width();
+    surface::client_height = image_.height();
     return *backend_;
   }
 
   void finish() {
-    clipping_.reset();
     backend_.reset();
     if (painter_.isActive()) painter_.end();
   }
 
  private:
-  QPaintDevice& device_;
-  Clip clip_;
+  QImage& image_;
   int first_kept_;
-  int width_;
-  int height_;
   QPainter painter_;
   std::optional<surface::QPainterBackend> backend_;
-  std::optional<ClippingBackend> clipping_;
   surface::NullBackend discard_;
 };
 
-// trunc(640 x M) by trunc(480 x M), or nothing when that is not a usable picture.
-bool picture_size(double magnification, int& width, int& height, std::string& error) {
-  const double w = std::trunc(surface::kLogicalWidth * magnification);
-  const double h = std::trunc(surface::kLogicalHeight * magnification);
-  if (!(w >= 1.0 && h >= 1.0 && w <= 32767.0 && h <= 32767.0)) {
-    error = "display magnification " + std::to_string(magnification) +
-            " gives no picture (640 x 480 times it must be 1 to 32767 pixels)";
-    return false;
+// Receives the SVG generator's text and keeps it with runs of small groups joined. Running out
+// of memory here is a failed write that the picture reports, never an exception thrown
+// through Qt's code (which would end the process).
+class JoiningDevice final : public QIODevice {
+ public:
+  explicit JoiningDevice(std::string& out) : joiner_(out) {}
+  void next_document() { joiner_.next_document(); }
+  void finish() { joiner_.finish(); }
+  bool out_of_memory() const { return out_of_memory_; }
+
+ protected:
+  qint64 readData(char*, qint64) override { return -1; }
+  qint64 writeData(const char* data, qint64 size) override {
+    if (out_of_memory_) return -1;
+    try {
+      joiner_.feed(data, static_cast<std::size_t>(size));
+    } catch (const std::bad_alloc&) {
+      out_of_memory_ = true;
+      return -1;
+    }
+    return size;
   }
-  width = static_cast<int>(w);
-  height = static_cast<int>(h);
-  return true;
+
+ private:
+  SvgRunJoiner joiner_;
+  bool out_of_memory_ = false;
+};
+
+// The window's picture as SVG: each kept pass is a document of Qt's SVG generator of its own,
+// as the window paints each pass with a painter of its own, so that the generator never holds
+// more than one pass in memory; the joiner splices the documents into one. The generator keeps
+// no clip region, so the curves are cut at their frames before it.
+class SvgPasses final : public PassTarget {
+ public:
+  SvgPasses(JoiningDevice& device, const QSize& size, const QString& title, int first_kept)
+      : device_(device), size_(size), title_(title), first_kept_(first_kept) {}
+  // Reached with a pass still open only when an exception leaves the replay: ending it would
+  // write the document again and throw again from here, so it is abandoned (the process is
+  // about to report the failure and end).
+  ~SvgPasses() override {
+    if (!painter_) return;
+    (void)clipping_.release();
+    (void)backend_.release();
+    (void)painter_.release();
+    (void)svg_.release();
+  }
+
+  surface::Backend& begin_pass(int index, bool erase) override {
+    if (index < first_kept_) return discard_;
+    finish();
+    if (index > first_kept_) device_.next_document();
+    svg_ = std::make_unique<QSvgGenerator>();
+    svg_->setOutputDevice(&device_);
+    svg_->setSize(size_);
+    svg_->setViewBox(QRect(QPoint(0, 0), size_));
+    svg_->setResolution(kScreenDpi);
+    svg_->setTitle(title_);
+    painter_ = std::make_unique<QPainter>(svg_.get());
+    backend_ = std::make_unique<surface::QPainterBackend>(*painter_);
+    clipping_ = std::make_unique<ClippingBackend>(*backend_);
+    if (erase) backend_->clear_screen(size_.width(), size_.height(), kWhite);
+    surface::client_width = size_.width();
+    surface::client_height = size_.height();
+    return *clipping_;
+  }
+
+  // Ends the open pass: the generator writes its document now.
+  void finish() {
+    if (!painter_) return;
+    clipping_.reset();
+    backend_.reset();
+    painter_->end();
+    painter_.reset();
+    svg_.reset();
+  }
+
+ private:
+  JoiningDevice& device_;
+  QSize size_;
+  QString title_;
+  int first_kept_;
+  std::unique_ptr<QSvgGenerator> svg_;
+  std::unique_ptr<QPainter> painter_;
+  std::unique_ptr<surface::QPainterBackend> backend_;
+  std::unique_ptr<ClippingBackend> clipping_;
+  surface::NullBackend discard_;
+};
+
+// The size of the window's picture: trunc(640 x M) by trunc(480 x M) for the magnification that
+// the passes draw at (held between 0.1 and 10), so the picture holds the drawing and no more.
+QSize picture_size(double stored_magnification) {
+  const double magnification = drawn_magnification(stored_magnification);
+  return QSize(static_cast<int>(surface::kLogicalWidth * magnification),
+               static_cast<int>(surface::kLogicalHeight * magnification));
 }
 
 PictureResult png_picture(const RenderRequest& request) {
   PictureResult result;
   const RepaintPlan plan = plan_repaints(*request.program, request.steps);
-  int width = 0;
-  int height = 0;
-  if (!picture_size(plan.display_magnification, width, height, result.error)) return result;
+  const QSize size = picture_size(plan.display_magnification);
+  const int width = size.width();
+  const int height = size.height();
   QImage image(width, height, QImage::Format_RGB32);
   if (image.isNull()) {
     result.error = "no memory for a picture of " + std::to_string(width) + " x " +
@@ -94,8 +170,7 @@ PictureResult png_picture(const RenderRequest& request) {
   }
   image.fill(Qt::white);
   {
-    WindowPicture target(image, WindowPicture::Clip::kByDevice, plan.first_kept_pass(), width,
-                         height);
+    WindowPicture target(image, plan.first_kept_pass());
     replay(*request.program, request.steps, target);
   }
   result.bytes = encode_png(reinterpret_cast<const std::uint32_t*>(image.constBits()), width,
@@ -107,42 +182,29 @@ PictureResult png_picture(const RenderRequest& request) {
 PictureResult svg_picture(const RenderRequest& request) {
   PictureResult result;
   const RepaintPlan plan = plan_repaints(*request.program, request.steps);
-  int width = 0;
-  int height = 0;
-  if (!picture_size(plan.display_magnification, width, height, result.error)) return result;
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  QSvgGenerator svg;
-  svg.setOutputDevice(&buffer);
-  svg.setSize(QSize(width, height));
-  svg.setViewBox(QRect(0, 0, width, height));
-  svg.setResolution(kScreenDpi);
-  svg.setTitle(QString::fromUtf8(request.program->display_name));
+  JoiningDevice device(result.bytes);
+  device.open(QIODevice::WriteOnly);
   {
-    WindowPicture target(svg, WindowPicture::Clip::kBeforeDevice, plan.first_kept_pass(), width,
-                         height);
+    SvgPasses target(device, picture_size(plan.display_magnification),
+                     QString::fromUtf8(request.program->display_name), plan.first_kept_pass());
     replay(*request.program, request.steps, target);
+    target.finish();
   }
-  result.bytes = bytes.toStdString();
+  if (device.out_of_memory()) throw std::bad_alloc();
+  device.finish();
   result.ok = true;
   return result;
 }
 
 // One page the size of the printed graph: 640 by 480 screen pixels of 1/96 inch, times the
-// print magnification.
+// print magnification that the pass draws at.
 PictureResult pdf_page(const RenderRequest& request) {
   PictureResult result;
   DiscardingTarget window;
   replay(*request.program, request.steps, window);
-  const double inches_wide = surface::kLogicalWidth * print_magnification / kScreenDpi;
-  const double inches_high = surface::kLogicalHeight * print_magnification / kScreenDpi;
-  if (!(inches_wide * kPrinterDpi >= 1.0 && inches_high * kPrinterDpi >= 1.0 &&
-        inches_wide <= 200.0 && inches_high <= 200.0)) {
-    result.error = "print magnification " + std::to_string(print_magnification) +
-                   " gives no page (640 x 480 pixels at 96 dpi times it must fit 200 inches)";
-    return result;
-  }
+  const double magnification = drawn_magnification(print_magnification);
+  const double inches_wide = surface::kLogicalWidth * magnification / kScreenDpi;
+  const double inches_high = surface::kLogicalHeight * magnification / kScreenDpi;
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);

@@ -5,6 +5,7 @@
 #include "resources/menus.h"
 #include "resources/program_resources.h"
 #include "tools/dialog_settings.h"
+#include "tools/message_text.h"
 
 namespace tessaly::tools {
 
@@ -49,10 +50,6 @@ bool all_digits(const std::string& text) {
     if (c < '0' || c > '9') return false;
   }
   return true;
-}
-
-std::string quoted(const std::string& text) {
-  return "\"" + text + "\"";
 }
 
 // The steps of one --do, checked against the program's menu once the program is known.
@@ -224,6 +221,8 @@ bool writes_to_standard_output(Format format) {
 }
 
 std::string output_path(const RenderRequest& request) {
+  // Standard output by its device name is written as standard output, never opened as a file.
+  if (request.output == "/dev/stdout") return "";
   if (!request.output.empty() && request.output != "-") return request.output;
   if (writes_to_standard_output(request.format)) return "";
   return std::string(request.program->id) + "." + format_name(request.format);

@@ -6,22 +6,28 @@
 #include "resources/commands.h"
 #include "surface/surface.h"
 #include "tools/dialog_settings.h"
+#include "tools/message_text.h"
 
 namespace tessaly::tools {
 
 namespace {
 
 // The state effect of one step and the repaint the window requests after it. Printing (keys
-// p, q, r) only sets the print magnification here.
-Repaint apply_step(const ProgramDescriptor& program, const Step& step) {
+// p, q, r) only sets the print magnification here. A read that fails says why in `failed_read`
+// (when none has failed before), as the window's message box would.
+Repaint apply_step(const ProgramDescriptor& program, const Step& step, std::string& failed_read) {
   switch (step.kind) {
     case Step::Kind::kCommand:
       return apply_menu_command(program, step.command).repaint;
     case Step::Kind::kCharacter:
       return apply_typed_character(step.character).repaint;
-    case Step::Kind::kRead:
-      load_data_file(step.name);
+    case Step::Kind::kRead: {
+      const FileResult result = load_data_file(step.name);
+      if (!result.ok() && failed_read.empty()) {
+        failed_read = quoted(step.name) + ": " + result.detail;
+      }
       return command_repaint();
+    }
     case Step::Kind::kSetting:
       store_setting(program, step.name, step.values);
       return Repaint::kErase;
@@ -51,7 +57,7 @@ RepaintPlan plan_repaints(const ProgramDescriptor& program, const std::vector<St
   RepaintPlan plan;
   plan.erase.push_back(true);  // the window starts white
   for (const Step& step : steps) {
-    const Repaint repaint = apply_step(program, step);
+    const Repaint repaint = apply_step(program, step, plan.failed_read);
     if (repaint != Repaint::kNone) plan.erase.push_back(repaint == Repaint::kErase);
   }
   plan.display_magnification = display_magnification;
@@ -62,8 +68,9 @@ void replay(const ProgramDescriptor& program, const std::vector<Step>& steps, Pa
   activate_program(program);
   int index = 0;
   paint(target, index++, true);
+  std::string failed_read;  // already reported by the plan
   for (const Step& step : steps) {
-    const Repaint repaint = apply_step(program, step);
+    const Repaint repaint = apply_step(program, step, failed_read);
     if (repaint != Repaint::kNone) paint(target, index++, repaint == Repaint::kErase);
   }
 }

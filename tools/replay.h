@@ -3,6 +3,7 @@
 // dashed curves, stored values), so every pass is drawn even when its picture is not kept.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "programs/descriptor.h"
@@ -36,6 +37,7 @@ class DiscardingTarget : public PassTarget {
 struct RepaintPlan {
   std::vector<bool> erase;       // per window pass, start-up paint first
   double display_magnification;  // after the last step
+  std::string failed_read;       // the first --read that failed: its file and the reason
   // The window's picture after the last pass is what the passes from this one on drew.
   int first_kept_pass() const;
   int last_pass() const { return static_cast<int>(erase.size()) - 1; }

@@ -356,10 +356,10 @@ TEST_F(DataFile, SaveToNamesTheSystemRefusesLeavesNothing) {
   write_bytes(path("old.dat"), original);
   fill_arrays();
 
-  // A file name of 256 bytes: written beside it under a short name, refused at the rename.
+  // A file name of 256 bytes: refused before anything is written.
   SaveOutcome o = save_and_look(path(std::string(252, 'n') + ".dat"), folder_, path("old.dat"));
   EXPECT_EQ(o.status, FileStatus::kWriteFailed);
-  EXPECT_EQ(o.detail, "rename: File name too long");
+  EXPECT_EQ(o.detail, "create: File name too long");
   EXPECT_EQ(o.entries, std::vector<std::string>{"old.dat"});
 
   // A path longer than 4096 bytes, through folders that do not exist.

@@ -4,14 +4,18 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QImage>
 #include <QPainter>
+#include <QSvgGenerator>
+#include <QSvgRenderer>
 #include <string>
 
 #include "programs/descriptor.h"
 #include "surface/qpainter_backend.h"
 #include "surface/surface.h"
+#include "tools/clipping_backend.h"
 #include "tools/render_arguments.h"
 #include "tools/replay.h"
 
@@ -75,6 +79,85 @@ TEST(PictureOutputs, SizesFollowTheMagnifications) {
   ASSERT_TRUE(pdf.ok) << pdf.error;
   EXPECT_EQ(pdf.bytes.compare(0, 5, "%PDF-"), 0);
   EXPECT_NE(pdf.bytes.find("/MediaBox [0 0 576.000000 432.000000]"), std::string::npos);
+}
+
+QImage rendered_svg(const QByteArray& svg) {
+  QSvgRenderer renderer(svg);
+  QImage image(960, 720, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  renderer.render(&painter);
+  return image;
+}
+
+// The dark pixels of `a` that have no dark pixel of `b` at or next to them.
+int unmatched_dark_pixels(const QImage& a, const QImage& b) {
+  const auto dark = [](const QImage& image, int x, int y) {
+    return image.rect().contains(x, y) && qGray(image.pixel(x, y)) < 160;
+  };
+  int unmatched = 0;
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) {
+      if (!dark(a, x, y)) continue;
+      bool matched = false;
+      for (int dy = -1; dy <= 1 && !matched; ++dy) {
+        for (int dx = -1; dx <= 1 && !matched; ++dx) matched = dark(b, x + dx, y + dy);
+      }
+      unmatched += !matched;
+    }
+  }
+  return unmatched;
+}
+
+// Ombra's start-up graph straight from Qt's SVG generator, a group per primitive.
+QByteArray generated_svg() {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QSvgGenerator svg;
+  svg.setOutputDevice(&buffer);
+  svg.setSize(QSize(960, 720));
+  svg.setViewBox(QRect(0, 0, 960, 720));
+  svg.setResolution(kScreenDpi);
+  QPainter painter(&svg);
+  surface::QPainterBackend backend(painter);
+  ClippingBackend clipping(backend);
+  class Target final : public PassTarget {
+   public:
+    explicit Target(surface::Backend& b) : b_(b) {}
+    surface::Backend& begin_pass(int, bool) override {
+      b_.clear_screen(960, 720, {255, 255, 255});
+      surface::client_width = 960;
+      surface::client_height = 720;
+      return b_;
+    }
+
+   private:
+    surface::Backend& b_;
+  } target(clipping);
+  replay(ombra_program(), {}, target);
+  painter.end();
+  return bytes;
+}
+
+// The SVG joins each run of segments of one pen into polylines and its pixels into one path:
+// a fraction of the size, and the same picture but for antialiasing where segments meet.
+TEST(PictureOutputs, SvgJoinsRunsIntoFewElements) {
+  const PictureResult svg = picture_output(request_for("ombra", Format::kSvg));
+  ASSERT_TRUE(svg.ok) << svg.error;
+  EXPECT_LT(svg.bytes.size(), 512u * 1024u);
+  const QByteArray generated = generated_svg();
+  EXPECT_GT(generated.size(), 4 * 1024 * 1024) << "the generator's own output, unjoined";
+
+  const QImage joined = rendered_svg(QByteArray::fromStdString(svg.bytes));
+  const QImage apart = rendered_svg(generated);
+  // Joined segments of a patterned curve antialias a little darker than apart: a few hundred
+  // pixels. A lost curve, grid line or label would be thousands.
+  EXPECT_LT(unmatched_dark_pixels(apart, joined), 100);
+  EXPECT_LT(unmatched_dark_pixels(joined, apart), 600);
+  QImage blank(960, 720, QImage::Format_RGB32);
+  blank.fill(Qt::white);
+  EXPECT_GT(unmatched_dark_pixels(apart, blank), 20000) << "the comparison sees the graph";
 }
 
 }  // namespace

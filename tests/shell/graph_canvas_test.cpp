@@ -32,9 +32,26 @@ TEST_F(GraphCanvasTest, PictureSize) {
   EXPECT_EQ(picture_size(1.2), QSize(768, 576));
   EXPECT_EQ(picture_size(1.0), QSize(640, 480));
   EXPECT_EQ(picture_size(0.999), QSize(639, 479)) << "truncated";
-  EXPECT_EQ(picture_size(0.0), QSize(1, 1));
+  // The bound of the drawing: 0 draws at 0.1, NaN at 1, anything above 10 at 10.
+  EXPECT_EQ(picture_size(0.0), QSize(64, 48));
+  EXPECT_EQ(picture_size(std::numeric_limits<double>::quiet_NaN()), QSize(640, 480));
   EXPECT_EQ(picture_size(1e300), QSize(kMaxPictureSide, kMaxPictureSide));
-  EXPECT_EQ(picture_size(std::numeric_limits<double>::quiet_NaN()), QSize(1, 1));
+}
+
+// A stored magnification of 0 or NaN still shows the graph, as printing does.
+TEST_F(GraphCanvasTest, UnboundedMagnificationsStillShowTheGraph) {
+  for (const double magnification : {0.0, std::numeric_limits<double>::quiet_NaN()}) {
+    display_magnification = magnification;
+    canvas.request_repaint(Repaint::kErase);
+    settle(canvas);
+    const QImage shown = canvas.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int dark = 0;
+    const QSize size = picture_size(magnification);
+    for (int y = 0; y < size.height(); ++y) {
+      for (int x = 0; x < size.width(); ++x) dark += qGray(shown.pixel(x, y)) < 128;
+    }
+    EXPECT_GT(dark, size.width() * size.height() / 100) << magnification;
+  }
 }
 
 TEST_F(GraphCanvasTest, OnlyRepaintRequestsRunTheDriver) {

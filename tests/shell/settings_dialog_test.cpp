@@ -127,6 +127,33 @@ TEST_F(SettingsDialogTest, OkStoresAbsoluteValuesReadLikeAtof) {
   EXPECT_EQ(user.dialogs, 8);
 }
 
+// Ombra's phase and locus axes are fixed: their y fields are greyed out, the rest stay open.
+TEST_F(SettingsDialogTest, FieldsTheAnalysisDoesNotUseAreGreyedOut) {
+  const auto enabled_fields = [this] {
+    std::vector<bool> enabled;
+    user.dialog_answer = [&](QDialog& dialog) {
+      auto& settings = static_cast<SettingsDialog&>(dialog);
+      for (int i = 0; i < settings.edit_count(); ++i) {
+        enabled.push_back(settings.edit(i)->isEnabled());
+      }
+      return QDialog::Rejected;
+    };
+    run_settings_command(active_program(), SettingsKind::kGraph, user, nullptr, QPoint(0, 0));
+    return enabled;
+  };
+  const std::vector<bool> all = {true, true, true, true, true};
+  const std::vector<bool> no_y = {true, true, false, false, true};
+  for (int analysis = 1; analysis <= 4; ++analysis) {
+    analysis_index = analysis;
+    EXPECT_EQ(enabled_fields(), analysis <= 2 ? all : no_y) << "Ombra analysis " << analysis;
+  }
+  start(velto_program());
+  for (int analysis = 1; analysis <= 3; ++analysis) {
+    analysis_index = analysis;
+    EXPECT_EQ(enabled_fields(), all) << "Velto analysis " << analysis;
+  }
+}
+
 TEST_F(SettingsDialogTest, MagnificationDialogSetsBothMagnifications) {
   EXPECT_EQ(run(SettingsKind::kMagnification, {"1", "-0.8"}), (std::vector<QString>{"1.5", "1.2"}));
   EXPECT_EQ(display_magnification, 1.0);

@@ -1,9 +1,12 @@
 // The built tessaly-render as a process: exit statuses, messages and what lands on disk.
 #include <dirent.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -30,9 +33,11 @@ class RenderProcess : public ::testing::Test {
   }
 
   // Runs the renderer in the folder; standard output and error go to files outside it.
-  int run(const std::string& arguments) {
-    const std::string command = "cd '" + folder_ + "' && '" + TESSALY_RENDER_EXECUTABLE + "' " +
-                                arguments + " >'" + folder_ + ".out' 2>'" + folder_ + ".err'";
+  // `environment` comes before the command (VARIABLE=value ...).
+  int run(const std::string& arguments, const std::string& environment = "") {
+    const std::string command = "cd '" + folder_ + "' && " + environment + " '" +
+                                TESSALY_RENDER_EXECUTABLE + "' " + arguments + " >'" + folder_ +
+                                ".out' 2>'" + folder_ + ".err'";
     const int status = std::system(command.c_str());
     out_ = slurp(folder_ + ".out");
     err_ = slurp(folder_ + ".err");
@@ -90,8 +95,8 @@ TEST_F(RenderProcess, WrongArgumentsExitTwoAndWriteNothing) {
 TEST_F(RenderProcess, AnUnwritableFileExitsOne) {
   EXPECT_EQ(run("ombra --format dat -o missing/ombra.dat"), 1);
   EXPECT_EQ(err_,
-            "tessaly-render: cannot write missing/ombra.dat: cannot create a file beside it: No "
-            "such file or directory\n");
+            "tessaly-render: cannot write \"missing/ombra.dat\": create: No such file or "
+            "directory\n");
   EXPECT_TRUE(names().empty());
 }
 
@@ -115,6 +120,122 @@ TEST_F(RenderProcess, ResultsLandWhereAsked) {
 
   ASSERT_EQ(run("--help"), 0);
   EXPECT_EQ(out_.rfind("Usage: tessaly-render PROGRAM", 0), 0u);
+}
+
+// Where a file is not a regular one, the renderer writes into it and reports the write's
+// errors; a regular file keeps its mode; a link keeps being a link to the file written.
+TEST_F(RenderProcess, OutputsNeverHarmWhatIsThere) {
+  struct stat info {};
+  ASSERT_EQ(::mkfifo((folder_ + "/pipe").c_str(), 0600), 0);
+  // The renderer waits for the FIFO's reader, as a redirection would.
+  ASSERT_EQ(run("quirn --format dat -o pipe & cat '" + folder_ + "/pipe' >'" + folder_ +
+                "/pipe.bytes'; wait $!"),
+            0);
+  EXPECT_EQ(slurp(folder_ + "/pipe.bytes").size(), 8016u);
+  ASSERT_EQ(::lstat((folder_ + "/pipe").c_str(), &info), 0);
+  EXPECT_TRUE(S_ISFIFO(info.st_mode));
+  std::remove((folder_ + "/pipe.bytes").c_str());
+
+  std::ofstream(folder_ + "/private.png") << "old";
+  ASSERT_EQ(::chmod((folder_ + "/private.png").c_str(), 0600), 0);
+  ASSERT_EQ(::symlink("private.png", (folder_ + "/link.png").c_str()), 0);
+  ASSERT_EQ(run("quirn -o link.png"), 0) << err_;
+  ASSERT_EQ(::lstat((folder_ + "/link.png").c_str(), &info), 0);
+  EXPECT_TRUE(S_ISLNK(info.st_mode)) << "the link stays a link";
+  ASSERT_EQ(::stat((folder_ + "/private.png").c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0600u) << "not widened to 0644";
+  EXPECT_EQ(slurp(folder_ + "/private.png").compare(0, 4, "\x89PNG"), 0);
+
+  // The longest names the system takes: the temporary file beside them has a short name.
+  const std::string longest(251, 'n');
+  ASSERT_EQ(run("quirn --format dat -o " + longest + ".dat"), 0) << err_;
+  EXPECT_EQ(slurp(folder_ + "/" + longest + ".dat").size(), 8016u);
+  std::vector<std::string> left = names();
+  std::sort(left.begin(), left.end());
+  EXPECT_EQ(left, (std::vector<std::string>{"link.png", longest + ".dat", "pipe", "private.png"}));
+
+  // Devices of our own, like /dev/null and /dev/full, so that a renderer that replaced them
+  // would harm nothing of the system's; making them needs root.
+  if (::mknod((folder_ + "/null").c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0 ||
+      ::mknod((folder_ + "/full").c_str(), S_IFCHR | 0666, makedev(1, 7)) != 0) {
+    GTEST_SKIP() << "cannot make device nodes here";
+  }
+  ASSERT_EQ(run("quirn --format dat -o full"), 1);
+  EXPECT_EQ(err_, "tessaly-render: cannot write \"full\": write: No space left on device\n");
+  ASSERT_EQ(run("quirn --format dat -o null"), 0) << err_;
+  for (const char* device : {"/null", "/full"}) {
+    ASSERT_EQ(::lstat((folder_ + device).c_str(), &info), 0);
+    ASSERT_TRUE(S_ISCHR(info.st_mode)) << device << " stays a device";
+  }
+  // Only now, with devices known to be written in place: standard output by its name.
+  ASSERT_EQ(run("quirn --format dat -o /dev/stdout"), 0) << err_;
+  EXPECT_EQ(out_.size(), 8016u) << "the data file on standard output";
+}
+
+TEST_F(RenderProcess, FailuresSayWhyAndExitOne) {
+  // A data file that cannot be read: reported as the window reports it, nothing written.
+  EXPECT_EQ(run("ombra --read missing.dat --do 204"), 1);
+  EXPECT_EQ(err_, "tessaly-render: cannot read \"missing.dat\": open: No such file or directory\n");
+  EXPECT_TRUE(names().empty());
+
+  // A reader that goes away: exit 1 with the reason, not death by SIGPIPE.
+  const std::string status_file = folder_ + ".status";
+  std::system(("('" + std::string(TESSALY_RENDER_EXECUTABLE) + "' ombra --format trace 2>'" +
+               folder_ + ".err'; echo $? >'" + status_file + "') | true")
+                  .c_str());
+  EXPECT_EQ(slurp(status_file), "1\n");
+  EXPECT_EQ(slurp(folder_ + ".err"),
+            "tessaly-render: cannot write to standard output: write: Broken pipe\n");
+  std::remove(status_file.c_str());
+  std::remove((folder_ + ".err").c_str());
+
+  // Control bytes of an argument are shown escaped, never sent to the terminal.
+  EXPECT_EQ(run("$(printf 'om\\033[2Jbra\\n')"), 2);
+  EXPECT_EQ(err_, "tessaly-render: unknown program \"om\\x1b[2Jbra\" (ombra, velto or quirn)\n");
+
+  // No display is needed, whatever the environment names.
+  EXPECT_EQ(run("quirn --format svg", "QT_QPA_PLATFORM=nonesuch"), 0) << err_;
+  EXPECT_EQ(run("quirn --format pdf", "QT_QPA_PLATFORM=nonesuch"), 0) << err_;
+  EXPECT_EQ(err_, "");
+}
+
+int png_side(const std::string& png, int offset) {
+  const auto byte = [&](int i) { return static_cast<unsigned char>(png[offset + i]); };
+  return (byte(0) << 24) | (byte(1) << 16) | (byte(2) << 8) | byte(3);
+}
+
+// The picture is as large as the drawing: a magnification beyond the bound draws at 10.
+TEST_F(RenderProcess, PictureSizeFollowsTheDrawnMagnification) {
+  ASSERT_EQ(run("ombra --set display_magnification=51.19 -o big.png"), 0) << err_;
+  const std::string big = slurp(folder_ + "/big.png");
+  EXPECT_EQ(png_side(big, 16), 6400);
+  EXPECT_EQ(png_side(big, 20), 4800);
+  ASSERT_EQ(run("ombra --set display_magnification=0 -o small.png"), 0) << err_;
+  const std::string small = slurp(folder_ + "/small.png");
+  EXPECT_EQ(png_side(small, 16), 64);
+  EXPECT_EQ(png_side(small, 20), 48);
+}
+
+// AddressSanitizer reserves terabytes of address space: no limit on it can be tested there.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kAddressSpaceLimits = false;
+#else
+constexpr bool kAddressSpaceLimits = true;
+#endif
+
+// An overlay of 100 passes as SVG fits in 1 GiB of address space; with far too little, the
+// renderer says so and exits 1 instead of aborting.
+TEST_F(RenderProcess, SvgOverlaysStayBounded) {
+  if (!kAddressSpaceLimits) GTEST_SKIP() << "address space limits do not apply under ASan";
+  std::string steps = "202";
+  for (int i = 0; i < 100; ++i) steps += ",501";
+  ASSERT_EQ(run("ombra --do " + steps + " --format svg -o overlay.svg", "ulimit -v 1048576 &&"), 0)
+      << err_;
+  EXPECT_LT(slurp(folder_ + "/overlay.svg").size(), 64u << 20);
+  std::remove((folder_ + "/overlay.svg").c_str());
+  EXPECT_EQ(run("ombra --do " + steps + " --format svg -o overlay.svg", "ulimit -v 140000 &&"), 1);
+  EXPECT_EQ(err_, "tessaly-render: out of memory\n");
+  EXPECT_TRUE(names().empty());
 }
 
 }  // namespace

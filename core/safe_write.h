@@ -1,0 +1,30 @@
+// Writing a file so that what was there is never harmed: a regular file (or a new name) is
+// replaced whole by a rename, anything else (a device, a FIFO) is written to directly.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace tessaly {
+
+// What a FIFO without a reader does to a write: fail at once (a window must not hang), or wait
+// for the reader as a shell's redirection does.
+enum class FifoReader { kMustBeThere, kWaitForIt };
+
+struct SafeWriteResult {
+  const char* step = nullptr;  // the failing step ("create", "write", "rename", ...), or none
+  int error_number = 0;        // errno of that step
+
+  bool ok() const { return step == nullptr; }
+};
+
+// Writes `size` bytes to `path`. A regular file is replaced by a temporary file written beside
+// it, synced and renamed over it, keeping its mode and, where allowed, its owner; a failure
+// leaves it as it was and no temporary file behind, even when SIGINT, SIGTERM or SIGHUP ends
+// the process during the write. Symbolic links are followed as the kernel follows them when
+// opening the path (its protected-links rules included): the file at the end gets the bytes,
+// and a dangling link gets its file. Devices and FIFOs are written to in place.
+SafeWriteResult write_file_safely(const std::string& path, const void* bytes, std::size_t size,
+                                  FifoReader fifo = FifoReader::kMustBeThere);
+
+}  // namespace tessaly

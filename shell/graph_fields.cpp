@@ -1,0 +1,24 @@
+#include "shell/graph_fields.h"
+
+#include <cstring>
+
+#include "models/state.h"
+
+namespace tessaly::shell {
+
+namespace {
+
+constexpr int kYMinimumField = 2;
+constexpr int kYMaximumField = 3;
+constexpr int kOmbraPhaseAnalysis = 3;
+constexpr int kOmbraLocusAnalysis = 4;
+
+}  // namespace
+
+bool graph_field_used(const ProgramDescriptor& program, int field) {
+  if (std::strcmp(program.id, "ombra") != 0) return true;
+  if (field != kYMinimumField && field != kYMaximumField) return true;
+  return analysis_index != kOmbraPhaseAnalysis && analysis_index != kOmbraLocusAnalysis;
+}
+
+}  // namespace tessaly::shell
