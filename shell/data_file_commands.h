@@ -4,11 +4,16 @@
 
 class QWidget;
 
+namespace tessaly {
+struct Session;
+}
+
 namespace tessaly::shell {
 
 class UserInteraction;
 
-void read_data_file_command(UserInteraction& user, QWidget* owner);
-void save_data_file_command(UserInteraction& user, QWidget* owner);
+// Into and out of the session's plotted values.
+void read_data_file_command(Session& session, UserInteraction& user, QWidget* owner);
+void save_data_file_command(const Session& session, UserInteraction& user, QWidget* owner);
 
 }  // namespace tessaly::shell

@@ -4,7 +4,6 @@
 #include <QIcon>
 #include <clocale>
 
-#include "shell/alert.h"
 #include "shell/main_window.h"
 #include "shell/user_interaction.h"
 
@@ -20,13 +19,9 @@ int run_program(int argc, char** argv, const ProgramDescriptor& program) {
   QGuiApplication::setDesktopFileName(QString::fromUtf8(program.id));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/tessaly.svg")));
 
-  // The colour table, the analysis state and the program's tables, all from their defaults.
-  activate_program(program);
-  install_alert();
-
+  // The window starts the program's session from its defaults.
   QtInteraction user;
   MainWindow window(program, user);
-  set_alert_window(&window);
   window.show();
   return app.exec();
 }

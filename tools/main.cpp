@@ -1,40 +1,27 @@
-// tessaly-render: one graph of Ombra, Velto or Quirn, drawn without a window.
+// tessaly-render: graphs of Ombra, Velto or Quirn, drawn without a window.
 #include <QGuiApplication>
 #include <QString>
 #include <QtGlobal>
 #include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
-#include "surface/surface.h"
-#include "tools/headless_outputs.h"
-#include "tools/output_file.h"
-#include "tools/picture_outputs.h"
+#include "tools/batch.h"
 #include "tools/render_arguments.h"
+#include "tools/render_job.h"
 
 namespace {
 
-using tessaly::tools::Format;
-
-constexpr int kWriteFailed = 1;
-constexpr int kWrongArguments = 2;
+using tessaly::tools::JobReport;
+using tessaly::tools::kWrongArguments;
 
 int complain(const std::string& message, int status) {
   std::fprintf(stderr, "tessaly-render: %s\n", message.c_str());
   return status;
-}
-
-int write_result(const std::string& path, const std::string& bytes) {
-  if (path.empty()) {
-    if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() ||
-        std::fflush(stdout) != 0) {
-      return complain("cannot write to standard output", kWriteFailed);
-    }
-    return 0;
-  }
-  const std::string error = tessaly::tools::write_whole_file(path, bytes);
-  if (!error.empty()) return complain("cannot write " + path + ": " + error, kWriteFailed);
-  return 0;
 }
 
 // Qt's own notes (a missing runtime folder, font fall-backs) are not the renderer's output;
@@ -45,13 +32,45 @@ void quiet_qt_messages(QtMsgType type, const QMessageLogContext&, const QString&
   }
 }
 
-// A scale the graph could not draw is reported the way the window shows it, as a note.
-void report_graph_error() {
-  int code = 0;
-  if (tessaly::surface::take_pending_error(&code)) {
-    std::fprintf(stderr, "tessaly-render: the graph reports error %d: %s\n", code,
-                 tessaly::surface::error_message(code));
+// Fonts need a GUI application; without a display it runs on the offscreen platform. Only
+// pictures need one: the text formats start faster without.
+std::unique_ptr<QGuiApplication> application_for_pictures(int& argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  qInstallMessageHandler(quiet_qt_messages);
+  return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+int single_run(const tessaly::tools::RenderRequest& request, int& argc, char** argv) {
+  std::unique_ptr<QGuiApplication> application;
+  if (tessaly::tools::draws_picture(request.format)) {
+    application = application_for_pictures(argc, argv);
   }
+  JobReport report = tessaly::tools::render_job(request);
+  // The graph's notes come before its bytes; a failed write's message after them.
+  for (const std::string& message : report.messages) complain(message, report.status);
+  report.messages.clear();
+  tessaly::tools::write_standard_output(report);
+  for (const std::string& message : report.messages) complain(message, report.status);
+  return report.status;
+}
+
+int batch_run(const tessaly::tools::BatchRequest& batch, int& argc, char** argv) {
+  std::vector<tessaly::tools::BatchLine> lines;
+  if (batch.file == "-") {
+    lines = tessaly::tools::read_batch(std::cin);
+  } else {
+    std::ifstream in(batch.file);
+    if (!in) return complain("cannot read the batch " + batch.file, kWrongArguments);
+    lines = tessaly::tools::read_batch(in);
+    if (in.bad()) return complain("cannot read the batch " + batch.file, kWrongArguments);
+  }
+  std::unique_ptr<QGuiApplication> application;
+  if (tessaly::tools::batch_draws_pictures(lines)) {
+    application = application_for_pictures(argc, argv);
+  }
+  const int cores = static_cast<int>(std::thread::hardware_concurrency());
+  const int jobs = batch.jobs > 0 ? batch.jobs : (cores > 0 ? cores : 1);
+  return tessaly::tools::run_batch(lines, jobs);
 }
 
 }  // namespace
@@ -59,29 +78,16 @@ void report_graph_error() {
 int main(int argc, char** argv) {
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   const tessaly::tools::ParsedArguments parsed = tessaly::tools::parse_render_arguments(arguments);
-  if (parsed.outcome == tessaly::tools::ParsedArguments::Outcome::kHelp) {
-    std::fputs(tessaly::tools::render_usage(), stdout);
-    return 0;
+  switch (parsed.outcome) {
+    case tessaly::tools::ParsedArguments::Outcome::kHelp:
+      std::fputs(tessaly::tools::render_usage(), stdout);
+      return 0;
+    case tessaly::tools::ParsedArguments::Outcome::kError:
+      return complain(parsed.error, kWrongArguments);
+    case tessaly::tools::ParsedArguments::Outcome::kBatch:
+      return batch_run(parsed.batch, argc, argv);
+    case tessaly::tools::ParsedArguments::Outcome::kRender:
+      break;
   }
-  if (parsed.outcome == tessaly::tools::ParsedArguments::Outcome::kError) {
-    return complain(parsed.error, kWrongArguments);
-  }
-  const tessaly::tools::RenderRequest& request = parsed.request;
-  const std::string path = tessaly::tools::output_path(request);
-
-  if (request.format != Format::kPng && request.format != Format::kSvg &&
-      request.format != Format::kPdf) {
-    const std::string bytes = tessaly::tools::headless_output(request);
-    report_graph_error();
-    return write_result(path, bytes);
-  }
-
-  // Fonts need a GUI application; without a display it runs on the offscreen platform.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  qInstallMessageHandler(quiet_qt_messages);
-  QGuiApplication application(argc, argv);
-  const tessaly::tools::PictureResult picture = tessaly::tools::picture_output(request);
-  if (!picture.ok) return complain(picture.error, kWrongArguments);
-  report_graph_error();
-  return write_result(path, picture.bytes);
+  return single_run(parsed.request, argc, argv);
 }

@@ -1,13 +1,12 @@
 #include "tools/output_file.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <vector>
+#include <random>
 
 namespace tessaly::tools {
 
@@ -29,32 +28,35 @@ bool write_all(int fd, const std::string& bytes) {
   return true;
 }
 
-// The permissions a newly created file gets: 0666 less the umask.
-mode_t new_file_mode() {
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
+constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+
+// A new file beside the target with a name of its own, created 0666 less the umask as any new
+// file is. (Reading the umask means setting it, which would race with other renders' files.)
+int create_beside(const std::string& path, std::string& temporary) {
+  std::random_device random;
+  std::uniform_int_distribution<int> letter(0, sizeof kLetters - 2);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    temporary = path + ".";
+    for (int i = 0; i < 6; ++i) temporary += kLetters[letter(random)];
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
 }
 
 }  // namespace
 
 std::string write_whole_file(const std::string& path, const std::string& bytes) {
-  std::string pattern = path + ".XXXXXX";
-  std::vector<char> temporary(pattern.begin(), pattern.end());
-  temporary.push_back('\0');
-  const int fd = ::mkstemp(temporary.data());
+  std::string temporary;
+  const int fd = create_beside(path, temporary);
   if (fd < 0) return failed("cannot create a file beside it", errno);
   std::string error;
-  if (::fchmod(fd, new_file_mode()) != 0) {
-    error = failed("cannot set its permissions", errno);
-  } else if (!write_all(fd, bytes)) {
-    error = failed("cannot write", errno);
-  }
+  if (!write_all(fd, bytes)) error = failed("cannot write", errno);
   if (::close(fd) != 0 && error.empty()) error = failed("cannot write", errno);
-  if (error.empty() && std::rename(temporary.data(), path.c_str()) != 0) {
+  if (error.empty() && std::rename(temporary.c_str(), path.c_str()) != 0) {
     error = failed("cannot replace it", errno);
   }
-  if (!error.empty()) ::unlink(temporary.data());
+  if (!error.empty()) ::unlink(temporary.c_str());
   return error;
 }
 

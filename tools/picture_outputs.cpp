@@ -10,7 +10,6 @@
 #include <cmath>
 #include <optional>
 
-#include "core/state.h"
 #include "programs/passes.h"
 #include "surface/qpainter_backend.h"
 #include "surface/surface.h"
@@ -34,16 +33,16 @@ class WindowPicture final : public PassTarget {
       : device_(device), clip_(clip), first_kept_(first_kept), width_(width), height_(height) {}
   ~WindowPicture() override { finish(); }
 
-  surface::Backend& begin_pass(int index, bool erase) override {
+  surface::Backend& begin_pass(HeadlessWindow& window, int index, bool erase) override {
     if (index < first_kept_) return discard_;
     if (!backend_) {
       painter_.begin(&device_);
-      backend_.emplace(painter_);
+      backend_.emplace(painter_, window.surface);
       if (clip_ == Clip::kBeforeDevice) clipping_.emplace(*backend_);
     }
     if (erase) backend_->clear_screen(width_, height_, kWhite);
-    surface::client_width = width_;
-    surface::client_height = height_;
+    window.surface.client_width = width_;
+    window.surface.client_height = height_;
     if (clipping_) return *clipping_;
     return *backend_;
   }
@@ -80,7 +79,7 @@ bool picture_size(double magnification, int& width, int& height, std::string& er
   return true;
 }
 
-PictureResult png_picture(const RenderRequest& request) {
+PictureResult png_picture(HeadlessWindow& window, const RenderRequest& request) {
   PictureResult result;
   const RepaintPlan plan = plan_repaints(*request.program, request.steps);
   int width = 0;
@@ -96,7 +95,7 @@ PictureResult png_picture(const RenderRequest& request) {
   {
     WindowPicture target(image, WindowPicture::Clip::kByDevice, plan.first_kept_pass(), width,
                          height);
-    replay(*request.program, request.steps, target);
+    replay(window, request.steps, target);
   }
   result.bytes = encode_png(reinterpret_cast<const std::uint32_t*>(image.constBits()), width,
                             height, static_cast<int>(image.bytesPerLine() / 4));
@@ -104,7 +103,7 @@ PictureResult png_picture(const RenderRequest& request) {
   return result;
 }
 
-PictureResult svg_picture(const RenderRequest& request) {
+PictureResult svg_picture(HeadlessWindow& window, const RenderRequest& request) {
   PictureResult result;
   const RepaintPlan plan = plan_repaints(*request.program, request.steps);
   int width = 0;
@@ -122,7 +121,7 @@ PictureResult svg_picture(const RenderRequest& request) {
   {
     WindowPicture target(svg, WindowPicture::Clip::kBeforeDevice, plan.first_kept_pass(), width,
                          height);
-    replay(*request.program, request.steps, target);
+    replay(window, request.steps, target);
   }
   result.bytes = bytes.toStdString();
   result.ok = true;
@@ -131,10 +130,11 @@ PictureResult svg_picture(const RenderRequest& request) {
 
 // One page the size of the printed graph: 640 by 480 screen pixels of 1/96 inch, times the
 // print magnification.
-PictureResult pdf_page(const RenderRequest& request) {
+PictureResult pdf_page(HeadlessWindow& window, const RenderRequest& request) {
   PictureResult result;
-  DiscardingTarget window;
-  replay(*request.program, request.steps, window);
+  DiscardingTarget on_screen;
+  replay(window, request.steps, on_screen);
+  const double print_magnification = window.session.print_magnification;
   const double inches_wide = surface::kLogicalWidth * print_magnification / kScreenDpi;
   const double inches_high = surface::kLogicalHeight * print_magnification / kScreenDpi;
   if (!(inches_wide * kPrinterDpi >= 1.0 && inches_high * kPrinterDpi >= 1.0 &&
@@ -155,8 +155,8 @@ PictureResult pdf_page(const RenderRequest& request) {
                                             QString(), QPageSize::ExactMatch),
                                   QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     QPainter painter(&pdf);
-    surface::QPainterBackend backend(painter);
-    print_pass(backend, pdf.logicalDpiX(), pdf.logicalDpiY());
+    surface::QPainterBackend backend(painter, window.surface);
+    print_pass(window.session, window.graph, backend, pdf.logicalDpiX(), pdf.logicalDpiY());
   }
   result.bytes = bytes.toStdString();
   result.ok = true;
@@ -166,16 +166,23 @@ PictureResult pdf_page(const RenderRequest& request) {
 }  // namespace
 
 PictureResult picture_output(const RenderRequest& request) {
+  HeadlessWindow window(*request.program);
+  PictureResult result;
   switch (request.format) {
     case Format::kPng:
-      return png_picture(request);
+      result = png_picture(window, request);
+      break;
     case Format::kSvg:
-      return svg_picture(request);
+      result = svg_picture(window, request);
+      break;
     case Format::kPdf:
-      return pdf_page(request);
+      result = pdf_page(window, request);
+      break;
     default:
-      return PictureResult{false, std::string(), "not a picture format"};
+      return PictureResult{false, std::string(), "not a picture format", 0};
   }
+  window.surface.take_pending_error(&result.graph_error);
+  return result;
 }
 
 }  // namespace tessaly::tools

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QPainter>
+#include <optional>
 #include <string>
 
 #include "programs/descriptor.h"
@@ -29,11 +30,17 @@ RenderRequest request_for(const char* program, Format format, std::vector<Step> 
 // Every pass straight into one image, as a window that never erases after start-up.
 class ImageTarget final : public PassTarget {
  public:
-  explicit ImageTarget(QPainter& painter) : backend_(painter) {}
-  surface::Backend& begin_pass(int, bool) override { return backend_; }
+  explicit ImageTarget(QPainter& painter) : painter_(painter) {}
+  surface::Backend& begin_pass(HeadlessWindow& window, int, bool) override {
+    if (!backend_) backend_.emplace(painter_, window.surface);
+    window.surface.client_width = 960;
+    window.surface.client_height = 720;
+    return *backend_;
+  }
 
  private:
-  surface::QPainterBackend backend_;
+  QPainter& painter_;
+  std::optional<surface::QPainterBackend> backend_;
 };
 
 TEST(PictureOutputs, PngHoldsTheWindowsPixels) {
@@ -47,10 +54,9 @@ TEST(PictureOutputs, PngHoldsTheWindowsPixels) {
   drawn.fill(Qt::white);
   {
     QPainter painter(&drawn);
+    HeadlessWindow window(ombra_program());
     ImageTarget target(painter);
-    surface::client_width = 960;
-    surface::client_height = 720;
-    replay(ombra_program(), {}, target);
+    replay(window, {}, target);
   }
   EXPECT_TRUE(decoded.convertToFormat(QImage::Format_RGB32) == drawn);
 }
