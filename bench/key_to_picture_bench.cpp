@@ -12,7 +12,6 @@
 #include <memory>
 
 #include "programs/descriptor.h"
-#include "shell/alert.h"
 #include "shell/graph_canvas.h"
 #include "shell/main_window.h"
 #include "shell/user_interaction.h"
@@ -65,7 +64,6 @@ class KeyToPicture : public QObject {
     QFETCH(QString, program);
     QFETCH(QString, keys);
     const ProgramDescriptor& descriptor = *find_program(program.toUtf8().constData());
-    activate_program(descriptor);
     shell::MainWindow& window = window_of(program, descriptor);
     QVERIFY(QTest::qWaitFor([&window] { return !window.canvas().pass_pending(); }));
 
@@ -79,23 +77,18 @@ class KeyToPicture : public QObject {
     QVERIFY(!window.canvas().pass_pending());
   }
 
-  void cleanupTestCase() {
-    shell::set_alert_window(nullptr);
-    windows_.clear();
-  }
+  void cleanupTestCase() { windows_.clear(); }
 
  private:
   // One window per program for the whole run: -median runs a row again and again.
   shell::MainWindow& window_of(const QString& program, const ProgramDescriptor& descriptor) {
     std::unique_ptr<shell::MainWindow>& window = windows_[program];
     if (!window) {
-      shell::install_alert();
       window = std::make_unique<shell::MainWindow>(descriptor, user_);
       window->canvas().installEventFilter(&watch_);
       window->show();
       if (!QTest::qWaitForWindowExposed(window.get())) qFatal("the window never showed");
     }
-    shell::set_alert_window(window.get());
     return *window;
   }
 

@@ -5,7 +5,8 @@
 #include <string>
 
 #include "bench_cases.h"
-#include "core/state.h"
+#include "complex/complex.h"
+#include "core/session.h"
 #include "programs/descriptor.h"
 
 namespace tessaly::bench {
@@ -24,15 +25,14 @@ constexpr ModelCase kModelCases[] = {
 
 void model_evaluation(benchmark::State& state, ModelCase c) {
   const ProgramDescriptor& program = c.program();
-  activate_program(program);
-  circuit_index = c.circuit;
-  component_l = 0.0025;
-  component_c = 1e-05;
-  component_r = 100.0;
+  Components components;
+  components.component_l = 0.0025;
+  components.component_c = 1e-05;
+  components.component_r = 100.0;
   double f = 1000.0;
   for (auto _ : state) {
-    s_value = Complex(0.0, 6.2831854 * f);
-    benchmark::DoNotOptimize(program.model_evaluate());
+    const Complex s(0.0, 6.2831854 * f);
+    benchmark::DoNotOptimize(program.model_evaluate(components, c.circuit, s));
     // A slightly different point each time, so no call can be folded into the previous one.
     f = f < 2000.0 ? f * 1.0001 : 1000.0;
   }

@@ -11,7 +11,8 @@
 
 #include "allocation_counter.h"
 #include "bench_cases.h"
-#include "core/state.h"
+#include "core/session.h"
+#include "graph/context.h"
 #include "programs/descriptor.h"
 #include "programs/passes.h"
 #include "resources/commands.h"
@@ -37,10 +38,21 @@ constexpr PassCase kPassCases[] = {
     {"ombra_locus", ombra_program, 404},
 };
 
-void prepare(const PassCase& c) {
-  activate_program(c.program());
-  if (c.command != 0) apply_menu_command(c.program(), c.command);
-}
+// A window's state at the case's graph.
+struct BenchWindow {
+  explicit BenchWindow(const PassCase& c)
+      : session(start_session(c.program())), graph(surface, c.program().corner_nudges) {
+    if (c.command != 0) apply_menu_command(session, c.command);
+  }
+
+  Session session;
+  surface::Surface surface;
+  graph::Context graph;
+
+  void pass(surface::Backend& backend) {
+    window_pass(session, graph, backend, kScreenDpi, kScreenDpi);
+  }
+};
 
 // Runs the timed loop of one pass and reports the heap blocks each pass obtained.
 template <typename Pass>
@@ -54,17 +66,17 @@ void run_passes(benchmark::State& state, Pass pass) {
 }
 
 void null_pass(benchmark::State& state, PassCase c) {
-  prepare(c);
+  BenchWindow window(c);
   surface::NullBackend backend;
-  run_passes(state, [&] { window_pass(backend, kScreenDpi, kScreenDpi); });
+  run_passes(state, [&] { window.pass(backend); });
 }
 
 void recording_pass(benchmark::State& state, PassCase c) {
-  prepare(c);
+  BenchWindow window(c);
   surface::RecordingBackend backend;
   run_passes(state, [&] {
     backend.clear_trace();
-    window_pass(backend, kScreenDpi, kScreenDpi);
+    window.pass(backend);
     benchmark::DoNotOptimize(backend.trace().data());
   });
   state.counters["trace_bytes"] = static_cast<double>(backend.trace().size());
@@ -73,15 +85,15 @@ void recording_pass(benchmark::State& state, PassCase c) {
 // As the window paints a redraw: erase the backing image, then a painter and a backend on it
 // for the one pass.
 void qpainter_pass(benchmark::State& state, PassCase c) {
-  prepare(c);
-  QImage image(static_cast<int>(surface::kLogicalWidth * display_magnification),
-               static_cast<int>(surface::kLogicalHeight * display_magnification),
-               QImage::Format_RGB32);
+  BenchWindow window(c);
+  const double magnification = window.session.display_magnification;
+  QImage image(static_cast<int>(surface::kLogicalWidth * magnification),
+               static_cast<int>(surface::kLogicalHeight * magnification), QImage::Format_RGB32);
   run_passes(state, [&] {
     image.fill(Qt::white);
     QPainter painter(&image);
-    surface::QPainterBackend backend(painter);
-    window_pass(backend, kScreenDpi, kScreenDpi);
+    surface::QPainterBackend backend(painter, window.surface);
+    window.pass(backend);
   });
   state.counters["width"] = image.width();
   state.counters["height"] = image.height();

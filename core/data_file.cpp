@@ -102,10 +102,12 @@ FileResult read_data_file(Session& session, const std::string& path) {
   return done;
 }
 
-FileResult save_data_file(const Session& session, const std::string& path) {
+FileResult save_data_file(const Session& session, const std::string& path,
+                          TemporaryFileWatch* watch) {
   unsigned char bytes[kDataFileBytes];
   encode_plot_values(session, bytes);
-  const SafeWriteResult written = write_file_safely(path, bytes, kDataFileBytes);
+  const SafeWriteResult written =
+      write_file_safely(path, bytes, kDataFileBytes, FifoReader::kMustBeThere, watch);
   if (!written.ok()) return failure(FileStatus::kWriteFailed, written.step, written.error_number);
   return {};
 }

@@ -7,6 +7,7 @@
 namespace tessaly {
 
 struct Session;
+class TemporaryFileWatch;
 
 constexpr std::size_t kDataBlockBytes = 4008;
 constexpr std::size_t kDataFileBytes = 2 * kDataBlockBytes;
@@ -35,7 +36,8 @@ FileResult read_data_file(Session& session, const std::string& path);
 // Writes the session's plot values, 8016 bytes, through write_file_safely: a file is replaced
 // only when all of them are on disk, so a failed save leaves an existing file as it was; a
 // link's target gets them.
-FileResult save_data_file(const Session& session, const std::string& path);
+FileResult save_data_file(const Session& session, const std::string& path,
+                          TemporaryFileWatch* watch = nullptr);
 
 // The save command's test for a data file name: ".dat" anywhere in the path, case-sensitive.
 bool names_data_file(const std::string& path);

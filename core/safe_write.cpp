@@ -6,9 +6,10 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <string>
 
-#include "core/temporary_file_guard.h"
+#include <vector>
 
 namespace tessaly {
 
@@ -31,9 +32,22 @@ bool write_all(int fd, const void* bytes, std::size_t size) {
   return true;
 }
 
+// The mode a new file gets: 0666 less the umask. The umask is read from /proc rather than by
+// setting it and putting it back, which would race with files other threads of a batch create
+// in between (and could leave the process with the wrong umask).
 mode_t new_file_mode() {
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
+  mode_t mask = 022;  // where /proc is not there to ask
+  if (FILE* status = std::fopen("/proc/self/status", "re")) {
+    char line[256];
+    while (std::fgets(line, sizeof line, status)) {
+      unsigned int value = 0;
+      if (std::sscanf(line, "Umask: %o", &value) == 1) {
+        mask = static_cast<mode_t>(value);
+        break;
+      }
+    }
+    std::fclose(status);
+  }
   return 0666 & ~mask;
 }
 
@@ -67,6 +81,14 @@ SafeWriteResult write_in_place(const std::string& path, const void* bytes, std::
   return result;
 }
 
+// Without a watch the temporary file is created, renamed and removed as it is.
+class Unwatched final : public TemporaryFileWatch {
+ public:
+  int create(char* pattern) override { return ::mkstemp(pattern); }
+  int rename_to(const char* name, const char* target) override { return ::rename(name, target); }
+  void remove(const char* name) override { ::unlink(name); }
+};
+
 // Makes the temporary file look like the one it replaces: its owner (where the system lets us)
 // before its mode, since a change of owner clears set-user-ID bits.
 bool take_over_attributes(int fd, const struct stat* replaced) {
@@ -81,12 +103,13 @@ bool take_over_attributes(int fd, const struct stat* replaced) {
 // the folder so that the new name survives a crash. The folder's sync comes after the file is
 // in place, so its failure cannot undo the save and is not reported.
 SafeWriteResult replace_whole(const std::string& target, const struct stat* replaced,
-                              const void* bytes, std::size_t size) {
+                              const void* bytes, std::size_t size, TemporaryFileWatch& watch) {
   const std::string folder = folder_of(target);
   // Short, so that a target name near the length limit still has a temporary beside it.
   const std::string pattern = folder + ".tessaly-save.XXXXXX";
-  TemporaryFileGuard temporary;
-  const int fd = temporary.create(pattern.c_str());
+  std::vector<char> name(pattern.begin(), pattern.end());
+  name.push_back('\0');
+  const int fd = watch.create(name.data());
   if (fd < 0) return failed("create", errno);
   SafeWriteResult result;
   if (!take_over_attributes(fd, replaced)) {
@@ -97,9 +120,11 @@ SafeWriteResult replace_whole(const std::string& target, const struct stat* repl
     result = failed("sync", errno);
   }
   if (::close(fd) != 0 && result.ok()) result = failed("close", errno);
-  if (result.ok() && temporary.rename_to(target.c_str()) != 0) result = failed("rename", errno);
+  if (result.ok() && watch.rename_to(name.data(), target.c_str()) != 0) {
+    result = failed("rename", errno);
+  }
   if (!result.ok()) {
-    temporary.remove();
+    watch.remove(name.data());
     return result;
   }
   const int folder_fd =
@@ -114,7 +139,9 @@ SafeWriteResult replace_whole(const std::string& target, const struct stat* repl
 }  // namespace
 
 SafeWriteResult write_file_safely(const std::string& path, const void* bytes, std::size_t size,
-                                  FifoReader fifo) {
+                                  FifoReader fifo, TemporaryFileWatch* watch) {
+  Unwatched unwatched;
+  TemporaryFileWatch& temporary = watch != nullptr ? *watch : unwatched;
   struct stat link_info;
   const bool is_link = ::lstat(path.c_str(), &link_info) == 0 && S_ISLNK(link_info.st_mode);
   // Opening through the path lets the kernel decide whether a link may be followed.
@@ -128,7 +155,7 @@ SafeWriteResult write_file_safely(const std::string& path, const void* bytes, st
   // A link whose file cannot be made (its folder is missing) fails: the link itself must not
   // be replaced.
   if (fd < 0 && (errno != ENOENT || is_link)) return failed("create", errno);
-  if (fd < 0) return replace_whole(path, nullptr, bytes, size);  // a new name
+  if (fd < 0) return replace_whole(path, nullptr, bytes, size, temporary);  // a new name
 
   struct stat info;
   std::string target = path;
@@ -142,8 +169,8 @@ SafeWriteResult write_file_safely(const std::string& path, const void* bytes, st
     return write_in_place(path, bytes, size, fifo);
   }
   // A regular file is replaced; a folder stays a folder, refused at the rename.
-  const SafeWriteResult result =
-      replace_whole(target, S_ISREG(info.st_mode) && !created ? &info : nullptr, bytes, size);
+  const SafeWriteResult result = replace_whole(
+      target, S_ISREG(info.st_mode) && !created ? &info : nullptr, bytes, size, temporary);
   if (!result.ok() && created) ::unlink(target.c_str());
   return result;
 }

@@ -7,6 +7,18 @@
 
 namespace tessaly {
 
+// Told of the temporary file a write keeps beside its target while the file exists, so that
+// whoever owns the process can remove it if a signal ends the process meanwhile.
+class TemporaryFileWatch {
+ public:
+  virtual ~TemporaryFileWatch() = default;
+  // mkstemp on `pattern` (ending in XXXXXX, which it fills in); -1 with errno set on failure.
+  virtual int create(char* pattern) = 0;
+  // Renames the file to `target`, or removes it; either way it is no longer watched.
+  virtual int rename_to(const char* name, const char* target) = 0;
+  virtual void remove(const char* name) = 0;
+};
+
 // What a FIFO without a reader does to a write: fail at once (a window must not hang), or wait
 // for the reader as a shell's redirection does.
 enum class FifoReader { kMustBeThere, kWaitForIt };
@@ -20,11 +32,12 @@ struct SafeWriteResult {
 
 // Writes `size` bytes to `path`. A regular file is replaced by a temporary file written beside
 // it, synced and renamed over it, keeping its mode and, where allowed, its owner; a failure
-// leaves it as it was and no temporary file behind, even when SIGINT, SIGTERM or SIGHUP ends
-// the process during the write. Symbolic links are followed as the kernel follows them when
+// leaves it as it was and no temporary file behind (with a watch, even when a signal ends the
+// process during the write). Symbolic links are followed as the kernel follows them when
 // opening the path (its protected-links rules included): the file at the end gets the bytes,
 // and a dangling link gets its file. Devices and FIFOs are written to in place.
 SafeWriteResult write_file_safely(const std::string& path, const void* bytes, std::size_t size,
-                                  FifoReader fifo = FifoReader::kMustBeThere);
+                                  FifoReader fifo = FifoReader::kMustBeThere,
+                                  TemporaryFileWatch* watch = nullptr);
 
 }  // namespace tessaly

@@ -13,6 +13,7 @@ struct ProgramDescriptor;  // programs/descriptor.h: the tables, model and drive
 constexpr int kStoredPoints = 501;
 constexpr int kEditableValues = 5;     // the rows of "DLG1" and "DLG2"
 constexpr int kGraphConstantRows = 4;  // one per analysis with its own range; row 0 the rest
+static_assert(kSavedConstants == kEditableValues, "an exercise saves every circuit constant");
 
 // The element values that a model reads.
 struct Components {

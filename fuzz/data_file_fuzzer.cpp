@@ -10,7 +10,7 @@
 #include <string>
 
 #include "core/data_file.h"
-#include "core/state.h"
+#include "core/session.h"
 #include "fuzz/fuzz_input.h"
 
 namespace {
@@ -98,19 +98,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string output = folder() + "/output.dat";
   write_file(input, data, size);
 
-  // Values of an earlier read must not survive into this one.
-  for (int i = 0; i < kStoredPoints; ++i) plot_values_1[i] = plot_values_2[i] = 7.0;
-  check(read_data_file(input).ok(), "a regular file of any contents reads");
+  // Values held before the read must not survive it.
+  Session session;
+  for (int i = 0; i < kStoredPoints; ++i) session.plot_values_1[i] = session.plot_values_2[i] = 7.0;
+  check(read_data_file(session, input).ok(), "a regular file of any contents reads");
   for (int i = 0; i < kStoredPoints; ++i) {
-    check(bits_of(plot_values_1[i]) == expected_bits(data, size, static_cast<std::size_t>(i)),
-          "plot_values_1 holds the first block's bytes");
-    check(bits_of(plot_values_2[i]) ==
+    check(
+        bits_of(session.plot_values_1[i]) == expected_bits(data, size, static_cast<std::size_t>(i)),
+        "plot_values_1 holds the first block's bytes");
+    check(bits_of(session.plot_values_2[i]) ==
               expected_bits(data, size, static_cast<std::size_t>(kStoredPoints + i)),
           "plot_values_2 holds the second block's bytes");
   }
 
   // Saving what was read gives the file's first 8016 bytes, zero-padded.
-  check(save_data_file(output).ok(), "the save succeeds");
+  check(save_data_file(session, output).ok(), "the save succeeds");
   unsigned char saved[kDataFileBytes + 1];
   check(read_file(output, saved, sizeof saved) == kDataFileBytes, "a saved file has 8016 bytes");
   for (std::size_t i = 0; i < kDataFileBytes; ++i) {

@@ -49,7 +49,8 @@ bool shows_within_six_digits(double stored, double reread) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace tessaly;
-  const ValueList& list = ombra_program().graph_constants;
+  Session session = start_session(ombra_program());
+  double* const row = ombra_program().graph_constants.row(session);
   const char* cursor = reinterpret_cast<const char*>(data);
   const char* end = cursor + size;
   for (int edit = 0; edit < kEdits && cursor < end; ++edit) {
@@ -59,13 +60,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     cursor = stop != nullptr ? stop + 1 : end;
 
     const double stored = read_edit_value(text.c_str());
-    list.row()[edit] = stored;
+    row[edit] = stored;
     check(!std::signbit(stored) && !std::isnan(stored), "a stored value is positive");
     check(stored == expected_value(text.c_str()), "the value is what atof reads");
 
     char shown[kEditTextCapacity];
     std::memset(shown, 'x', sizeof shown);
-    format_edit_value(list.row()[edit], shown);
+    format_edit_value(row[edit], shown);
     const std::size_t length = strnlen(shown, sizeof shown);
     check(length < sizeof shown, "the shown text is NUL-terminated inside its buffer");
     check(length <= kEditTextLimit, "the shown text fits the edit box's limit");

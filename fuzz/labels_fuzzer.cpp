@@ -7,6 +7,7 @@
 #include <string>
 
 #include "fuzz/fuzz_input.h"
+#include "graph/context.h"
 #include "graph/labels.h"
 #include "programs/descriptor.h"
 #include "surface/recording_backend.h"
@@ -60,13 +61,10 @@ void check_drawn(const tessaly::surface::RecordingBackend& recorder, const char*
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace tessaly;
-  static surface::RecordingBackend recorder;
-  static const bool ready = [] {
-    activate_program(ombra_program());
-    return true;
-  }();
-  (void)ready;
-  surface::current_dc = &recorder;
+  surface::RecordingBackend recorder;
+  surface::Surface surface;
+  surface.current_dc = &recorder;
+  graph::Context g(surface, ombra_program().corner_nudges);
 
   fuzz::FuzzInput in(data, size);
   // A few values per input keep each input quick; the fuzzer varies them, not their number.
@@ -78,18 +76,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     char label[graph::kNumberTextCapacity];
     check_label(label, graph::format_si(label, sizeof label, value, prefix), sizeof label);
     recorder.clear_trace();
-    graph::draw_number(100, 100, value, 1.0, 1.0, 1, prefix);
+    graph::draw_number(g, 100, 100, value, 1.0, 1.0, 1, prefix);
     check_drawn(recorder, label);
 
     check_label(label, graph::format_legend_value(label, sizeof label, value), sizeof label);
     recorder.clear_trace();
-    graph::legend_value(119, 0, 1, " Ｑ ", " ", value, 2);
+    graph::legend_value(g, 119, 0, 1, " Ｑ ", " ", value, 2);
     check_drawn(recorder, label);
 
     recorder.clear_trace();
-    graph::draw_scale_per_div(10, 10, value, 0, prefix, 's', in.byte() & 1);
+    graph::draw_scale_per_div(g, 10, 10, value, 0, prefix, 's', in.byte() & 1);
     check_drawn(recorder, "s  / div");
   }
-  graph::reset_legend();
   return 0;
 }

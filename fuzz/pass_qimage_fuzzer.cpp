@@ -18,7 +18,7 @@ void application() {
   static QGuiApplication app(argc, argv);
 }
 
-void nothing_to_check(tessaly::surface::Backend&) {}
+void nothing_to_check(const tessaly::Session&, tessaly::surface::Backend&) {}
 
 }  // namespace
 
@@ -28,11 +28,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // change the mapping, not the window.
   static QImage image(960, 720, QImage::Format_RGB32);
   image.fill(Qt::white);
-  QPainter painter(&image);
-  tessaly::surface::QPainterBackend backend(painter);
   tessaly::fuzz::FuzzInput in(data, size);
+  tessaly::fuzz::FuzzWindow window(tessaly::fuzz::pick_program(in));
+  QPainter painter(&image);
+  tessaly::surface::QPainterBackend backend(painter, window.surface);
   // One pass per input: a lowest frequency of 1e-300 puts 305 decades of dotted grid on the
   // axis, some 400,000 dots, which take most of the one second an input may take here.
-  tessaly::fuzz::play_session(in, backend, 1, nothing_to_check);
+  tessaly::fuzz::play_session(in, window, backend, 1, nothing_to_check);
   return 0;
 }

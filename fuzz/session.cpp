@@ -1,9 +1,7 @@
 #include "fuzz/session.h"
 
-#include "core/state.h"
-#include "programs/descriptor.h"
+#include "core/reference_curve.h"
 #include "programs/passes.h"
-#include "programs/reference.h"
 #include "resources/commands.h"
 
 namespace tessaly::fuzz {
@@ -12,17 +10,6 @@ namespace {
 
 constexpr int kDialogValues = 5;
 constexpr int kPointCountIndex = 4;
-
-const ProgramDescriptor& pick_program(FuzzInput& in) {
-  switch (in.byte() % 3) {
-    case 0:
-      return ombra_program();
-    case 1:
-      return velto_program();
-    default:
-      return quirn_program();
-  }
-}
 
 int menu_command(FuzzInput& in) {
   static const int kCommands[] = {101, 102, 103, 104, 201, 202, 203, 204, 301, 302, 303, 304,
@@ -59,95 +46,108 @@ double point_count(FuzzInput& in, double current) {
   return pick < 224 ? pick % 44 - 3 : in.telling_double();
 }
 
-void set_dialog_value(FuzzInput& in, const ProgramDescriptor& program) {
+void set_dialog_value(FuzzInput& in, Session& session) {
   const int pick = in.byte();
+  const ProgramDescriptor& program = *session.program;
   const ValueList& list = pick & 1 ? program.graph_constants : program.circuit_constants;
   const int index = (pick >> 1) % kDialogValues;
-  double& value = list.row()[index];
+  double& value = list.row(session)[index];
   value = (pick & 1) && index == kPointCountIndex ? point_count(in, value) : in.telling_double();
 }
 
 // The read command's file, made of telling values: a saved curve may hold anything, and may
 // end anywhere.
-void read_file_from(FuzzInput& in) {
+void read_file_from(FuzzInput& in, Session& session) {
   const int entries = in.in_range(0, 2 * kStoredPoints);
   for (int i = 0; i < 2 * kStoredPoints; ++i) {
     const double value = i < entries ? in.telling_double() : 0.0;
     if (i < kStoredPoints) {
-      plot_values_1[i] = value;
+      session.plot_values_1[i] = value;
     } else {
-      plot_values_2[i - kStoredPoints] = value;
+      session.plot_values_2[i - kStoredPoints] = value;
     }
   }
-  keep_reference(static_cast<std::size_t>(entries) * sizeof(double));
+  keep_reference(session, static_cast<std::size_t>(entries) * sizeof(double));
 }
 
 // Resolutions as platforms report them: screens of 72 to 288 dpi, printers up to 2400.
-void draw(FuzzInput& in, surface::Backend& backend) {
+void draw(FuzzInput& in, FuzzWindow& window, surface::Backend& backend) {
   if (in.byte() & 1) {
     const int dpi = in.byte() < 224 ? 96 : in.in_range(72, 288);
-    window_pass(backend, dpi, dpi);
+    window_pass(window.session, window.graph, backend, dpi, dpi);
   } else {
     static const int kPrinterDpi[] = {300, 600, 360, 1200};
     const int pick = in.byte();
     const int dpi_x = pick < 224 ? kPrinterDpi[pick % 4] : in.in_range(72, 2400);
     const int dpi_y = pick < 224 ? dpi_x : in.in_range(72, 2400);
-    print_pass(backend, dpi_x, dpi_y);
+    print_pass(window.session, window.graph, backend, dpi_x, dpi_y);
   }
 }
 
 }  // namespace
 
-void play_session(FuzzInput& in, surface::Backend& backend, int max_passes, PassCheck after_pass) {
-  const ProgramDescriptor& program = pick_program(in);
-  activate_program(program);
+const ProgramDescriptor& pick_program(FuzzInput& in) {
+  switch (in.byte() % 3) {
+    case 0:
+      return ombra_program();
+    case 1:
+      return velto_program();
+    default:
+      return quirn_program();
+  }
+}
+
+void play_session(FuzzInput& in, FuzzWindow& window, surface::Backend& backend, int max_passes,
+                  PassCheck after_pass) {
+  Session& session = window.session;
+  const ProgramDescriptor& program = *session.program;
   const ValueList& graph_constants = program.graph_constants;
-  if (*graph_constants.count > kPointCountIndex) {
-    double& points = graph_constants.row()[kPointCountIndex];
+  if (graph_constants.count > kPointCountIndex) {
+    double& points = graph_constants.row(session)[kPointCountIndex];
     points = point_count(in, points);
   }
   int passes = 0;
   while (!in.empty() && passes < max_passes) {
     switch (in.byte() % 10) {
       case 0:
-        if (apply_menu_command(program, menu_command(in)).action == ShellAction::kReadFile) {
-          read_file_from(in);
+        if (apply_menu_command(session, menu_command(in)).action == ShellAction::kReadFile) {
+          read_file_from(in, session);
         }
         break;
       case 1:
-        apply_typed_character(static_cast<char>(in.byte()));
+        apply_typed_character(session, static_cast<char>(in.byte()));
         break;
       case 2:
-        circuit_index = index_value(in);
+        session.circuit_index = index_value(in);
         break;
       case 3:
-        analysis_index = index_value(in);
+        session.analysis_index = index_value(in);
         break;
       case 4:
-        step_count = step_value(in);
+        session.step_count = step_value(in);
         break;
       case 5:
-        step_count2 = step_value(in);
+        session.step_count2 = step_value(in);
         break;
       case 6:
-        set_dialog_value(in, program);
+        set_dialog_value(in, session);
         break;
       case 7:
-        display_magnification = magnification(in);
+        session.display_magnification = magnification(in);
         break;
       case 8:
-        print_magnification = magnification(in);
+        session.print_magnification = magnification(in);
         break;
       default:
-        draw(in, backend);
-        after_pass(backend);
+        draw(in, window, backend);
+        after_pass(session, backend);
         ++passes;
         break;
     }
   }
   if (passes == 0) {
-    window_pass(backend, 96, 96);
-    after_pass(backend);
+    window_pass(session, window.graph, backend, 96, 96);
+    after_pass(session, backend);
   }
 }
 

@@ -3,15 +3,36 @@
 // the window or a printer, all onto one backend.
 #pragma once
 
+#include "core/session.h"
 #include "fuzz/fuzz_input.h"
+#include "graph/context.h"
+#include "programs/descriptor.h"
 #include "surface/backend.h"
+#include "surface/surface.h"
 
 namespace tessaly::fuzz {
 
-// Called after every pass; may examine what the backend received and reset it.
-using PassCheck = void (*)(surface::Backend& backend);
+// The program a run plays, from its first byte.
+const ProgramDescriptor& pick_program(FuzzInput& in);
 
-// Plays the input until it ends or `max_passes` passes are drawn: a pass is the costly part.
-void play_session(FuzzInput& in, surface::Backend& backend, int max_passes, PassCheck after_pass);
+// The window of one run: the program's session from start-up, its surface and graph state.
+struct FuzzWindow {
+  explicit FuzzWindow(const ProgramDescriptor& program)
+      : session(start_session(program)), graph(surface, program.corner_nudges) {}
+  FuzzWindow(const FuzzWindow&) = delete;
+  FuzzWindow& operator=(const FuzzWindow&) = delete;
+
+  Session session;
+  surface::Surface surface;
+  graph::Context graph;
+};
+
+// Called after every pass; may examine what the backend received and reset it.
+using PassCheck = void (*)(const Session& session, surface::Backend& backend);
+
+// Plays the rest of the input on the window until it ends or `max_passes` passes are drawn: a
+// pass is the costly part.
+void play_session(FuzzInput& in, FuzzWindow& window, surface::Backend& backend, int max_passes,
+                  PassCheck after_pass);
 
 }  // namespace tessaly::fuzz

@@ -65,6 +65,12 @@ struct Context {
   int legend_rows = 0;
   // Curves drawn since the last reset; 0 makes the next sweep set up the graph first.
   int frame_setup_count = 0;
+  // A question of an exercise: the sweeps set up the frames and record their curves but draw
+  // none, and the drivers leave out what would give the answer away (Q, f0).
+  bool question_only = false;
+  // An exercise draws component values of its own: a mark placed for the program's own values
+  // (Ombra's fixed "fo") would point at the wrong frequency.
+  bool fixed_marks_hidden = false;
 
   // The sweep's running values.
   double sweep_frequency = 0.0;

@@ -88,6 +88,7 @@ void sweep_frequency_response(Context& g, Session& session, int kind, ModelFn mo
   const bool reciprocal = traits.reciprocal;
   record_swept_curve(g, kind, model, session.components, session.circuit_index, settings, colour,
                      reciprocal);
+  if (g.question_only) return;
   for_each_sweep_frequency(scale, settings, [&](double frequency, int index) {
     g.sweep_frequency = frequency;
     g.point_index = index;

@@ -7,6 +7,16 @@
 
 namespace tessaly {
 
+namespace {
+
+void set_exercise_flags(const Session& session, graph::Context& context) {
+  const Exercise& exercise = session.teaching.exercise;
+  context.question_only = asks_question(exercise);
+  context.fixed_marks_hidden = exercise.kind != ExerciseKind::kNone;
+}
+
+}  // namespace
+
 void window_pass(Session& session, graph::Context& context, surface::Backend& backend, int dpi_x,
                  int dpi_y) {
   surface::Surface& surface = context.surface;
@@ -18,6 +28,7 @@ void window_pass(Session& session, graph::Context& context, surface::Backend& ba
   surface.device_scale_x = 1.0;
   surface.device_scale_y = 1.0;
   surface.output_target = 0;
+  set_exercise_flags(session, context);
   session.program->graph_driver(session, context);
   draw_shown_reference(session, context);
   draw_teaching_views(session, context);
@@ -39,6 +50,7 @@ void print_pass(Session& session, graph::Context& context, surface::Backend& bac
   surface.print_magnification = magnification;
   surface.device_scale_x = printer_dpi_x * magnification / screen_x;
   surface.device_scale_y = printer_dpi_y * magnification / screen_y;
+  set_exercise_flags(session, context);
   session.program->graph_driver(session, context);
   draw_shown_reference(session, context);
   draw_teaching_views(session, context);

@@ -8,12 +8,21 @@ class QWidget;
 
 namespace tessaly::shell {
 
-// The window whose attention is requested; null until the main window exists.
-void set_alert_window(QWidget* window);
-// Replaces the beep and attention request, e.g. by a counter; an empty sink restores them.
-void set_alert_sink(std::function<void()> sink);
-// Rings the alert. Registered as the drawing surface's alert hook by install_alert().
-void ring_alert();
-void install_alert();
+// One window's alert; the window's surface rings it through its alert hook.
+class Alert {
+ public:
+  explicit Alert(QWidget* window) : window_(window) {}
+
+  void ring();
+  // Replaces the beep and attention request, e.g. by a counter; an empty sink restores them.
+  void set_sink(std::function<void()> sink) { sink_ = std::move(sink); }
+
+  // The surface's alert hook: context is the Alert.
+  static void ring_hook(void* context);
+
+ private:
+  QWidget* window_;
+  std::function<void()> sink_;
+};
 
 }  // namespace tessaly::shell

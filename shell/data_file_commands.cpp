@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/data_file.h"
-#include "programs/reference.h"
+#include "core/reference_curve.h"
 #include "shell/messages.h"
 #include "shell/user_interaction.h"
 
@@ -18,17 +18,18 @@ std::string native_path(const QString& path) {
 
 }  // namespace
 
-void read_data_file_command(UserInteraction& user, QWidget* owner) {
+void read_data_file_command(Session& session, UserInteraction& user, QWidget* owner) {
   const std::optional<QString> path = user.choose_open_path(owner);
   if (!path) {
     user.show_message(owner, open_dialog_failed());
     return;
   }
-  const FileResult result = load_data_file(native_path(*path));
+  const FileResult result = load_data_file(session, native_path(*path));
   if (!result.ok()) user.show_message(owner, read_failed(result.detail));
 }
 
-void save_data_file_command(UserInteraction& user, QWidget* owner) {
+void save_data_file_command(const Session& session, UserInteraction& user, QWidget* owner,
+                            TemporaryFileWatch* watch) {
   const std::optional<QString> path = user.choose_save_path(owner);
   if (!path) {
     user.show_message(owner, save_dialog_failed());
@@ -39,7 +40,7 @@ void save_data_file_command(UserInteraction& user, QWidget* owner) {
     user.show_message(owner, not_a_data_file());
     return;
   }
-  const FileResult result = save_data_file(target);
+  const FileResult result = save_data_file(session, target, watch);
   if (!result.ok()) user.show_message(owner, write_failed(result.detail));
 }
 

@@ -4,11 +4,19 @@
 
 class QWidget;
 
+namespace tessaly {
+struct Session;
+class TemporaryFileWatch;
+}  // namespace tessaly
+
 namespace tessaly::shell {
 
 class UserInteraction;
 
-void read_data_file_command(UserInteraction& user, QWidget* owner);
-void save_data_file_command(UserInteraction& user, QWidget* owner);
+// Into and out of the session's plotted values.
+void read_data_file_command(Session& session, UserInteraction& user, QWidget* owner);
+// `watch`, where given, removes a half-written file if a signal ends the process meanwhile.
+void save_data_file_command(const Session& session, UserInteraction& user, QWidget* owner,
+                            TemporaryFileWatch* watch = nullptr);
 
 }  // namespace tessaly::shell

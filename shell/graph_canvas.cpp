@@ -7,7 +7,6 @@
 #include <QRegion>
 #include <QResizeEvent>
 
-#include "core/state.h"
 #include "graph/readout.h"
 #include "programs/passes.h"
 #include "surface/device_geometry.h"
@@ -37,7 +36,8 @@ QPointF logical_position(QPointF pixel, double pixels_per_unit) {
   return (pixel + QPointF(0.5, 0.5)) / pixels_per_unit;
 }
 
-GraphCanvas::GraphCanvas(QWidget* parent) : QWidget(parent), error_label_(new QLabel(this)) {
+GraphCanvas::GraphCanvas(WindowState& state, QWidget* parent)
+    : QWidget(parent), state_(state), error_label_(new QLabel(this)) {
   setAttribute(Qt::WA_OpaquePaintEvent);  // every paint covers the whole update region
   setMouseTracking(true);
   error_label_->setObjectName(QStringLiteral("axis_error"));
@@ -59,7 +59,7 @@ void GraphCanvas::draw_picture() {
   // On a high-density screen the picture has the screen's pixels: the pass draws at the
   // magnification times the device pixel ratio, and the picture is shown at its logical size.
   const double ratio = devicePixelRatioF();
-  const double shown_magnification = drawn_magnification(display_magnification);
+  const double shown_magnification = drawn_magnification(state_.session.display_magnification);
   const QSize size = picture_size(shown_magnification * ratio);
   if (picture_.size() != size || picture_.devicePixelRatio() != ratio) {
     // A new magnification: the old picture is drawn at the old scale and cannot stay.
@@ -72,24 +72,25 @@ void GraphCanvas::draw_picture() {
   pass_pending_ = false;
   erase_pending_ = false;
 
-  surface::client_width = static_cast<int>(width() * ratio);
-  surface::client_height = static_cast<int>(height() * ratio);
-  surface::Backend* const idle = surface::current_dc;
-  const double stored_magnification = display_magnification;
-  display_magnification = shown_magnification * ratio;
+  surface::Surface& surface = state_.surface;
+  surface.client_width = static_cast<int>(width() * ratio);
+  surface.client_height = static_cast<int>(height() * ratio);
+  surface::Backend* const idle = surface.current_dc;
+  const double stored_magnification = state_.session.display_magnification;
+  state_.session.display_magnification = shown_magnification * ratio;
   {
     QPainter painter(&picture_);
-    surface::QPainterBackend backend(painter);
-    window_pass(backend, logicalDpiX(), logicalDpiY());
+    surface::QPainterBackend backend(painter, surface);
+    window_pass(state_.session, state_.graph, backend, logicalDpiX(), logicalDpiY());
   }
-  display_magnification = stored_magnification;
+  state_.session.display_magnification = stored_magnification;
   picture_.setDevicePixelRatio(ratio);
   pixels_per_unit_ = surface::window_mapping(surface::kLogicalWidth, surface::kLogicalHeight,
-                                             surface::display_scale)
+                                             surface.display_scale)
                          .scale /
                      ratio;
   // The backend is gone: nothing may draw through it between passes.
-  surface::current_dc = idle;
+  surface.current_dc = idle;
   emit picture_drawn(erased);
   show_pass_errors();
   // The curves under a pointer that has not moved may have changed.
@@ -129,13 +130,13 @@ void GraphCanvas::leaveEvent(QEvent* event) {
 void GraphCanvas::read_out_at(QPointF pixel) {
   const QPointF at = logical_position(pixel, pixels_per_unit_);
   char text[256];
-  graph::format_readout(text, sizeof text, graph::readout_at(at.x(), at.y()));
+  graph::format_readout(text, sizeof text, graph::readout_at(state_.graph, at.x(), at.y()));
   emit readout_changed(QString::fromUtf8(text));
 }
 
 void GraphCanvas::show_pass_errors() {
   int code = 0;
-  if (!surface::take_pending_error(&code)) {
+  if (!state_.surface.take_pending_error(&code)) {
     error_label_->hide();
     return;
   }

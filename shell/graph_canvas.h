@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include "resources/commands.h"
+#include "shell/window_state.h"
 
 class QLabel;
 
@@ -27,7 +28,8 @@ class GraphCanvas final : public QWidget {
   Q_OBJECT
 
  public:
-  explicit GraphCanvas(QWidget* parent = nullptr);
+  // Draws the state's session through its context and surface; the state outlives the canvas.
+  explicit GraphCanvas(WindowState& state, QWidget* parent = nullptr);
 
   // A driver pass at the next paint. Erase flags accumulate: the pass erases first if any
   // request since the last pass asked for it.
@@ -56,6 +58,7 @@ class GraphCanvas final : public QWidget {
   void place_error_label();
   void read_out_at(QPointF pixel);
 
+  WindowState& state_;
   QImage picture_;
   bool pass_pending_ = false;
   bool erase_pending_ = false;

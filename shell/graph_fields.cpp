@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "models/state.h"
+#include "programs/descriptor.h"
 
 namespace tessaly::shell {
 
@@ -15,10 +15,11 @@ constexpr int kOmbraLocusAnalysis = 4;
 
 }  // namespace
 
-bool graph_field_used(const ProgramDescriptor& program, int field) {
-  if (std::strcmp(program.id, "ombra") != 0) return true;
+bool graph_field_used(const Session& session, int field) {
+  if (std::strcmp(session.program->id, "ombra") != 0) return true;
   if (field != kYMinimumField && field != kYMaximumField) return true;
-  return analysis_index != kOmbraPhaseAnalysis && analysis_index != kOmbraLocusAnalysis;
+  return session.analysis_index != kOmbraPhaseAnalysis &&
+         session.analysis_index != kOmbraLocusAnalysis;
 }
 
 }  // namespace tessaly::shell

@@ -8,7 +8,6 @@
 #include <QStatusBar>
 #include <QWindow>
 
-#include "core/state.h"
 #include "resources/program_resources.h"
 #include "shell/alert.h"
 #include "shell/data_file_commands.h"
@@ -29,7 +28,13 @@ QSize outer_window_size(double magnification, int status_line_height) {
 }
 
 MainWindow::MainWindow(const ProgramDescriptor& program, UserInteraction& user)
-    : program_(program), user_(user), canvas_(new GraphCanvas(this)), status_line_(new QLabel) {
+    : program_(program),
+      user_(user),
+      state_(program),
+      alert_(this),
+      canvas_(new GraphCanvas(state_, this)),
+      status_line_(new QLabel) {
+  state_.surface.set_alert_hook(&Alert::ring_hook, &alert_);
   setWindowTitle(QStringLiteral("Tessaly"));
   setWindowFlag(Qt::WindowStaysOnTopHint);
   setCentralWidget(canvas_);
@@ -44,14 +49,14 @@ MainWindow::MainWindow(const ProgramDescriptor& program, UserInteraction& user)
   // The window opens no larger than the screen has room for.
   const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
   if (screen) {
-    const double fitting = fitting_magnification(display_magnification,
+    const double fitting = fitting_magnification(state_.session.display_magnification,
                                                  screen->availableGeometry().size(), status_height);
-    if (fitting != display_magnification) {
-      display_magnification = fitting;
+    if (fitting != state_.session.display_magnification) {
+      state_.session.display_magnification = fitting;
       status_line_->setText(fitted_note(fitting));
     }
   }
-  outer_size_ = outer_window_size(display_magnification, status_height);
+  outer_size_ = outer_window_size(state_.session.display_magnification, status_height);
   build_menu_bar(*menuBar(), *resources::resources_of(program).menu,
                  [this](int command) { run_command(command); });
   setFocusPolicy(Qt::StrongFocus);
@@ -65,7 +70,7 @@ QString MainWindow::status_text() const {
 }
 
 void MainWindow::run_command(int command) {
-  const CommandOutcome outcome = apply_menu_command(program_, command);
+  const CommandOutcome outcome = apply_menu_command(state_.session, command);
   if (!outcome.accepted) return;
   carry_out(outcome.action);
   canvas_->request_repaint(outcome.repaint);
@@ -78,11 +83,11 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     return;
   }
   for (const char32_t character : text.toUcs4()) {
-    ring_alert();
+    alert_.ring();
     // Only ASCII letters and digits mean anything; every other character still alerts and
     // wipes the window.
     const char typed = character < 0x80 ? static_cast<char>(character) : '\0';
-    const CommandOutcome outcome = apply_typed_character(typed);
+    const CommandOutcome outcome = apply_typed_character(state_.session, typed);
     carry_out(outcome.action);
     canvas_->request_repaint(outcome.repaint);
   }
@@ -94,25 +99,26 @@ void MainWindow::carry_out(ShellAction action) {
     case ShellAction::kNone:
       break;
     case ShellAction::kReadFile:
-      read_data_file_command(user_, this);
+      read_data_file_command(state_.session, user_, this);
       break;
     case ShellAction::kSaveFile:
-      save_data_file_command(user_, this);
+      save_data_file_command(state_.session, user_, this, &signal_cleanup_);
       break;
     case ShellAction::kPrint:
-      if (print_graph(user_, this)) canvas_->show_pass_errors();
+      if (print_graph(state_, user_, this)) canvas_->show_pass_errors();
       break;
     case ShellAction::kQuit:
       close();
       break;
     case ShellAction::kCircuitDialog:
-      run_settings_command(program_, SettingsKind::kCircuit, user_, this, client_origin);
+      run_settings_command(state_.session, SettingsKind::kCircuit, user_, this, client_origin);
       break;
     case ShellAction::kGraphDialog:
-      run_settings_command(program_, SettingsKind::kGraph, user_, this, client_origin);
+      run_settings_command(state_.session, SettingsKind::kGraph, user_, this, client_origin);
       break;
     case ShellAction::kMagnificationDialog:
-      run_settings_command(program_, SettingsKind::kMagnification, user_, this, client_origin);
+      run_settings_command(state_.session, SettingsKind::kMagnification, user_, this,
+                           client_origin);
       break;
     case ShellAction::kHelp:
       user_.show_message(this, help_message(program_.help_text));

@@ -6,8 +6,13 @@
 #include <QMainWindow>
 #include <QSize>
 
+#include <functional>
+
 #include "programs/descriptor.h"
 #include "resources/commands.h"
+#include "shell/alert.h"
+#include "shell/window_state.h"
+#include "tools/signal_cleanup.h"
 
 class QLabel;
 
@@ -24,13 +29,16 @@ class MainWindow final : public QMainWindow {
   Q_OBJECT
 
  public:
-  // The program must be the active one.
+  // A window of the program from its start-up state.
   MainWindow(const ProgramDescriptor& program, UserInteraction& user);
 
   // A menu command, exactly as choosing it from the menu.
   void run_command(int command);
   GraphCanvas& canvas() const { return *canvas_; }
   QString status_text() const;
+  WindowState& state() { return state_; }
+  // Replaces the beep and attention request of every alert, e.g. by a counter.
+  void set_alert_sink(std::function<void()> sink) { alert_.set_sink(std::move(sink)); }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -44,6 +52,10 @@ class MainWindow final : public QMainWindow {
 
   const ProgramDescriptor& program_;
   UserInteraction& user_;
+  WindowState state_;
+  // A save ended by a signal leaves no temporary file behind.
+  tools::SignalCleanup signal_cleanup_;
+  Alert alert_;
   GraphCanvas* canvas_;
   QLabel* status_line_;
   QSize outer_size_;

@@ -6,12 +6,13 @@
 
 #include "programs/passes.h"
 #include "shell/user_interaction.h"
+#include "shell/window_state.h"
 #include "surface/qpainter_backend.h"
 #include "surface/surface.h"
 
 namespace tessaly::shell {
 
-bool print_graph(UserInteraction& user, QWidget* owner) {
+bool print_graph(WindowState& state, UserInteraction& user, QWidget* owner) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setDocName(QStringLiteral("PRT"));
   if (!user.choose_printer(owner, printer)) return false;
@@ -21,8 +22,8 @@ bool print_graph(UserInteraction& user, QWidget* owner) {
   const bool started = painter.begin(&printer);
   if (started) {
     // The printer keeps one device unit per dot; the device scales do all the magnifying.
-    surface::QPainterBackend backend(painter);
-    print_pass(backend, printer.logicalDpiX(), printer.logicalDpiY());
+    surface::QPainterBackend backend(painter, state.surface);
+    print_pass(state.session, state.graph, backend, printer.logicalDpiX(), printer.logicalDpiY());
     painter.end();
   }
   QApplication::restoreOverrideCursor();

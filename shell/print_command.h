@@ -7,8 +7,9 @@ class QWidget;
 namespace tessaly::shell {
 
 class UserInteraction;
+struct WindowState;
 
 // True when a page went to the printer.
-bool print_graph(UserInteraction& user, QWidget* owner);
+bool print_graph(WindowState& state, UserInteraction& user, QWidget* owner);
 
 }  // namespace tessaly::shell

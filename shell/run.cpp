@@ -4,7 +4,6 @@
 #include <QIcon>
 #include <clocale>
 
-#include "shell/alert.h"
 #include "shell/main_window.h"
 #include "shell/qt_translations.h"
 #include "shell/user_interaction.h"
@@ -22,13 +21,9 @@ int run_program(int argc, char** argv, const ProgramDescriptor& program) {
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/tessaly.svg")));
   const std::unique_ptr<QTranslator> qt_texts = install_qt_translations();
 
-  // The colour table, the analysis state and the program's tables, all from their defaults.
-  activate_program(program);
-  install_alert();
-
+  // The window starts the program's session from its defaults.
   QtInteraction user;
   MainWindow window(program, user);
-  set_alert_window(&window);
   window.show();
   return app.exec();
 }

@@ -16,19 +16,20 @@ namespace {
 constexpr int kMaxValues = 5;
 
 int bound_count(const ValueList& list) {
-  if (!list.row || !list.count) return 0;
-  return std::clamp(*list.count, 0, kMaxValues);
+  if (!list.row) return 0;
+  return std::clamp(list.count, 0, kMaxValues);
 }
 
 }  // namespace
 
-void run_settings_command(const ProgramDescriptor& program, SettingsKind kind,
-                          UserInteraction& user, QWidget* owner, QPoint anchor) {
+void run_settings_command(Session& session, SettingsKind kind, UserInteraction& user,
+                          QWidget* owner, QPoint anchor) {
+  const ProgramDescriptor& program = *session.program;
   const resources::DialogTemplate* dialog_template =
       resources::resources_of(program).dialogs[static_cast<int>(kind)];
   if (!dialog_template) return;
 
-  double magnifications[2] = {display_magnification, print_magnification};
+  double magnifications[2] = {session.display_magnification, session.print_magnification};
   double* values = magnifications;
   int count = 2;
   // The list in force now: the dialog is modal, so the analysis cannot change under it.
@@ -36,21 +37,21 @@ void run_settings_command(const ProgramDescriptor& program, SettingsKind kind,
     const ValueList& list =
         kind == SettingsKind::kCircuit ? program.circuit_constants : program.graph_constants;
     count = bound_count(list);
-    if (count > 0) values = list.row();
+    if (count > 0) values = list.row(session);
   }
 
   SettingsDialog dialog(*dialog_template, owner, anchor);
   dialog.show_values(values, count);
   if (kind == SettingsKind::kGraph) {
     for (int i = 0; i < dialog.edit_count(); ++i) {
-      dialog.edit(i)->setEnabled(graph_field_used(program, i));
+      dialog.edit(i)->setEnabled(graph_field_used(session, i));
     }
   }
   if (user.run_dialog(dialog) != QDialog::Accepted) return;
   dialog.read_values(values, count);
   if (kind == SettingsKind::kMagnification) {
-    display_magnification = magnifications[0];
-    print_magnification = magnifications[1];
+    session.display_magnification = magnifications[0];
+    session.print_magnification = magnifications[1];
   }
 }
 

@@ -15,9 +15,9 @@ class UserInteraction;
 
 enum class SettingsKind { kCircuit = 0, kGraph = 1, kMagnification = 2 };
 
-// Opens nothing when the program has no such template. OK stores every shown value as its
-// absolute value; Cancel stores nothing.
-void run_settings_command(const ProgramDescriptor& program, SettingsKind kind,
-                          UserInteraction& user, QWidget* owner, QPoint anchor);
+// Edits the session's values. Opens nothing when its program has no such template. OK stores every
+// shown value as its absolute value; Cancel stores nothing.
+void run_settings_command(Session& session, SettingsKind kind, UserInteraction& user,
+                          QWidget* owner, QPoint anchor);
 
 }  // namespace tessaly::shell

@@ -8,6 +8,7 @@
 #include <atomic>
 #include <cmath>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 #include "core/text.h"
@@ -31,11 +32,24 @@ struct KeptFont {
 // Serials stay unique across threads: a backend compares them to skip setting a font again.
 std::atomic<std::uint64_t> next_serial{1};
 
+// Fonts are built, dropped, and their glyphs measured and shaped one thread at a time: the font
+// database and fontconfig behind them are the process's. None of it happens on every text.
+std::mutex font_lookup;
+
 // Each thread keeps its own fonts: a font's glyph table grows while it draws, and a font
 // evicted by one thread must not vanish under another (the renderer draws on every core).
-std::vector<KeptFont>& kept_fonts() {
-  thread_local std::vector<KeptFont> fonts;
-  return fonts;
+struct KeptFonts {
+  std::vector<KeptFont> fonts;
+  ~KeptFonts() { clear(); }
+  void clear() {
+    const std::lock_guard<std::mutex> lock(font_lookup);
+    fonts.clear();
+  }
+};
+
+KeptFonts& kept_fonts() {
+  thread_local KeptFonts kept;
+  return kept;
 }
 
 // Fonts must not outlive the application object that owns the font database. Worker
@@ -96,6 +110,7 @@ const CellGlyph& CellFont::glyph(const char* utf8, int length) {
   const bool blank = text == QStringLiteral(" ") || text == QStringLiteral("\u3000");
   CellGlyph glyph{text, 0.0, sjis_length(one), blank, QGlyphRun(), false};
   if (!blank) {
+    const std::lock_guard<std::mutex> lock(font_lookup);
     glyph.advance = metrics_.horizontalAdvance(text);
     glyph.has_run = shaped_glyph(text, font_, &glyph.run);
   }
@@ -105,7 +120,7 @@ const CellGlyph& CellFont::glyph(const char* utf8, int length) {
 CellFont& cell_font(int height, int byte_width, const QPaintDevice* device) {
   const int dpi_x = device ? device->logicalDpiX() : 0;
   const int dpi_y = device ? device->logicalDpiY() : 0;
-  std::vector<KeptFont>& fonts = kept_fonts();
+  std::vector<KeptFont>& fonts = kept_fonts().fonts;
   // The last used font stays at the back; the one unused longest goes when room is needed.
   for (auto f = fonts.begin(); f != fonts.end(); ++f) {
     if (f->height == height && f->byte_width == byte_width && f->dpi_x == dpi_x &&
@@ -114,6 +129,7 @@ CellFont& cell_font(int height, int byte_width, const QPaintDevice* device) {
       return *fonts.back().font;
     }
   }
+  const std::lock_guard<std::mutex> lock(font_lookup);
   if (fonts.empty()) qAddPostRoutine(forget_fonts);
   if (fonts.size() >= kKeptFonts) fonts.erase(fonts.begin());
   fonts.push_back(

@@ -19,8 +19,8 @@ struct SweepRecord {
 // Draws nothing and notes the sweep of every pass that swept one.
 class SweepWatchingTarget final : public PassTarget {
  public:
-  surface::Backend& begin_pass(int index, bool erase) override;
-  void end_pass(int index) override;
+  surface::Backend& begin_pass(HeadlessWindow& window, int index, bool erase) override;
+  void end_pass(const HeadlessWindow& window, int index) override;
   const SweepRecord& last_sweep() const { return last_; }
 
  private:
@@ -28,7 +28,8 @@ class SweepWatchingTarget final : public PassTarget {
   SweepRecord last_;
 };
 
-// "point,frequency_hz,value_1,value_2" and one row per stored point, numbers as "%.17g".
-std::string curve_csv(const SweepRecord& sweep);
+// "point,frequency_hz,value_1,value_2" and one row per point the session stored, numbers as
+// "%.17g".
+std::string curve_csv(const Session& session, const SweepRecord& sweep);
 
 }  // namespace tessaly::tools

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/dialog_values.h"
-#include "core/state.h"
+#include "core/session.h"
 #include "resources/program_resources.h"
 
 namespace tessaly::tools {
@@ -14,9 +14,9 @@ constexpr int kMaxDialogValues = 5;
 constexpr const char* kNames[] = {"circuit_constants", "graph_constants", "display_magnification",
                                   "print_magnification"};
 
-// One dialog's edit boxes, and which of them a name covers.
+// Which of a dialog's edit boxes a name covers. No list: the two magnifications of "DLG3".
 struct Binding {
-  double* values[kMaxDialogValues];
+  const ValueList* list;
   int count;
   int first;
   int span;
@@ -26,9 +26,8 @@ struct Binding {
 Binding list_binding(const ValueList& list, bool has_dialog) {
   Binding binding{};
   if (!has_dialog) return binding;
-  binding.count = std::clamp(*list.count, 0, kMaxDialogValues);
-  double* const row = binding.count > 0 ? list.row() : nullptr;
-  for (int i = 0; i < binding.count; ++i) binding.values[i] = &row[i];
+  binding.list = &list;
+  binding.count = list.row != nullptr ? std::clamp(list.count, 0, kMaxDialogValues) : 0;
   binding.span = binding.count;
   return binding;
 }
@@ -36,8 +35,6 @@ Binding list_binding(const ValueList& list, bool has_dialog) {
 Binding magnification_binding(const ProgramDescriptor& program, int which) {
   Binding binding{};
   if (resources::resources_of(program).dialogs[2] == nullptr) return binding;
-  binding.values[0] = &display_magnification;
-  binding.values[1] = &print_magnification;
   binding.count = 2;
   binding.first = which;
   binding.span = 1;
@@ -60,19 +57,24 @@ int setting_capacity(const ProgramDescriptor& program, const std::string& name) 
   return bind(program, name).span;
 }
 
-void store_setting(const ProgramDescriptor& program, const std::string& name,
+void store_setting(Session& session, const std::string& name,
                    const std::vector<std::string>& texts) {
-  const Binding binding = bind(program, name);
+  const Binding binding = bind(*session.program, name);
+  double* values[kMaxDialogValues] = {&session.display_magnification, &session.print_magnification};
+  if (binding.list != nullptr && binding.count > 0) {
+    double* const row = binding.list->row(session);
+    for (int i = 0; i < binding.count; ++i) values[i] = &row[i];
+  }
   char shown[kMaxDialogValues][kEditTextCapacity];
   const char* boxes[kMaxDialogValues];
   for (int i = 0; i < binding.count; ++i) {
-    format_edit_value(*binding.values[i], shown[i]);
+    format_edit_value(*values[i], shown[i]);
     boxes[i] = shown[i];
   }
   for (std::size_t t = 0; t < texts.size() && static_cast<int>(t) < binding.span; ++t) {
     boxes[binding.first + t] = texts[t].c_str();
   }
-  for (int i = 0; i < binding.count; ++i) *binding.values[i] = read_edit_value(boxes[i]);
+  for (int i = 0; i < binding.count; ++i) *values[i] = read_edit_value(boxes[i]);
 }
 
 std::string setting_names(const ProgramDescriptor& program) {

@@ -15,8 +15,9 @@ namespace tessaly::tools {
 int setting_capacity(const ProgramDescriptor& program, const std::string& name);
 
 // Fills the dialog's edit boxes with the given texts, the rest with the current values' "%g"
-// text, then stores every box as OK does. The name must have room for the texts.
-void store_setting(const ProgramDescriptor& program, const std::string& name,
+// text, then stores every box as OK does, into the session's values of its program. The name
+// must have room for the texts.
+void store_setting(Session& session, const std::string& name,
                    const std::vector<std::string>& texts);
 
 // The names a program binds values to, for messages and help: "circuit_constants (3), ...".

@@ -15,7 +15,7 @@ class LastPassTarget final : public PassTarget {
  public:
   LastPassTarget(int last, surface::RecordingBackend& recorder)
       : last_(last), recorder_(recorder) {}
-  surface::Backend& begin_pass(int index, bool) override {
+  surface::Backend& begin_pass(HeadlessWindow&, int index, bool) override {
     if (index == last_) return recorder_;
     return discard_;
   }
@@ -26,38 +26,46 @@ class LastPassTarget final : public PassTarget {
   surface::NullBackend discard_;
 };
 
-}  // namespace
-
-std::string headless_output(const RenderRequest& request) {
-  const ProgramDescriptor& program = *request.program;
+std::string output_of(HeadlessWindow& window, const RenderRequest& request) {
   surface::RecordingBackend recorder;
   switch (request.format) {
     case Format::kTrace: {
-      LastPassTarget target(plan_repaints(program, request.steps).last_pass(), recorder);
-      replay(program, request.steps, target);
+      LastPassTarget target(plan_repaints(*request.program, request.steps).last_pass(), recorder);
+      replay(window, request.steps, target);
       return recorder.trace();
     }
     case Format::kTracePrint: {
       DiscardingTarget target;
-      replay(program, request.steps, target);
-      print_pass(recorder, kPrinterDpi, kPrinterDpi);
+      replay(window, request.steps, target);
+      print_pass(window.session, window.graph, recorder, kPrinterDpi, kPrinterDpi);
       return recorder.trace();
     }
     case Format::kDat: {
       DiscardingTarget target;
-      replay(program, request.steps, target);
+      replay(window, request.steps, target);
       std::string bytes(kDataFileBytes, '\0');
-      encode_plot_values(reinterpret_cast<unsigned char*>(bytes.data()));
+      encode_plot_values(window.session, reinterpret_cast<unsigned char*>(bytes.data()));
       return bytes;
     }
     case Format::kCsv: {
       SweepWatchingTarget target;
-      replay(program, request.steps, target);
-      return curve_csv(target.last_sweep());
+      replay(window, request.steps, target);
+      return curve_csv(window.session, target.last_sweep());
     }
     default:
       return std::string();
   }
+}
+
+}  // namespace
+
+std::string headless_output(const RenderRequest& request, int* graph_error) {
+  HeadlessWindow window(*request.program);
+  std::string bytes = output_of(window, request);
+  int code = 0;
+  window.surface.take_pending_error(&code);
+  if (graph_error != nullptr) *graph_error = code;
+  return bytes;
 }
 
 }  // namespace tessaly::tools

@@ -7,7 +7,8 @@
 
 namespace tessaly::tools {
 
-// The bytes of a trace, trace-print, dat or csv result of the request.
-std::string headless_output(const RenderRequest& request);
+// The bytes of a trace, trace-print, dat or csv result of the request. graph_error, where
+// given, receives the code of an axis error the graph raised and nobody read (0: none).
+std::string headless_output(const RenderRequest& request, int* graph_error = nullptr);
 
 }  // namespace tessaly::tools

@@ -1,44 +1,30 @@
-// tessaly-render: one graph of Ombra, Velto or Quirn, drawn without a window.
+// tessaly-render: graphs of Ombra, Velto or Quirn, drawn without a window.
 #include <QGuiApplication>
 #include <QString>
 #include <QtGlobal>
 #include <csignal>
 #include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <memory>
 #include <new>
 #include <string>
+#include <thread>
 #include <vector>
 
-#include "surface/surface.h"
-#include "tools/headless_outputs.h"
-#include "tools/message_text.h"
-#include "tools/output_file.h"
-#include "tools/picture_outputs.h"
+#include "tools/batch.h"
 #include "tools/render_arguments.h"
-#include "tools/replay.h"
+#include "tools/render_job.h"
+#include "tools/signal_cleanup.h"
 
 namespace {
 
-using tessaly::tools::Format;
-
-constexpr int kWriteFailed = 1;
-constexpr int kWrongArguments = 2;
+using tessaly::tools::JobReport;
+using tessaly::tools::kWrongArguments;
 
 int complain(const std::string& message, int status) {
   std::fprintf(stderr, "tessaly-render: %s\n", message.c_str());
   return status;
-}
-
-int write_result(const std::string& path, const std::string& bytes) {
-  if (path.empty()) {
-    const std::string error = tessaly::tools::write_standard_output(bytes);
-    if (!error.empty()) return complain("cannot write to standard output: " + error, kWriteFailed);
-    return 0;
-  }
-  const std::string error = tessaly::tools::write_whole_file(path, bytes);
-  if (!error.empty()) {
-    return complain("cannot write " + tessaly::tools::quoted(path) + ": " + error, kWriteFailed);
-  }
-  return 0;
 }
 
 // Qt's own notes (a missing runtime folder, font fall-backs) are not the renderer's output;
@@ -49,48 +35,67 @@ void quiet_qt_messages(QtMsgType type, const QMessageLogContext&, const QString&
   }
 }
 
-// A scale the graph could not draw is reported the way the window shows it, as a note.
-void report_graph_error() {
-  int code = 0;
-  if (tessaly::surface::take_pending_error(&code)) {
-    std::fprintf(stderr, "tessaly-render: the graph reports error %d: %s\n", code,
-                 tessaly::surface::error_message(code));
+// Fonts need a GUI application, but never a display: whatever platform the environment names
+// (a missing one would abort), the pictures are drawn on the offscreen one. Only pictures need
+// the application: the text formats start faster without.
+std::unique_ptr<QGuiApplication> application_for_pictures(int& argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  qInstallMessageHandler(quiet_qt_messages);
+  return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+int single_run(const tessaly::tools::RenderRequest& request, int& argc, char** argv,
+               tessaly::TemporaryFileWatch& watch) {
+  std::unique_ptr<QGuiApplication> application;
+  if (tessaly::tools::draws_picture(request.format)) {
+    application = application_for_pictures(argc, argv);
   }
+  JobReport report = tessaly::tools::render_job(request, &watch);
+  // The graph's notes come before its bytes; a failed write's message after them.
+  for (const std::string& message : report.messages) complain(message, report.status);
+  report.messages.clear();
+  tessaly::tools::write_standard_output(report);
+  for (const std::string& message : report.messages) complain(message, report.status);
+  return report.status;
+}
+
+int batch_run(const tessaly::tools::BatchRequest& batch, int& argc, char** argv,
+              tessaly::TemporaryFileWatch& watch) {
+  std::vector<tessaly::tools::BatchLine> lines;
+  if (batch.file == "-") {
+    lines = tessaly::tools::read_batch(std::cin);
+  } else {
+    std::ifstream in(batch.file);
+    if (!in) return complain("cannot read the batch " + batch.file, kWrongArguments);
+    lines = tessaly::tools::read_batch(in);
+    if (in.bad()) return complain("cannot read the batch " + batch.file, kWrongArguments);
+  }
+  std::unique_ptr<QGuiApplication> application;
+  if (tessaly::tools::batch_draws_pictures(lines)) {
+    application = application_for_pictures(argc, argv);
+  }
+  const int cores = static_cast<int>(std::thread::hardware_concurrency());
+  const int jobs = batch.jobs > 0 ? batch.jobs : (cores > 0 ? cores : 1);
+  return tessaly::tools::run_batch(lines, jobs, &watch);
 }
 
 int render(int argc, char** argv) {
+  // A signal during a write removes the file half written.
+  tessaly::tools::SignalCleanup cleanup;
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   const tessaly::tools::ParsedArguments parsed = tessaly::tools::parse_render_arguments(arguments);
-  if (parsed.outcome == tessaly::tools::ParsedArguments::Outcome::kHelp) {
-    return write_result("", tessaly::tools::render_usage());
+  switch (parsed.outcome) {
+    case tessaly::tools::ParsedArguments::Outcome::kHelp:
+      std::fputs(tessaly::tools::render_usage(), stdout);
+      return 0;
+    case tessaly::tools::ParsedArguments::Outcome::kError:
+      return complain(parsed.error, kWrongArguments);
+    case tessaly::tools::ParsedArguments::Outcome::kBatch:
+      return batch_run(parsed.batch, argc, argv, cleanup);
+    case tessaly::tools::ParsedArguments::Outcome::kRender:
+      break;
   }
-  if (parsed.outcome == tessaly::tools::ParsedArguments::Outcome::kError) {
-    return complain(parsed.error, kWrongArguments);
-  }
-  const tessaly::tools::RenderRequest& request = parsed.request;
-  const std::string path = tessaly::tools::output_path(request);
-
-  // The window tells the user of a file it cannot read; so does the renderer, before drawing.
-  const std::string failed_read =
-      tessaly::tools::plan_repaints(*request.program, request.steps).failed_read;
-  if (!failed_read.empty()) return complain("cannot read " + failed_read, kWriteFailed);
-
-  if (request.format != Format::kPng && request.format != Format::kSvg &&
-      request.format != Format::kPdf) {
-    const std::string bytes = tessaly::tools::headless_output(request);
-    report_graph_error();
-    return write_result(path, bytes);
-  }
-
-  // Fonts need a GUI application, but never a display: whatever platform the environment
-  // names (a missing one would abort), the pictures are drawn on the offscreen one.
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  qInstallMessageHandler(quiet_qt_messages);
-  QGuiApplication application(argc, argv);
-  const tessaly::tools::PictureResult picture = tessaly::tools::picture_output(request);
-  if (!picture.ok) return complain(picture.error, kWriteFailed);
-  report_graph_error();
-  return write_result(path, picture.bytes);
+  return single_run(parsed.request, argc, argv, cleanup);
 }
 
 }  // namespace
@@ -101,6 +106,6 @@ int main(int argc, char** argv) {
   try {
     return render(argc, argv);
   } catch (const std::bad_alloc&) {
-    return complain("out of memory", kWriteFailed);
+    return complain("out of memory", tessaly::tools::kWriteFailed);
   }
 }

@@ -5,14 +5,15 @@
 #include <cerrno>
 #include <cstring>
 
-#include "models/safe_write.h"
+#include "core/safe_write.h"
 
 namespace tessaly::tools {
 
-std::string write_whole_file(const std::string& path, const std::string& bytes) {
+std::string write_whole_file(const std::string& path, const std::string& bytes,
+                             TemporaryFileWatch* watch) {
   // A FIFO is waited on, as `tessaly-render ... >fifo` would be.
   const SafeWriteResult result =
-      write_file_safely(path, bytes.data(), bytes.size(), FifoReader::kWaitForIt);
+      write_file_safely(path, bytes.data(), bytes.size(), FifoReader::kWaitForIt, watch);
   if (result.ok()) return std::string();
   return std::string(result.step) + ": " + std::strerror(result.error_number);
 }

@@ -13,7 +13,7 @@
 #include <new>
 #include <optional>
 
-#include "core/state.h"
+#include "core/session.h"
 #include "programs/passes.h"
 #include "surface/qpainter_backend.h"
 #include "surface/surface.h"
@@ -35,15 +35,15 @@ class WindowPicture final : public PassTarget {
   WindowPicture(QImage& image, int first_kept) : image_(image), first_kept_(first_kept) {}
   ~WindowPicture() override { finish(); }
 
-  surface::Backend& begin_pass(int index, bool erase) override {
+  surface::Backend& begin_pass(HeadlessWindow& window, int index, bool erase) override {
     if (index < first_kept_) return discard_;
     if (!backend_) {
       painter_.begin(&image_);
-      backend_.emplace(painter_);
+      backend_.emplace(painter_, window.surface);
     }
     if (erase) backend_->clear_screen(image_.width(), image_.height(), kWhite);
-    surface::client_width = image_.width();
-    surface::client_height = image_.height();
+    window.surface.client_width = image_.width();
+    window.surface.client_height = image_.height();
     return *backend_;
   }
 
@@ -107,7 +107,7 @@ class SvgPasses final : public PassTarget {
     (void)svg_.release();
   }
 
-  surface::Backend& begin_pass(int index, bool erase) override {
+  surface::Backend& begin_pass(HeadlessWindow& window, int index, bool erase) override {
     if (index < first_kept_) return discard_;
     finish();
     if (index > first_kept_) device_.next_document();
@@ -118,11 +118,11 @@ class SvgPasses final : public PassTarget {
     svg_->setResolution(kScreenDpi);
     svg_->setTitle(title_);
     painter_ = std::make_unique<QPainter>(svg_.get());
-    backend_ = std::make_unique<surface::QPainterBackend>(*painter_);
+    backend_ = std::make_unique<surface::QPainterBackend>(*painter_, window.surface);
     clipping_ = std::make_unique<ClippingBackend>(*backend_);
     if (erase) backend_->clear_screen(size_.width(), size_.height(), kWhite);
-    surface::client_width = size_.width();
-    surface::client_height = size_.height();
+    window.surface.client_width = size_.width();
+    window.surface.client_height = size_.height();
     return *clipping_;
   }
 
@@ -156,7 +156,7 @@ QSize picture_size(double stored_magnification) {
                static_cast<int>(surface::kLogicalHeight * magnification));
 }
 
-PictureResult png_picture(const RenderRequest& request) {
+PictureResult png_picture(HeadlessWindow& window, const RenderRequest& request) {
   PictureResult result;
   const RepaintPlan plan = plan_repaints(*request.program, request.steps);
   const QSize size = picture_size(plan.display_magnification);
@@ -171,7 +171,7 @@ PictureResult png_picture(const RenderRequest& request) {
   image.fill(Qt::white);
   {
     WindowPicture target(image, plan.first_kept_pass());
-    replay(*request.program, request.steps, target);
+    replay(window, request.steps, target);
   }
   result.bytes = encode_png(reinterpret_cast<const std::uint32_t*>(image.constBits()), width,
                             height, static_cast<int>(image.bytesPerLine() / 4));
@@ -179,7 +179,7 @@ PictureResult png_picture(const RenderRequest& request) {
   return result;
 }
 
-PictureResult svg_picture(const RenderRequest& request) {
+PictureResult svg_picture(HeadlessWindow& window, const RenderRequest& request) {
   PictureResult result;
   const RepaintPlan plan = plan_repaints(*request.program, request.steps);
   JoiningDevice device(result.bytes);
@@ -187,7 +187,7 @@ PictureResult svg_picture(const RenderRequest& request) {
   {
     SvgPasses target(device, picture_size(plan.display_magnification),
                      QString::fromUtf8(request.program->display_name), plan.first_kept_pass());
-    replay(*request.program, request.steps, target);
+    replay(window, request.steps, target);
     target.finish();
   }
   if (device.out_of_memory()) throw std::bad_alloc();
@@ -198,11 +198,11 @@ PictureResult svg_picture(const RenderRequest& request) {
 
 // One page the size of the printed graph: 640 by 480 screen pixels of 1/96 inch, times the
 // print magnification that the pass draws at.
-PictureResult pdf_page(const RenderRequest& request) {
+PictureResult pdf_page(HeadlessWindow& window, const RenderRequest& request) {
   PictureResult result;
-  DiscardingTarget window;
-  replay(*request.program, request.steps, window);
-  const double magnification = drawn_magnification(print_magnification);
+  DiscardingTarget on_screen;
+  replay(window, request.steps, on_screen);
+  const double magnification = drawn_magnification(window.session.print_magnification);
   const double inches_wide = surface::kLogicalWidth * magnification / kScreenDpi;
   const double inches_high = surface::kLogicalHeight * magnification / kScreenDpi;
   QByteArray bytes;
@@ -217,8 +217,8 @@ PictureResult pdf_page(const RenderRequest& request) {
                                             QString(), QPageSize::ExactMatch),
                                   QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     QPainter painter(&pdf);
-    surface::QPainterBackend backend(painter);
-    print_pass(backend, pdf.logicalDpiX(), pdf.logicalDpiY());
+    surface::QPainterBackend backend(painter, window.surface);
+    print_pass(window.session, window.graph, backend, pdf.logicalDpiX(), pdf.logicalDpiY());
   }
   result.bytes = bytes.toStdString();
   result.ok = true;
@@ -228,16 +228,23 @@ PictureResult pdf_page(const RenderRequest& request) {
 }  // namespace
 
 PictureResult picture_output(const RenderRequest& request) {
+  HeadlessWindow window(*request.program);
+  PictureResult result;
   switch (request.format) {
     case Format::kPng:
-      return png_picture(request);
+      result = png_picture(window, request);
+      break;
     case Format::kSvg:
-      return svg_picture(request);
+      result = svg_picture(window, request);
+      break;
     case Format::kPdf:
-      return pdf_page(request);
+      result = pdf_page(window, request);
+      break;
     default:
-      return PictureResult{false, std::string(), "not a picture format"};
+      return PictureResult{false, std::string(), "not a picture format", 0};
   }
+  window.surface.take_pending_error(&result.graph_error);
+  return result;
 }
 
 }  // namespace tessaly::tools

@@ -1,5 +1,5 @@
 // The renderer's pictures, drawn through the QPainter backend: the window's picture as PNG or
-// SVG, and the printed page as PDF. Needs a QGuiApplication (fonts).
+// SVG, and the printed page as PDF. Needs a QGuiApplication (fonts); any thread may draw one.
 #pragma once
 
 #include <string>
@@ -11,7 +11,8 @@ namespace tessaly::tools {
 struct PictureResult {
   bool ok = false;
   std::string bytes;
-  std::string error;  // when !ok: why the request has no picture
+  std::string error;    // when !ok: why the request has no picture
+  int graph_error = 0;  // an axis error the graph raised and nobody read; 0: none
 };
 
 PictureResult picture_output(const RenderRequest& request);

@@ -37,18 +37,38 @@ std::string header(int width, int height) {
   return ihdr;
 }
 
-void row_bytes(const std::uint32_t* row, int width, unsigned char* out) {
-  for (int x = 0; x < width; ++x) {
-    out[3 * x] = static_cast<unsigned char>(row[x] >> 16);
-    out[3 * x + 1] = static_cast<unsigned char>(row[x] >> 8);
-    out[3 * x + 2] = static_cast<unsigned char>(row[x]);
+static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "rows are stored as little-endian words");
+
+// The R, G, B bytes of a 0x00RRGGBB pixel in the low three bytes of the result, in memory order.
+std::uint32_t rgb_bytes(std::uint32_t pixel) {
+  return __builtin_bswap32(pixel) >> 8;
+}
+
+// Byte by byte a - b, no borrow from one byte into the next.
+std::uint32_t byte_differences(std::uint32_t a, std::uint32_t b) {
+  constexpr std::uint32_t kHigh = 0x80808080u;
+  return ((a | kHigh) - (b & ~kHigh)) ^ ((a ^ ~b) & kHigh);
+}
+
+// Filter "Up" of one row of 0x00RRGGBB pixels: R, G, B bytes less those of the row above (none
+// above the first row), in one pass over both rows. Each pixel is stored as a word whose fourth
+// byte the next pixel overwrites; the last one only as its three bytes.
+void filtered_row(const std::uint32_t* row, const std::uint32_t* above, int width,
+                  unsigned char* out) {
+  if (width <= 0) return;
+  const int last = width - 1;
+  for (int x = 0; x < last; ++x) {
+    const std::uint32_t word =
+        rgb_bytes(above == nullptr ? row[x] : byte_differences(row[x], above[x]));
+    std::memcpy(out + 3 * x, &word, sizeof word);
   }
+  const std::uint32_t word =
+      rgb_bytes(above == nullptr ? row[last] : byte_differences(row[last], above[last]));
+  std::memcpy(out + 3 * last, &word, 3);
 }
 
 std::string compressed_rows(const std::uint32_t* pixels, int width, int height, int stride) {
   const std::size_t row_size = static_cast<std::size_t>(width) * 3;
-  std::vector<unsigned char> above(row_size, 0);
-  std::vector<unsigned char> current(row_size);
   std::vector<unsigned char> filtered(row_size + 1);
   filtered[0] = kFilterUp;
 
@@ -66,11 +86,8 @@ std::string compressed_rows(const std::uint32_t* pixels, int width, int height, 
     stream.avail_out = sizeof out;
   };
   for (int y = 0; y < height; ++y) {
-    row_bytes(pixels + static_cast<std::size_t>(y) * stride, width, current.data());
-    for (std::size_t i = 0; i < row_size; ++i) {
-      filtered[i + 1] = static_cast<unsigned char>(current[i] - above[i]);
-    }
-    above.swap(current);
+    const std::uint32_t* const row = pixels + static_cast<std::size_t>(y) * stride;
+    filtered_row(row, y > 0 ? row - stride : nullptr, width, filtered.data() + 1);
     stream.next_in = filtered.data();
     stream.avail_in = static_cast<uInt>(filtered.size());
     const int flush = y + 1 == height ? Z_FINISH : Z_NO_FLUSH;

@@ -148,6 +148,14 @@ bool option_value(const std::vector<std::string>& arguments, std::size_t& i, con
   return true;
 }
 
+// 1 to kMostJobs, digits only.
+constexpr int kMostJobs = 256;
+bool parse_jobs(const std::string& text, int& jobs) {
+  if (!all_digits(text)) return false;
+  jobs = std::stoi(text);
+  return jobs >= 1 && jobs <= kMostJobs;
+}
+
 ParsedArguments failure(std::string error) {
   ParsedArguments parsed;
   parsed.outcome = ParsedArguments::Outcome::kError;
@@ -162,6 +170,8 @@ ParsedArguments parse_render_arguments(const std::vector<std::string>& arguments
   RenderRequest& request = parsed.request;
   bool format_given = false;
   bool output_given = false;
+  bool batch_given = false;
+  bool jobs_given = false;
   std::string error;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
@@ -192,6 +202,20 @@ ParsedArguments parse_render_arguments(const std::vector<std::string>& arguments
       if (value.empty()) return failure("--output needs a file name (or - for the default)");
       request.output = value;
       output_given = true;
+    } else if (option_value(arguments, i, "--batch", nullptr, value, error)) {
+      if (!error.empty()) return failure(error);
+      if (batch_given) return failure("--batch given twice");
+      if (value.empty()) return failure("--batch needs a file (or - for standard input)");
+      parsed.batch.file = value;
+      batch_given = true;
+    } else if (option_value(arguments, i, "--jobs", nullptr, value, error)) {
+      if (!error.empty()) return failure(error);
+      if (jobs_given) return failure("--jobs given twice");
+      if (!parse_jobs(value, parsed.batch.jobs)) {
+        return failure("--jobs needs a number from 1 to " + std::to_string(kMostJobs) + ", not " +
+                       quoted(value));
+      }
+      jobs_given = true;
     } else if (argument.size() > 1 && argument[0] == '-') {
       return failure("unknown option " + quoted(argument) + " (see --help)");
     } else if (request.program != nullptr) {
@@ -203,6 +227,14 @@ ParsedArguments parse_render_arguments(const std::vector<std::string>& arguments
       }
     }
   }
+  if (batch_given) {
+    if (request.program != nullptr || !request.steps.empty() || format_given || output_given) {
+      return failure("--batch takes no PROGRAM and no options but --jobs: each line has its own");
+    }
+    parsed.outcome = ParsedArguments::Outcome::kBatch;
+    return parsed;
+  }
+  if (jobs_given) return failure("--jobs is for --batch only");
   if (request.program == nullptr) return failure("no PROGRAM given (ombra, velto or quirn)");
   if (!check_against_program(request, error)) return failure(error);
   parsed.outcome = ParsedArguments::Outcome::kRender;
@@ -214,6 +246,10 @@ const char* format_name(Format format) {
     if (f.format == format) return f.name;
   }
   return "";
+}
+
+bool draws_picture(Format format) {
+  return format == Format::kPng || format == Format::kSvg || format == Format::kPdf;
 }
 
 bool writes_to_standard_output(Format format) {
@@ -231,6 +267,7 @@ std::string output_path(const RenderRequest& request) {
 const char* render_usage() {
   return R"(Usage: tessaly-render PROGRAM [--do STEPS] [--set NAME=VALUES] [--read FILE]...
                       [--format FORMAT] [--output FILE]
+       tessaly-render --batch FILE [--jobs N]
 
 Draws a graph of Ombra, Velto or Quirn without a window. It replays what the window does: the
 start-up paint, then every step with the repaint that follows it, so curves pile up in overlay
@@ -272,10 +309,21 @@ mode and state carries from one paint to the next.
   --output FILE, -o FILE where to write; absent or -: standard output for trace,
                            trace-print and csv, PROGRAM.FORMAT in the current folder
                            for the others
+  --batch FILE           renders many graphs in one process: each line of FILE (- for
+                           standard input) holds the arguments of one run, with its own
+                           --output; blank lines and lines starting with # are skipped.
+                           Words are split as a shell splits them, without expansions:
+                           blanks separate, '...' and "..." quote, \ escapes. Each
+                           output is what that run alone writes; standard output and
+                           messages come in line order, messages as "line N: ...". A bad
+                           line does not stop the others. Lines run at the same time: one
+                           must not --read a file that another line of the batch writes.
+  --jobs N               with --batch: renders at a time (default: one per core)
   --help, -h             this text
 
 --do, --set and --read may repeat; they apply in the order given.
 Exit status: 0 done; 1 the output could not be written; 2 wrong arguments (nothing written).
+With --batch, the worst status of its lines (2 also when FILE cannot be read).
 )";
 }
 

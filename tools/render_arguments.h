@@ -1,6 +1,7 @@
 // The command line of tessaly-render:
 //   tessaly-render PROGRAM [--do STEPS] [--set NAME=VALUES] [--read FILE]... [--format FORMAT]
 //                  [--output FILE]
+//   tessaly-render --batch FILE [--jobs N]
 #pragma once
 
 #include <string>
@@ -29,10 +30,17 @@ struct RenderRequest {
   std::string output;  // as given; empty when absent
 };
 
+// Many renders in one process: one command line per line of a file ("-": standard input).
+struct BatchRequest {
+  std::string file;
+  int jobs = 0;  // renders at a time; 0: one per core
+};
+
 struct ParsedArguments {
-  enum class Outcome { kRender, kHelp, kError };
+  enum class Outcome { kRender, kBatch, kHelp, kError };
   Outcome outcome = Outcome::kError;
   RenderRequest request;
+  BatchRequest batch;
   std::string error;  // kError: one line naming what was wrong
 };
 
@@ -43,6 +51,8 @@ ParsedArguments parse_render_arguments(const std::vector<std::string>& arguments
 const char* render_usage();
 const char* format_name(Format format);
 
+// Formats drawn through Qt, which need a QGuiApplication (fonts).
+bool draws_picture(Format format);
 // Formats that go to standard output when no file (or "-") is given.
 bool writes_to_standard_output(Format format);
 // The file to write: the --output value, PROGRAM.FORMAT in the current folder, or "" for

@@ -6,8 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "core/session.h"
+#include "graph/context.h"
 #include "programs/descriptor.h"
 #include "surface/backend.h"
+#include "surface/surface.h"
 #include "tools/render_arguments.h"
 
 namespace tessaly::tools {
@@ -15,20 +18,32 @@ namespace tessaly::tools {
 constexpr int kScreenDpi = 96;
 constexpr int kPrinterDpi = 600;
 
+// One headless window of a program: its analysis state from start-up, the surface it draws
+// on and the graph engine's state. Renders on different threads each own one.
+struct HeadlessWindow {
+  explicit HeadlessWindow(const ProgramDescriptor& program);
+  HeadlessWindow(const HeadlessWindow&) = delete;
+  HeadlessWindow& operator=(const HeadlessWindow&) = delete;
+
+  Session session;
+  surface::Surface surface;
+  graph::Context graph;
+};
+
 // Where the window passes of a replay draw.
 class PassTarget {
  public:
   virtual ~PassTarget() = default;
   // The backend of window pass `index` (0 is the start-up paint); erase: the repaint wipes
   // the window before the pass.
-  virtual surface::Backend& begin_pass(int index, bool erase) = 0;
-  virtual void end_pass(int /*index*/) {}
+  virtual surface::Backend& begin_pass(HeadlessWindow& window, int index, bool erase) = 0;
+  virtual void end_pass(const HeadlessWindow& /*window*/, int /*index*/) {}
 };
 
 // Every pass draws into a backend that keeps nothing.
 class DiscardingTarget : public PassTarget {
  public:
-  surface::Backend& begin_pass(int, bool) override { return discard_; }
+  surface::Backend& begin_pass(HeadlessWindow&, int, bool) override { return discard_; }
 
  private:
   surface::NullBackend discard_;
@@ -43,10 +58,11 @@ struct RepaintPlan {
   int last_pass() const { return static_cast<int>(erase.size()) - 1; }
 };
 
-// The repaints that the steps cause, found by applying them without drawing anything.
+// The repaints that the steps cause, found by applying them to a session of the program
+// without drawing anything.
 RepaintPlan plan_repaints(const ProgramDescriptor& program, const std::vector<Step>& steps);
 
-// Makes the program the running one from its start-up state and replays the steps.
-void replay(const ProgramDescriptor& program, const std::vector<Step>& steps, PassTarget& target);
+// Replays the steps on the window, which is at its program's start-up state.
+void replay(HeadlessWindow& window, const std::vector<Step>& steps, PassTarget& target);
 
 }  // namespace tessaly::tools

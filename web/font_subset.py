@@ -13,7 +13,7 @@ import sys
 from fontTools import subset
 from fontTools.ttLib import TTFont
 
-ROOMS = ("complex", "models", "graph", "surface", "resources", "tools")
+ROOMS = ("complex", "core", "surface", "graph", "programs", "resources", "tools")
 FAMILY = "Tessaly Mincho Subset"
 
 

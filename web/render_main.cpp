@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "surface/surface.h"
+#include "tools/message_text.h"
+#include "tools/replay.h"
 #include "tools/headless_outputs.h"
 #include "tools/render_arguments.h"
 
@@ -78,7 +80,7 @@ int write_result(const std::string& path, const std::string& bytes) {
   if (!error) return 0;
   const std::string reason = error;
   std::free(error);
-  return complain("cannot write " + path + ": " + reason, kWriteFailed);
+  return complain("cannot write " + tessaly::tools::quoted(path) + ": " + reason, kWriteFailed);
 }
 
 }  // namespace
@@ -102,9 +104,13 @@ int main(int argc, char** argv) {
                         "and csv",
                     kWrongArguments);
   }
-  const std::string bytes = tessaly::tools::headless_output(request);
+  // The window tells the user of a file it cannot read; so does the renderer, before drawing.
+  const std::string failed_read =
+      tessaly::tools::plan_repaints(*request.program, request.steps).failed_read;
+  if (!failed_read.empty()) return complain("cannot read " + failed_read, kWriteFailed);
   int code = 0;
-  if (tessaly::surface::take_pending_error(&code)) {
+  const std::string bytes = tessaly::tools::headless_output(request, &code);
+  if (code != 0) {
     std::fprintf(stderr, "tessaly-render: the graph reports error %d: %s\n", code,
                  tessaly::surface::error_message(code));
   }

@@ -92,7 +92,7 @@ void graph_driver(Session& session, graph::Context& g) {
       settings.sweep_stop = 1200.0;
     }
     graph::sweep_and_plot(g, session, kind, model_evaluate, settings);
-    graph::legend_value(g, kind, 0, i, " Ｑ ", " ", q, i + 1);
+    if (!g.question_only) graph::legend_value(g, kind, 0, i, " Ｑ ", " ", q, i + 1);
     g.legend_rows = 0;
     graph::legend_value(g, kind, resistance_row, i, "抵抗［Ω］", " ", parts.component_r, i + 1);
   }
@@ -102,7 +102,7 @@ void graph_driver(Session& session, graph::Context& g) {
     g.legend_rows = 0;
     graph::legend_value(g, kind, 7 + caption_step * i, 0, kCaptions[i], " ", values[i], 0);
   }
-  resonance_mark(session, g);
+  if (!g.fixed_marks_hidden) resonance_mark(session, g);
   graph::reset_legend(g);
 }
 

@@ -114,7 +114,9 @@ void graph_driver(Session& session, graph::Context& g) {
   if (circuit_index == 3 || circuit_index == 4) reference_curves(session, g, kind, settings, l, c);
 
   const double resonance = 1.0 / (std::sqrt(l * c) * kTwoPi);
-  graph::legend_value(g, kind, 12, 1, "共振周波数", " fo［Ｈｚ］", resonance, 0);
+  if (!g.question_only) {
+    graph::legend_value(g, kind, 12, 1, "共振周波数", " fo［Ｈｚ］", resonance, 0);
+  }
   g.legend_rows = 0;
   if (circuit_index == kSingleL) l_legend(g, kind, l, curve);
   if (circuit_index == kSingleC) c_legend(g, kind, c, curve);

@@ -23,7 +23,7 @@
 #include <string>
 #include <vector>
 
-#include "core/state.h"
+#include "core/session.h"
 
 namespace tessaly {
 namespace {
@@ -119,7 +119,6 @@ std::string private_tmpfs(const std::string& folder, const char* size) {
 class DataFile : public testing::Test {
  protected:
   void SetUp() override {
-    reset_analysis_state();
     char pattern[] = "/tmp/tessaly-data-XXXXXX";
     ASSERT_NE(::mkdtemp(pattern), nullptr);
     folder_ = pattern;
@@ -148,19 +147,19 @@ class DataFile : public testing::Test {
     ::closedir(dir);
     return names;
   }
-  static void fill_arrays() {
+  void fill_arrays() {
     for (int i = 0; i < kStoredPoints; ++i) {
-      plot_values_1[i] = i * 1.25 - 3.0;
-      plot_values_2[i] = -std::sqrt(i + 0.5) * 1e-7;
+      session_.plot_values_1[i] = i * 1.25 - 3.0;
+      session_.plot_values_2[i] = -std::sqrt(i + 0.5) * 1e-7;
     }
-    plot_values_1[7] = NAN;
-    plot_values_2[9] = -INFINITY;
+    session_.plot_values_1[7] = NAN;
+    session_.plot_values_2[9] = -INFINITY;
   }
 
   // Saves to `target` and reports what `folder` then holds and the bytes of `kept`.
-  static SaveOutcome save_and_look(const std::string& target, const std::string& folder,
-                                   const std::string& kept) {
-    const FileResult result = save_data_file(target);
+  SaveOutcome save_and_look(const std::string& target, const std::string& folder,
+                            const std::string& kept) {
+    const FileResult result = save_data_file(session_, target);
     SaveOutcome o;
     o.status = result.status;
     o.error_number = result.error_number;
@@ -172,12 +171,13 @@ class DataFile : public testing::Test {
   }
 
   std::string folder_;
+  Session session_;
 };
 
 TEST_F(DataFile, RoundTripsExactlyInLittleEndianOrder) {
   fill_arrays();
-  plot_values_1[0] = 1.0;
-  ASSERT_TRUE(save_data_file(path("a.dat")).ok());
+  session_.plot_values_1[0] = 1.0;
+  ASSERT_TRUE(save_data_file(session_, path("a.dat")).ok());
   const std::vector<unsigned char> bytes = read_bytes(path("a.dat"));
   ASSERT_EQ(bytes.size(), kDataFileBytes);
   // 1.0 is 0x3FF0000000000000: its top byte comes last in the file.
@@ -185,80 +185,81 @@ TEST_F(DataFile, RoundTripsExactlyInLittleEndianOrder) {
   EXPECT_EQ(bytes[6], 0xF0);
   EXPECT_EQ(bytes[7], 0x3F);
 
-  std::vector<double> first(plot_values_1, plot_values_1 + kStoredPoints);
-  std::vector<double> second(plot_values_2, plot_values_2 + kStoredPoints);
-  reset_analysis_state();
-  ASSERT_TRUE(read_data_file(path("a.dat")).ok());
+  std::vector<double> first(session_.plot_values_1, session_.plot_values_1 + kStoredPoints);
+  std::vector<double> second(session_.plot_values_2, session_.plot_values_2 + kStoredPoints);
+  session_ = Session{};
+  ASSERT_TRUE(read_data_file(session_, path("a.dat")).ok());
   for (int i = 0; i < kStoredPoints; ++i) {
     if (std::isnan(first[i])) {
-      EXPECT_TRUE(std::isnan(plot_values_1[i]));
+      EXPECT_TRUE(std::isnan(session_.plot_values_1[i]));
     } else {
-      EXPECT_EQ(plot_values_1[i], first[i]) << i;
+      EXPECT_EQ(session_.plot_values_1[i], first[i]) << i;
     }
-    EXPECT_EQ(plot_values_2[i], second[i]) << i;
+    EXPECT_EQ(session_.plot_values_2[i], second[i]) << i;
   }
 }
 
 TEST_F(DataFile, ShortLongAndEmptyFilesFillFromTheStart) {
   fill_arrays();
   write_bytes(path("empty.dat"), {});
-  ASSERT_TRUE(read_data_file(path("empty.dat")).ok());
-  EXPECT_EQ(plot_values_1[10], 0.0);
-  EXPECT_EQ(plot_values_2[10], 0.0);
+  ASSERT_TRUE(read_data_file(session_, path("empty.dat")).ok());
+  EXPECT_EQ(session_.plot_values_1[10], 0.0);
+  EXPECT_EQ(session_.plot_values_2[10], 0.0);
 
   std::vector<unsigned char> block(kDataBlockBytes, 0);
   block[7] = 0x40;  // 2.0 in entry 0
   block[kDataBlockBytes - 1] = 0x40;
   fill_arrays();
   write_bytes(path("half.dat"), block);
-  ASSERT_TRUE(read_data_file(path("half.dat")).ok());
-  EXPECT_EQ(plot_values_1[0], 2.0);
-  EXPECT_EQ(plot_values_1[500], 2.0);
-  for (double v : plot_values_2) EXPECT_EQ(v, 0.0);
+  ASSERT_TRUE(read_data_file(session_, path("half.dat")).ok());
+  EXPECT_EQ(session_.plot_values_1[0], 2.0);
+  EXPECT_EQ(session_.plot_values_1[500], 2.0);
+  for (double v : session_.plot_values_2) EXPECT_EQ(v, 0.0);
 
   // 8 bytes of entry 0 and 3 bytes of entry 1: the cut value keeps its low bytes.
   write_bytes(path("short.dat"), {0, 0, 0, 0, 0, 0, 0xF0, 0x3F, 1, 2, 3});
-  ASSERT_TRUE(read_data_file(path("short.dat")).ok());
-  EXPECT_EQ(plot_values_1[0], 1.0);
-  EXPECT_NE(plot_values_1[1], 0.0);
-  EXPECT_EQ(plot_values_1[2], 0.0);
+  ASSERT_TRUE(read_data_file(session_, path("short.dat")).ok());
+  EXPECT_EQ(session_.plot_values_1[0], 1.0);
+  EXPECT_NE(session_.plot_values_1[1], 0.0);
+  EXPECT_EQ(session_.plot_values_1[2], 0.0);
 
   std::vector<unsigned char> long_file(kDataFileBytes + 100, 0);
   long_file[kDataFileBytes - 1] = 0x40;  // the last value of the second block
   long_file[kDataFileBytes + 7] = 0x40;  // past the end: ignored
   write_bytes(path("long.dat"), long_file);
-  ASSERT_TRUE(read_data_file(path("long.dat")).ok());
-  EXPECT_EQ(plot_values_2[500], 2.0);
-  EXPECT_EQ(plot_values_1[0], 0.0);
+  ASSERT_TRUE(read_data_file(session_, path("long.dat")).ok());
+  EXPECT_EQ(session_.plot_values_2[500], 2.0);
+  EXPECT_EQ(session_.plot_values_1[0], 0.0);
 }
 
 TEST_F(DataFile, UnreadableInputsLeaveZerosAndSaySo) {
   fill_arrays();
-  FileResult result = read_data_file(path("missing.dat"));
+  FileResult result = read_data_file(session_, path("missing.dat"));
   EXPECT_EQ(result.status, FileStatus::kOpenFailed);
   EXPECT_EQ(result.error_number, ENOENT);
-  EXPECT_EQ(plot_values_1[3], 0.0);
+  EXPECT_EQ(session_.plot_values_1[3], 0.0);
 
   fill_arrays();
-  result = read_data_file(folder_);
+  result = read_data_file(session_, folder_);
   EXPECT_EQ(result.status, FileStatus::kOpenFailed);
   EXPECT_EQ(result.error_number, EISDIR);
-  EXPECT_EQ(plot_values_2[3], 0.0);
+  EXPECT_EQ(session_.plot_values_2[3], 0.0);
 
   ASSERT_EQ(::mkfifo(path("fifo.dat").c_str(), 0600), 0);
   fill_arrays();
-  result = read_data_file(path("fifo.dat"));  // must return at once, not wait for a writer
+  result =
+      read_data_file(session_, path("fifo.dat"));  // must return at once, not wait for a writer
   EXPECT_EQ(result.status, FileStatus::kOpenFailed);
-  EXPECT_EQ(plot_values_1[3], 0.0);
+  EXPECT_EQ(session_.plot_values_1[3], 0.0);
 }
 
 TEST_F(DataFile, ReadOnlyFilesAreRead) {
   fill_arrays();
-  ASSERT_TRUE(save_data_file(path("ro.dat")).ok());
+  ASSERT_TRUE(save_data_file(session_, path("ro.dat")).ok());
   ASSERT_EQ(::chmod(path("ro.dat").c_str(), 0444), 0);
-  reset_analysis_state();
-  ASSERT_TRUE(read_data_file(path("ro.dat")).ok());
-  EXPECT_EQ(plot_values_1[4], 2.0);
+  session_ = Session{};
+  ASSERT_TRUE(read_data_file(session_, path("ro.dat")).ok());
+  EXPECT_EQ(session_.plot_values_1[4], 2.0);
 }
 
 TEST_F(DataFile, FailedSaveLeavesTheOldFileAndNoTemporary) {
@@ -273,7 +274,7 @@ TEST_F(DataFile, FailedSaveLeavesTheOldFileAndNoTemporary) {
   rlimit capped = saved;
   capped.rlim_cur = 5000;
   ::setrlimit(RLIMIT_FSIZE, &capped);
-  const FileResult result = save_data_file(path("old.dat"));
+  const FileResult result = save_data_file(session_, path("old.dat"));
   ::setrlimit(RLIMIT_FSIZE, &saved);
 
   EXPECT_EQ(result.status, FileStatus::kWriteFailed);
@@ -289,13 +290,13 @@ TEST_F(DataFile, SaveEdgeCasesOfThePath) {
   const std::string deep = path(std::string(120, 'd'));
   ASSERT_EQ(::mkdir(deep.c_str(), 0755), 0);
   const std::string long_name = deep + "/" + std::string(246, 'n') + ".dat";
-  EXPECT_TRUE(save_data_file(long_name).ok());
+  EXPECT_TRUE(save_data_file(session_, long_name).ok());
   EXPECT_EQ(read_bytes(long_name).size(), kDataFileBytes);
 
   // A symbolic link is followed: the file it points at gets the data, the link stays.
   write_bytes(path("real.dat"), {'x'});
   ASSERT_EQ(::symlink(path("real.dat").c_str(), path("link.dat").c_str()), 0);
-  ASSERT_TRUE(save_data_file(path("link.dat")).ok());
+  ASSERT_TRUE(save_data_file(session_, path("link.dat")).ok());
   struct stat info;
   ASSERT_EQ(::lstat(path("link.dat").c_str(), &info), 0);
   EXPECT_TRUE(S_ISLNK(info.st_mode));
@@ -385,7 +386,7 @@ TEST_F(DataFile, SaveFollowsSymbolicLinksToTheirEnd) {
   fill_arrays();
   // A dangling link gets its file, as opening it for writing would create it.
   ASSERT_EQ(::symlink("made.dat", path("dangling.dat").c_str()), 0);
-  ASSERT_TRUE(save_data_file(path("dangling.dat")).ok());
+  ASSERT_TRUE(save_data_file(session_, path("dangling.dat")).ok());
   EXPECT_EQ(read_bytes(path("made.dat")).size(), kDataFileBytes);
   struct stat info;
   ASSERT_EQ(::lstat(path("dangling.dat").c_str(), &info), 0);
@@ -395,17 +396,17 @@ TEST_F(DataFile, SaveFollowsSymbolicLinksToTheirEnd) {
   ASSERT_EQ(::mkdir(path("sub").c_str(), 0755), 0);
   ASSERT_EQ(::symlink("../made.dat", path("sub/inner.dat").c_str()), 0);
   ASSERT_EQ(::symlink("sub/inner.dat", path("outer.dat").c_str()), 0);
-  plot_values_1[0] = 42.0;
-  ASSERT_TRUE(save_data_file(path("outer.dat")).ok());
-  ASSERT_TRUE(read_data_file(path("made.dat")).ok());
-  EXPECT_EQ(plot_values_1[0], 42.0);
+  session_.plot_values_1[0] = 42.0;
+  ASSERT_TRUE(save_data_file(session_, path("outer.dat")).ok());
+  ASSERT_TRUE(read_data_file(session_, path("made.dat")).ok());
+  EXPECT_EQ(session_.plot_values_1[0], 42.0);
 
   // A link to a folder, and links in a circle, fail without leaving anything.
   ASSERT_EQ(::symlink("sub", path("folder.dat").c_str()), 0);
-  EXPECT_EQ(save_data_file(path("folder.dat")).detail, "rename: Is a directory");
+  EXPECT_EQ(save_data_file(session_, path("folder.dat")).detail, "rename: Is a directory");
   ASSERT_EQ(::symlink("b.dat", path("a.dat").c_str()), 0);
   ASSERT_EQ(::symlink("a.dat", path("b.dat").c_str()), 0);
-  const FileResult circle = save_data_file(path("a.dat"));
+  const FileResult circle = save_data_file(session_, path("a.dat"));
   EXPECT_EQ(circle.error_number, ELOOP);
   EXPECT_EQ(circle.detail, "create: Too many levels of symbolic links");
   std::vector<std::string> entries = folder_entries();
@@ -423,14 +424,15 @@ TEST_F(DataFile, ReadsEverySizeAroundTheBlockEdges) {
     for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<unsigned char>(i * 37 + 11);
     write_bytes(path("sized.dat"), bytes);
     fill_arrays();
-    ASSERT_TRUE(read_data_file(path("sized.dat")).ok()) << size;
+    ASSERT_TRUE(read_data_file(session_, path("sized.dat")).ok()) << size;
     for (int k = 0; k < 2 * kStoredPoints; ++k) {
       std::uint64_t expected = 0;
       for (std::size_t b = 0; b < 8; ++b) {
         const std::size_t at = 8 * static_cast<std::size_t>(k) + b;
         if (at < size) expected |= static_cast<std::uint64_t>(bytes[at]) << (8 * b);
       }
-      const double value = k < kStoredPoints ? plot_values_1[k] : plot_values_2[k - kStoredPoints];
+      const double value =
+          k < kStoredPoints ? session_.plot_values_1[k] : session_.plot_values_2[k - kStoredPoints];
       std::uint64_t bits = 0;
       std::memcpy(&bits, &value, sizeof bits);
       ASSERT_EQ(bits, expected) << "size " << size << ", entry " << k;
@@ -440,10 +442,10 @@ TEST_F(DataFile, ReadsEverySizeAroundTheBlockEdges) {
 
 TEST_F(DataFile, DecodingNothingZeroesBothArrays) {
   fill_arrays();
-  decode_plot_values(nullptr, 0);
-  EXPECT_TRUE(std::all_of(plot_values_1, plot_values_1 + kStoredPoints,
+  decode_plot_values(session_, nullptr, 0);
+  EXPECT_TRUE(std::all_of(session_.plot_values_1, session_.plot_values_1 + kStoredPoints,
                           [](double v) { return v == 0.0 && !std::signbit(v); }));
-  EXPECT_TRUE(std::all_of(plot_values_2, plot_values_2 + kStoredPoints,
+  EXPECT_TRUE(std::all_of(session_.plot_values_2, session_.plot_values_2 + kStoredPoints,
                           [](double v) { return v == 0.0 && !std::signbit(v); }));
 }
 
@@ -463,24 +465,24 @@ TEST_F(DataFile, NonFiniteValuesTravelBitForBit) {
     for (int b = 0; b < 8; ++b) bytes[8 * k + b] = static_cast<unsigned char>(bits >> (8 * b));
   }
   write_bytes(path("odd.dat"), bytes);
-  ASSERT_TRUE(read_data_file(path("odd.dat")).ok());
-  EXPECT_TRUE(std::isnan(plot_values_1[0]));
-  EXPECT_EQ(plot_values_1[3], INFINITY);
-  EXPECT_EQ(plot_values_2[0], -INFINITY) << "entry 501 = 7 x 71 + 4";
-  ASSERT_TRUE(save_data_file(path("again.dat")).ok());
+  ASSERT_TRUE(read_data_file(session_, path("odd.dat")).ok());
+  EXPECT_TRUE(std::isnan(session_.plot_values_1[0]));
+  EXPECT_EQ(session_.plot_values_1[3], INFINITY);
+  EXPECT_EQ(session_.plot_values_2[0], -INFINITY) << "entry 501 = 7 x 71 + 4";
+  ASSERT_TRUE(save_data_file(session_, path("again.dat")).ok());
   EXPECT_EQ(read_bytes(path("again.dat")), bytes);
 }
 
 TEST_F(DataFile, AFileWithoutReadPermissionLeavesZeros) {
   fill_arrays();
-  ASSERT_TRUE(save_data_file(path("secret.dat")).ok());
+  ASSERT_TRUE(save_data_file(session_, path("secret.dat")).ok());
   ASSERT_EQ(::chmod(path("secret.dat").c_str(), 0), 0);
   ASSERT_EQ(::chmod(folder_.c_str(), 0755), 0);
   const std::string out = in_child([&] {
     const std::string why = drop_privileges();
     if (!why.empty()) return why;
-    const FileResult result = read_data_file(path("secret.dat"));
-    const bool zero = std::all_of(plot_values_1, plot_values_1 + kStoredPoints,
+    const FileResult result = read_data_file(session_, path("secret.dat"));
+    const bool zero = std::all_of(session_.plot_values_1, session_.plot_values_1 + kStoredPoints,
                                   [](double v) { return v == 0.0; });
     return result.detail + (zero ? "\nzero" : "\nvalues");
   });

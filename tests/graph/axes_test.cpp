@@ -54,7 +54,7 @@ class Axes : public testing::GraphTest {
 
 TEST_F(Axes, LogLogFrameOfKind119) {
   GraphFrame f = upper();
-  ASSERT_EQ(draw_axes(f, ' ', ' '), kAxesDrawn);
+  ASSERT_EQ(draw_axes(g, f, ' ', ' '), kAxesDrawn);
   const std::vector<std::string> x_decades = {
       "line 64 180 64 24 0 1 0 13",   "line 176 180 176 24 0 1 0 13",
       "line 288 180 288 24 0 1 0 13", "line 400 180 400 24 0 1 0 13",
@@ -102,7 +102,7 @@ TEST_F(Axes, LogRangesWidenToWholeDecades) {
   f.x_max = 80000.0;
   f.y_min = 0.5;
   f.y_max = 2.0;
-  ASSERT_EQ(draw_axes(f, ' ', ' '), kAxesDrawn);
+  ASSERT_EQ(draw_axes(g, f, ' ', ' '), kAxesDrawn);
   EXPECT_EQ(f.x_min, 10.0);
   EXPECT_EQ(f.x_max, 100000.0);
   EXPECT_EQ(f.y_min, 0.1);
@@ -117,7 +117,7 @@ TEST_F(Axes, CrowdedDecadesDotEachRowOnce) {
   GraphFrame f = upper();
   f.y_min = 1e-10;
   f.y_max = 1e10;  // 20 decades in 156 units: 7.8 per decade, so 8 and 9 share a row
-  ASSERT_EQ(draw_axes(f, ' ', ' '), kAxesDrawn);
+  ASSERT_EQ(draw_axes(g, f, ' ', ' '), kAxesDrawn);
   int rows = 0;
   double sy = f.bottom;
   for (int decade = 0; decade < 20; ++decade, sy -= 7.8) {
@@ -135,7 +135,7 @@ TEST_F(Axes, PhaseAxisEveryThirtyDegrees) {
   f.y_scale = 2;
   f.y_min = -90.0;
   f.y_max = 90.0;
-  ASSERT_EQ(draw_axes(f, ' ', ' '), kAxesDrawn);
+  ASSERT_EQ(draw_axes(g, f, ' ', ' '), kAxesDrawn);
   std::vector<std::string> horizontal;
   for (const std::string& line : starting_with("line 64 ")) {
     if (line.find(" 512 ") != std::string::npos) horizontal.push_back(line);
@@ -154,13 +154,13 @@ TEST_F(Axes, PhaseAxisEveryThirtyDegrees) {
 
   // On paper the solid lines are 8 wide and the dotted ones dots of 6 in pattern 0xCCCC.
   clear();
-  surface::output_target = 1;
+  surface.output_target = 1;
   GraphFrame printed = upper();
   printed.bottom = 352;
   printed.y_scale = 2;
   printed.y_min = -90.0;
   printed.y_max = 90.0;
-  draw_axes(printed, ' ', ' ');
+  draw_axes(g, printed, ' ', ' ');
   EXPECT_TRUE(has("line 64 352 512 352 0 8 0 13"));
   EXPECT_TRUE(has("point 64 326 0 6 13"));
   EXPECT_FALSE(has("point 66 326 0 6 13"));
@@ -200,7 +200,7 @@ TEST_F(Axes, AutomaticStep) {
   EXPECT_EQ(max, 100.0);
 
   GraphFrame f = single(1, 0.0, 1200.0, 4, -600.0, 600.0);
-  ASSERT_EQ(draw_axes(f, ' ', ' '), kAxesDrawn);
+  ASSERT_EQ(draw_axes(g, f, ' ', ' '), kAxesDrawn);
   const std::vector<std::string> vertical = {
       "line 64 328 64 24 0 1 0 13",   "line 138 328 138 24 0 0 2 13",
       "line 213 328 213 24 0 0 2 13", "line 288 328 288 24 0 0 2 13",
@@ -229,7 +229,7 @@ TEST_F(Axes, AutomaticStep) {
 // A narrow range far from zero: the grid ends at the frame, not a relative margin beyond it.
 TEST_F(Axes, NarrowRangesFarFromZeroEndAtTheirMaximum) {
   GraphFrame f = single(1, 1e6, 1e6 + 0.001, 1, 1e6, 1e6 + 0.001);
-  ASSERT_EQ(draw_axes(f, ' ', ' '), kAxesDrawn);
+  ASSERT_EQ(draw_axes(g, f, ' ', ' '), kAxesDrawn);
   for (const std::string& line : starting_with("line ")) {
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     ASSERT_EQ(std::sscanf(line.c_str(), "line %d %d %d %d", &x1, &y1, &x2, &y2), 4);
@@ -241,7 +241,7 @@ TEST_F(Axes, NarrowRangesFarFromZeroEndAtTheirMaximum) {
 
 TEST_F(Axes, ZeroLineIsFoundExactly) {
   GraphFrame f = single(1, -0.3, 0.3, 1, 1.0, 2.0);
-  ASSERT_EQ(draw_axes(f, ' ', ' '), kAxesDrawn);
+  ASSERT_EQ(draw_axes(g, f, ' ', ' '), kAxesDrawn);
   const std::vector<std::string> numbers = {
       "text 56 328 0 0 0.9 0.9 -0.3 ",  "text 130 328 0 0 0.9 0.9 -0.2 ",
       "text 205 328 0 0 0.9 0.9 -0.1 ", "text 280 328 0 0 0.9 0.9 0 ",
@@ -257,7 +257,7 @@ TEST_F(Axes, ZeroLineIsFoundExactly) {
 TEST_F(Axes, FixedDivisions) {
   GraphFrame f = single(0, 0.0, 5.0, 5, 0.0, 1.0);
   f.y_divisions = 4.0;
-  ASSERT_EQ(draw_axes(f, ' ', ' '), kAxesDrawn);
+  ASSERT_EQ(draw_axes(g, f, ' ', ' '), kAxesDrawn);
   EXPECT_EQ(f.x_divisions, 1.0);
   EXPECT_EQ(starting_with("line"), (std::vector<std::string>{
                                        "line 64 328 64 24 0 1 0 13",
@@ -272,19 +272,19 @@ TEST_F(Axes, FixedDivisions) {
 
 TEST_F(Axes, ErrorCodesAndWhatIsLeftUndrawn) {
   GraphFrame f = single(1, 0.0, 0.0, 1, 0.0, 0.0);
-  EXPECT_EQ(draw_axes(f, ' ', ' '), kNoXRange);
+  EXPECT_EQ(draw_axes(g, f, ' ', ' '), kNoXRange);
   f = single(1, 0.0, 10.0, 1, 0.0, 0.0);
-  EXPECT_EQ(draw_axes(f, ' ', ' '), kNoYRange);
+  EXPECT_EQ(draw_axes(g, f, ' ', ' '), kNoYRange);
   f = single(3, 0.0, 10.0, 1, 0.0, 1.0);
-  EXPECT_EQ(draw_axes(f, ' ', ' '), kLogBoundNotPositive);
+  EXPECT_EQ(draw_axes(g, f, ' ', ' '), kLogBoundNotPositive);
   f = single(1, 10.0, 1.0, 1, 0.0, 1.0);
-  EXPECT_EQ(draw_axes(f, ' ', ' '), kRangeEmpty);
+  EXPECT_EQ(draw_axes(g, f, ' ', ' '), kRangeEmpty);
   EXPECT_TRUE(trace().empty());
 
   // A failing y axis leaves the x axis drawn, but no y grid and no axis texts.
   f = single(1, 0.0, 1200.0, 2, -1000.0, 900.0);
   std::strcpy(f.x_label, "x");
-  EXPECT_EQ(draw_axes(f, ' ', ' '), kAngleRangeTooWide);
+  EXPECT_EQ(draw_axes(g, f, ' ', ' '), kAngleRangeTooWide);
   EXPECT_EQ(count("line"), 7);
   EXPECT_TRUE(starting_with("line 64 328 512").empty());
   EXPECT_EQ(count("text 284 348"), 0);
@@ -292,13 +292,13 @@ TEST_F(Axes, ErrorCodesAndWhatIsLeftUndrawn) {
 
   clear();
   f = single(1, 0.0, 1200.0, 1, 5.0, 5.0);
-  EXPECT_EQ(draw_axes(f, ' ', ' '), kRangeEmpty);
+  EXPECT_EQ(draw_axes(g, f, ' ', ' '), kRangeEmpty);
   EXPECT_EQ(count("line"), 7);
 
   // Scale types above 5 draw nothing and report nothing.
   clear();
   f = single(6, 1.0, 2.0, 9, 1.0, 2.0);
-  EXPECT_EQ(draw_axes(f, ' ', ' '), kAxesDrawn);
+  EXPECT_EQ(draw_axes(g, f, ' ', ' '), kAxesDrawn);
   EXPECT_EQ(count("line"), 0);
 }
 
@@ -306,15 +306,15 @@ TEST_F(Axes, NonFiniteRangesEnd) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const double inf = std::numeric_limits<double>::infinity();
   GraphFrame f = single(1, nan, 5.0, 1, 0.0, 1.0);
-  EXPECT_EQ(draw_axes(f, ' ', ' '), kRangeEmpty);
+  EXPECT_EQ(draw_axes(g, f, ' ', ' '), kRangeEmpty);
   f = single(1, -inf, inf, 4, 0.0, 1.0);
-  EXPECT_EQ(draw_axes(f, ' ', ' '), kAxesDrawn);
+  EXPECT_EQ(draw_axes(g, f, ' ', ' '), kAxesDrawn);
   f = single(3, 1.0, inf, 3, 1e-320, 1.0);
-  EXPECT_EQ(draw_axes(f, ' ', ' '), kAxesDrawn);
+  EXPECT_EQ(draw_axes(g, f, ' ', ' '), kAxesDrawn);
   f = single(1, 1e20, 1e20 + 32768.0, 1, 0.0, 1.0);  // a step below the resolution of 1e20
-  EXPECT_EQ(draw_axes(f, ' ', ' '), kAxesDrawn);
+  EXPECT_EQ(draw_axes(g, f, ' ', ' '), kAxesDrawn);
   f = single(2, 0.0, 90.0, 2, -inf, 0.0);
-  EXPECT_EQ(draw_axes(f, ' ', ' '), kAngleRangeTooWide);
+  EXPECT_EQ(draw_axes(g, f, ' ', ' '), kAngleRangeTooWide);
   // The zero lines of the two finite y axes are all that is drawn across the frame.
   EXPECT_EQ(count("line 64 328 512 328"), 2);
 }
@@ -326,7 +326,7 @@ TEST_F(Axes, XyFrame) {
   f.width = 400;
   f.height = 320;
   std::strcpy(f.x_label, "x");
-  ASSERT_EQ(draw_axes(f, ' ', ' '), kAxesDrawn);
+  ASSERT_EQ(draw_axes(g, f, ' ', ' '), kAxesDrawn);
   EXPECT_EQ(f.x_max, 0.01);  // not widened
   EXPECT_TRUE(has("line 64 344 64 24 0 1 0 13"));
   EXPECT_TRUE(has("line 264 344 264 24 0 1 0 13"));
@@ -351,7 +351,7 @@ TEST_F(Axes, BitOrderMarks) {
   f.width = 400;
   std::strcpy(f.x_label, "ab");
   std::strcpy(f.y_label, "Ｙ");
-  ASSERT_EQ(draw_axes(f, ' ', ' '), kAxesDrawn);
+  ASSERT_EQ(draw_axes(g, f, ' ', ' '), kAxesDrawn);
   const std::vector<std::string> texts = starting_with("text");
   const std::vector<std::string> tail(texts.end() - 4, texts.end());
   const std::vector<std::string> expected = {

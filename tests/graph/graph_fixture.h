@@ -1,5 +1,5 @@
-// Shared set-up of the graph tests: every room at its start-up state, a recording backend as
-// the drawing target, and helpers to pick lines out of the trace.
+// Shared set-up of the graph tests: a fresh session, surface and graph context per test, a
+// recording backend as the drawing target, and helpers to pick lines out of the trace.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,7 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "core/state.h"
+#include "core/session.h"
+#include "graph/context.h"
 #include "graph/corner_nudge.h"
 #include "graph/frame.h"
 #include "surface/recording_backend.h"
@@ -46,18 +47,7 @@ inline const CornerNudgeTable& quirn_nudges() {
 
 class GraphTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    reset_analysis_state();
-    surface::reset_surface_state();
-    reset_graph_state();
-    set_corner_nudges(&shared_nudges());
-    surface::current_dc = &recorder_;
-  }
-
-  void TearDown() override {
-    surface::reset_surface_state();
-    set_corner_nudges(nullptr);
-  }
+  void SetUp() override { surface.current_dc = &recorder_; }
 
   std::vector<std::string> trace() const { return recorder_.lines(); }
 
@@ -84,6 +74,9 @@ class GraphTest : public ::testing::Test {
   void clear() { recorder_.clear_trace(); }
 
   surface::RecordingBackend recorder_;
+  surface::Surface surface;
+  Context g{surface, &shared_nudges()};
+  Session session;
 };
 
 }  // namespace tessaly::graph::testing

@@ -87,22 +87,22 @@ class LabelDrawing : public GraphTest {
  protected:
   void SetUp() override {
     GraphTest::SetUp();
-    upper_frame.left = 64;
-    upper_frame.bottom = 180;
-    upper_frame.width = 448;
-    upper_frame.height = 156;
-    main_frame.left = 64;
-    main_frame.bottom = 328;
-    main_frame.width = 320;
-    main_frame.height = 304;
+    g.upper_frame.left = 64;
+    g.upper_frame.bottom = 180;
+    g.upper_frame.width = 448;
+    g.upper_frame.height = 156;
+    g.main_frame.left = 64;
+    g.main_frame.bottom = 328;
+    g.main_frame.width = 320;
+    g.main_frame.height = 304;
   }
 };
 
 TEST_F(LabelDrawing, NumbersAndScaleCaptions) {
-  draw_number(10, 20, 0.05, 0.9, 0.9, 0, ' ');
-  draw_int_number(10, 40, -4700, 1.0, 1.0, 2, ' ');
-  draw_scale_per_div(100, 200, 0.005, 0, ' ', 's', 0);
-  draw_scale_per_div(40, 250, 2.0, 0, ' ', 'V', 1);
+  draw_number(g, 10, 20, 0.05, 0.9, 0.9, 0, ' ');
+  draw_int_number(g, 10, 40, -4700, 1.0, 1.0, 2, ' ');
+  draw_scale_per_div(g, 100, 200, 0.005, 0, ' ', 's', 0);
+  draw_scale_per_div(g, 40, 250, 2.0, 0, ' ', 'V', 1);
   const std::vector<std::string> expected = {
       "text 10 20 0 0 0.9 0.9 50m",
       "text 10 40 2 0 1 1 -4k",
@@ -113,10 +113,10 @@ TEST_F(LabelDrawing, NumbersAndScaleCaptions) {
 }
 
 TEST_F(LabelDrawing, LegendHeadingsOnlyWithTheFirstRow) {
-  legend_value(119, 0, 0, " Ｑ ", " ", 0.632, 1);
-  legend_value(119, 0, 1, " Ｑ ", " ", 1.9, 2);
-  legend_rows = 0;
-  legend_value(81, 13, 0, "抵抗［Ω］", " ", 4700.0, 3);
+  legend_value(g, 119, 0, 0, " Ｑ ", " ", 0.632, 1);
+  legend_value(g, 119, 0, 1, " Ｑ ", " ", 1.9, 2);
+  g.legend_rows = 0;
+  legend_value(g, 81, 13, 0, "抵抗［Ω］", " ", 4700.0, 3);
   const std::vector<std::string> expected = {
       "text 522 24 0 0 1 1  Ｑ ",       "text 526 40 0 0 1 1  ",  "fill 528 41 588 55 7",
       "text 528 40 1 0 1 1 0.63 ",      "fill 528 57 588 71 7",   "text 528 56 2 0 1 1 1.90 ",
@@ -124,14 +124,14 @@ TEST_F(LabelDrawing, LegendHeadingsOnlyWithTheFirstRow) {
       "text 400 248 3 0 1 1 4.70k",
   };
   EXPECT_EQ(trace(), expected);
-  EXPECT_EQ(legend_rows, 1);
+  EXPECT_EQ(g.legend_rows, 1);
 }
 
 TEST_F(LabelDrawing, BoxesAndCorners) {
-  boxed_label(27, 9, "fo", 1, 6);
-  boxed_label(0, 1, "12345678901", 0, 7);
-  boxed_label(0, 1, "123456789012", 0, 7);
-  boxed_label_at_cell(2, 3, "ＡＢ", 0, 7);
+  boxed_label(g, 27, 9, "fo", 1, 6);
+  boxed_label(g, 0, 1, "12345678901", 0, 7);
+  boxed_label(g, 0, 1, "123456789012", 0, 7);
+  boxed_label_at_cell(g, 2, 3, "ＡＢ", 0, 7);
   const std::vector<std::string> boxes = {
       "fill 280 161 300 175 6", "text 282 160 1 0 1 1 fo",
       "fill 64 33 156 47 7",    "text 66 32 0 0 1 1 12345678901",
@@ -141,12 +141,12 @@ TEST_F(LabelDrawing, BoxesAndCorners) {
   EXPECT_EQ(trace(), boxes);
 
   clear();
-  corner_label(119, "(Ombra)", 3);  // upper frame, nudge -2
-  corner_label(138, "(Velto)", 3);  // upper frame, any other kind: -6
-  corner_label(81, "", 3);          // main frame, nudge -2, an empty text still gets its box
-  set_corner_nudges(&testing::quirn_nudges());
-  corner_label(138, "(Quirn)", 3);  // minus the length
-  corner_label(119, "(Quirn)", 3);
+  corner_label(g, 119, "(Ombra)", 3);  // upper frame, nudge -2
+  corner_label(g, 138, "(Velto)", 3);  // upper frame, any other kind: -6
+  corner_label(g, 81, "", 3);          // main frame, nudge -2, an empty text still gets its box
+  g.corner_nudges = &testing::quirn_nudges();
+  corner_label(g, 138, "(Quirn)", 3);  // minus the length
+  corner_label(g, 119, "(Quirn)", 3);
   const std::vector<std::string> corners = {
       "fill 446 26 508 40 7",        "text 452 25 3 0 1 1 (Ombra)", "fill 442 26 504 40 7",
       "text 444 25 3 0 1 1 (Velto)", "fill 371 26 380 40 7",        "text 377 25 3 0 1 1 ",
@@ -157,14 +157,14 @@ TEST_F(LabelDrawing, BoxesAndCorners) {
 }
 
 TEST_F(LabelDrawing, RowsNamesAndReset) {
-  row_value(2, 3, "Ｒ", "Ω", 1500.0, 4);
-  row_integer(0, 1, "n", "", 12, 0);
+  row_value(g, 2, 3, "Ｒ", "Ω", 1500.0, 4);
+  row_integer(g, 0, 1, "n", "", 12, 0);
   char names[2 * kTableTextCapacity] = {};
   std::snprintf(names, kTableTextCapacity, "ch1");
   std::snprintf(names + kTableTextCapacity, kTableTextCapacity, "チャネル");
-  name_column(2, 0, 10, 20, names, 5);
-  legend_entry(5, 1, 2, "head", "line", 6);
-  legend_integer(5, 1, 2, "head", "sub", -7, 6);
+  name_column(g, 2, 0, 10, 20, names, 5);
+  legend_entry(g, 5, 1, 2, "head", "line", 6);
+  legend_integer(g, 5, 1, 2, "head", "sub", -7, 6);
   const std::vector<std::string> expected = {
       "text 16 48 4 0 1 1 Ｒ",       "text 36 48 4 0 1 1 Ω",     "fill 68 49 128 63 7",
       "text 68 48 4 0 1 1 1.50k",    "text 0 16 0 0 1 1 n",      "text 12 16 0 0 1 1 ",
@@ -175,11 +175,11 @@ TEST_F(LabelDrawing, RowsNamesAndReset) {
   EXPECT_EQ(trace(), expected);
 
   clear();
-  frame_setup_count = 3;
-  reset_legend();
+  g.frame_setup_count = 3;
+  reset_legend(g);
   EXPECT_EQ(trace(), std::vector<std::string>{"alert"});
-  EXPECT_EQ(legend_rows, 0);
-  EXPECT_EQ(frame_setup_count, 0);
+  EXPECT_EQ(g.legend_rows, 0);
+  EXPECT_EQ(g.frame_setup_count, 0);
 }
 
 }  // namespace

@@ -91,8 +91,8 @@ class Plotting : public GraphTest {
 
 TEST_F(Plotting, SamplesMoveThenDraw) {
   frame_.pen_width = 1;
-  plot_sample(frame_, 10.0, 10.0, 0.0, 4, 1);
-  plot_sample(frame_, 10.0, 1000.0, 90.0, 4, 1);
+  plot_sample(g, frame_, 10.0, 10.0, 0.0, 4, 1);
+  plot_sample(g, frame_, 10.0, 1000.0, 90.0, 4, 1);
   const std::vector<std::string> expected = {
       "point 64 274 4 1 13",
       "line 64 274 64 274 4 1 0 13",
@@ -104,10 +104,10 @@ TEST_F(Plotting, SamplesMoveThenDraw) {
 }
 
 TEST_F(Plotting, TwoSlotsNeverJoin) {
-  plot_sample(frame_, 10.0, 10.0, 0.0, 1, 0);
-  plot_sample(frame_, 100.0, 100.0, 90.0, 2, 1);
-  plot_sample(frame_, 10.0, 1000.0, 0.0, 1, 0);
-  plot_sample(frame_, 100.0, 10000.0, 90.0, 2, 1);
+  plot_sample(g, frame_, 10.0, 10.0, 0.0, 1, 0);
+  plot_sample(g, frame_, 100.0, 100.0, 90.0, 2, 1);
+  plot_sample(g, frame_, 10.0, 1000.0, 0.0, 1, 0);
+  plot_sample(g, frame_, 100.0, 10000.0, 90.0, 2, 1);
   EXPECT_TRUE(has("line 64 274 288 274 1 0 0 13"));
   EXPECT_TRUE(has("line 176 196 400 196 2 0 0 13"));
   EXPECT_EQ(count("line"), 4);
@@ -115,26 +115,27 @@ TEST_F(Plotting, TwoSlotsNeverJoin) {
 
 TEST_F(Plotting, PenStyles) {
   frame_.pen_style = 5;  // segments suppressed, the first point still shows
-  plot_sample(frame_, 10.0, 10.0, 0.0, 4, 0);
-  plot_sample(frame_, 10.0, 100.0, 0.0, 4, 0);
+  plot_sample(g, frame_, 10.0, 10.0, 0.0, 4, 0);
+  plot_sample(g, frame_, 10.0, 100.0, 0.0, 4, 0);
   EXPECT_EQ(trace(), std::vector<std::string>{"point 64 274 4 0 13"});
 
   clear();
   frame_.pen_style = 0;
-  surface::output_target = 1;  // printing: 1.2 x 5.0 replaces the width
-  draw_pen(frame_, 1000.0, 0.0, 4, 0);
+  surface.output_target = 1;  // printing: 1.2 x 5.0 replaces the width
+  surface.print_magnification = 1.2;
+  draw_pen(g, frame_, 1000.0, 0.0, 4, 0);
   EXPECT_EQ(trace(), std::vector<std::string>{"line 176 274 288 274 4 6 0 13"});
 
   clear();
   frame_.pen_style = 4;  // patterned: only segment starts are dotted, 1.2 x 8.0 wide
   frame_.dash_mask = 0;
-  draw_pen(frame_, 10000.0, 0.0, 4, 0);
+  draw_pen(g, frame_, 10000.0, 0.0, 4, 0);
   EXPECT_EQ(trace(), std::vector<std::string>{"point 288 274 4 9 13"});
 
   clear();
-  surface::output_target = 0;
+  surface.output_target = 0;
   frame_.pen_width = 1;
-  circle_mark(frame_, 1000.0, 0.0, 3, 2);
+  circle_mark(g, frame_, 1000.0, 0.0, 3, 2);
   EXPECT_EQ(trace(), std::vector<std::string>{"ellipse 288 274 3 3 2 1 4"});
 }
 
@@ -147,8 +148,8 @@ TEST_F(Plotting, PairSegmentsStartAtTheFirstPoint) {
   f.width = 20;
   f.height = 20;
   f.bottom = 20;
-  plot_pair_segment(f, 1.0, 2.0, 1.0, 2.0, 5, 0);
-  plot_pair_segment(f, 1.0, 2.0, 3.0, -4.0, 5, 0);
+  plot_pair_segment(g, f, 1.0, 2.0, 1.0, 2.0, 5, 0);
+  plot_pair_segment(g, f, 1.0, 2.0, 3.0, -4.0, 5, 0);
   const std::vector<std::string> expected = {
       "point 11 8 5 0 13",
       "line 11 8 11 8 5 0 0 13",

@@ -22,10 +22,10 @@ class PointPlotter : public testing::GraphTest {
 TEST_F(PointPlotter, StylesOfTheGeneralPlotter) {
   GraphFrame f = square();
   f.plot_style = 2;  // steps: across at the old height, then up
-  plot_general_point(f, 0.0, 5.0, 1, 0);
-  plot_general_point(f, 1.0, 7.0, 1, 0);
+  plot_general_point(g, f, 0.0, 5.0, 1, 0);
+  plot_general_point(g, f, 1.0, 7.0, 1, 0);
   f.plot_style = 4;  // a bar from the value down to zero
-  plot_general_point(f, 2.0, 3.0, 1, 0);
+  plot_general_point(g, f, 2.0, 3.0, 1, 0);
   const std::vector<std::string> expected = {
       "point 0 50 1 0 13",          "line 0 50 0 50 1 0 0 13",   "line 0 50 0 50 1 0 0 13",
       "line 0 50 10 50 1 0 0 13",   "line 10 50 10 30 1 0 0 13", "point 20 70 1 0 13",
@@ -41,9 +41,9 @@ TEST_F(PointPlotter, MarkersTakeOverThePen) {
   f.pen_width = 3;
   f.marker_size = 2;
   f.marker = 0;
-  marker(f, 5.0, 5.0, 4);  // the circle still uses the pen it found
+  marker(g, f, 5.0, 5.0, 4);  // the circle still uses the pen it found
   f.marker = 7;
-  marker(f, 5.0, 5.0, 4);
+  marker(g, f, 5.0, 5.0, 4);
   const std::vector<std::string> expected = {
       "ellipse 50 50 2 2 4 3 2",   "line 48 48 52 48 4 1 0 13", "line 52 48 52 52 4 1 0 13",
       "line 52 52 48 52 4 1 0 13", "line 48 52 48 48 4 1 0 13", "flood 50 50 4 4",
@@ -54,11 +54,11 @@ TEST_F(PointPlotter, MarkersTakeOverThePen) {
 }
 
 TEST_F(PointPlotter, KindPointsPickTheirFrame) {
-  upper_frame = lower_frame = square();
-  lower_frame.bottom = 200;
-  graph_settings.sweep_start = 0.0;
-  graph_settings.plot_target = 2;
-  plot_kind_point(120, 0.0, 10.0, 3, 0);
+  g.upper_frame = g.lower_frame = square();
+  g.lower_frame.bottom = 200;
+  g.graph_settings.sweep_start = 0.0;
+  g.graph_settings.plot_target = 2;
+  plot_kind_point(g, 120, 0.0, 10.0, 3, 0);
   const std::vector<std::string> expected = {
       "clip 0 100 100 200",
       "point 0 100 3 0 13",
@@ -66,11 +66,11 @@ TEST_F(PointPlotter, KindPointsPickTheirFrame) {
       "unclip",
   };
   EXPECT_EQ(trace(), expected);
-  EXPECT_EQ(lower_frame.dash_mask, 0xAAAA);  // line attributes refreshed first
+  EXPECT_EQ(g.lower_frame.dash_mask, 0xAAAA);  // line attributes refreshed first
 
   clear();
-  graph_settings.plot_target = 0;  // a stacked kind without a target frame plots nothing
-  plot_kind_point(120, 0.0, 10.0, 3, 0);
+  g.graph_settings.plot_target = 0;  // a stacked kind without a target frame plots nothing
+  plot_kind_point(g, 120, 0.0, 10.0, 3, 0);
   EXPECT_TRUE(trace().empty());
 }
 

@@ -6,7 +6,8 @@
 #include <string>
 
 #include "complex/complex.h"
-#include "core/state.h"
+#include "core/session.h"
+#include "graph/context.h"
 #include "graph/frame.h"
 #include "programs/descriptor.h"
 #include "programs/passes.h"
@@ -56,26 +57,30 @@ std::string text_of(const Readout& readout) {
 
 class ReadoutTest : public ::testing::Test {
  protected:
-  void TearDown() override { surface::reset_surface_state(); }
-
+  // One window's graph context throughout, as the shell keeps it, so that a pass has to
+  // replace what the pass before it left to read.
   void pass(const ProgramDescriptor& program, int circuit, int analysis) {
-    activate_program(program);
-    circuit_index = circuit;
-    analysis_index = analysis;
-    window_pass(recorder_, 96, 96);
+    session = start_session(program);
+    g.corner_nudges = program.corner_nudges;
+    session.circuit_index = circuit;
+    session.analysis_index = analysis;
+    window_pass(session, g, recorder_, 96, 96);
   }
 
   surface::RecordingBackend recorder_;
+  surface::Surface surface;
+  Context g{surface};
+  Session session;
 };
 
 TEST_F(ReadoutTest, OmbraResonanceInBothFrames) {
   pass(ombra_program(), 1, 1);
-  ASSERT_EQ(recorded_curve_count(), 5);
+  ASSERT_EQ(g.readout.curve_count, 5);
   const double f0 = 1.0 / (kTwoPi * std::sqrt(kL * kC));
   // At resonance every curve's |Z| is its resistance: each is found at its own height.
   for (int i = 0; i < 5; ++i) {
     const double r = 1000.0 * kParallelFactors[i];
-    const Readout at = readout_at(log_frequency_x(f0), magnitude_y(r) + 1.0);
+    const Readout at = readout_at(g, log_frequency_x(f0), magnitude_y(r) + 1.0);
     EXPECT_EQ(at.frame, ReadoutFrame::kUpper);
     EXPECT_NEAR(at.frequency, f0, f0 * 1e-12);
     EXPECT_EQ(at.curve, i);
@@ -83,10 +88,10 @@ TEST_F(ReadoutTest, OmbraResonanceInBothFrames) {
     EXPECT_NEAR(at.first, r, r * 1e-9);
     EXPECT_NEAR(at.second, 0.0, 1e-6);
   }
-  EXPECT_EQ(text_of(readout_at(log_frequency_x(f0), magnitude_y(1000.0) + 1.0)),
+  EXPECT_EQ(text_of(readout_at(g, log_frequency_x(f0), magnitude_y(1000.0) + 1.0)),
             "周波数 1.007k［Ｈｚ］　｜Ｚ｜ 1.000k［Ω］　位相 0.00［度］");
   // Below resonance the phases part: the lower frame picks by the height of the phase.
-  const Readout low = readout_at(log_frequency_x(500.0), phase_y(parallel_phase(10.0, 500.0)));
+  const Readout low = readout_at(g, log_frequency_x(500.0), phase_y(parallel_phase(10.0, 500.0)));
   EXPECT_EQ(low.frame, ReadoutFrame::kLower);
   EXPECT_EQ(low.curve, 0);
   EXPECT_NEAR(low.first, parallel_magnitude(10.0, 500.0), 1e-9);
@@ -98,45 +103,45 @@ TEST_F(ReadoutTest, NothingOutsideThePlotAreasAndNothingDrawn) {
   const double x = log_frequency_x(1000.0);
   // Above, between and below the frames, and beside them.
   for (const double y : {23.9, 188.0, 352.1})
-    EXPECT_EQ(readout_at(x, y).frame, ReadoutFrame::kNone);
-  EXPECT_EQ(readout_at(63.9, 100.0).frame, ReadoutFrame::kNone);
-  EXPECT_EQ(readout_at(512.0, 352.0).frame, ReadoutFrame::kLower) << "edges belong to frames";
-  EXPECT_EQ(text_of(readout_at(600.0, 240.0)), "");
+    EXPECT_EQ(readout_at(g, x, y).frame, ReadoutFrame::kNone);
+  EXPECT_EQ(readout_at(g, 63.9, 100.0).frame, ReadoutFrame::kNone);
+  EXPECT_EQ(readout_at(g, 512.0, 352.0).frame, ReadoutFrame::kLower) << "edges belong to frames";
+  EXPECT_EQ(text_of(readout_at(g, 600.0, 240.0)), "");
 
   const std::size_t drawn = recorder_.lines().size();
-  const int circuit = circuit_index;
-  const double r = component_r;
-  const Complex s = s_value;
-  readout_at(x, 100.0);
+  const int circuit = session.circuit_index;
+  const double r = session.components.component_r;
+  const Complex s = g.s_value;
+  readout_at(g, x, 100.0);
   EXPECT_EQ(recorder_.lines().size(), drawn);
-  EXPECT_EQ(circuit_index, circuit);
-  EXPECT_EQ(component_r, r);
-  EXPECT_EQ(s_value.im, s.im);
+  EXPECT_EQ(session.circuit_index, circuit);
+  EXPECT_EQ(session.components.component_r, r);
+  EXPECT_EQ(g.s_value.im, s.im);
 
   // A graph without a curve (Velto's circuit 6) leaves nothing to read.
   pass(velto_program(), 6, 1);
-  EXPECT_EQ(recorded_curve_count(), 0);
-  EXPECT_EQ(readout_at(x, 100.0).frame, ReadoutFrame::kNone);
+  EXPECT_EQ(g.readout.curve_count, 0);
+  EXPECT_EQ(readout_at(g, x, 100.0).frame, ReadoutFrame::kNone);
 }
 
 TEST_F(ReadoutTest, QuirnPicksTheNearestElement) {
   pass(quirn_program(), 4, 1);
-  window_pass(recorder_, 96, 96);
-  ASSERT_EQ(recorded_curve_count(), 3) << "each pass starts afresh";
+  window_pass(session, g, recorder_, 96, 96);
+  ASSERT_EQ(g.readout.curve_count, 3) << "each pass starts afresh";
   // The axis runs from 0 to 100 Hz over 448 units; 1 to 1000 ohm and -90 to 90 degrees.
   const double x = 64.0 + 448.0 * 50.0 / 100.0;
   const double xl = kTwoPi * 50.0 * 1.5;
   const double xc = 1.0 / (kTwoPi * 50.0 * 1.5e-05);
   const auto height = [](double ohms) { return 180.0 - 156.0 * (ohms - 1.0) / 999.0; };
-  EXPECT_EQ(readout_at(x, height(300.0) - 10.0).curve, 0);
-  EXPECT_EQ(readout_at(x, phase_y(80.0)).curve, 1);
-  const Readout c = readout_at(x, height(xc));
+  EXPECT_EQ(readout_at(g, x, height(300.0) - 10.0).curve, 0);
+  EXPECT_EQ(readout_at(g, x, phase_y(80.0)).curve, 1);
+  const Readout c = readout_at(g, x, height(xc));
   EXPECT_EQ(c.curve, 2);
   EXPECT_EQ(c.colour, 4);
   EXPECT_NEAR(c.first, xc, 1e-9);
   EXPECT_EQ(text_of(c), "周波数 50.00［Ｈｚ］　｜Ｚ｜ 212.2［Ω］　位相 -90.00［度］");
-  EXPECT_NEAR(readout_at(x, height(xl) - 5.0).first, xl, 1e-9);
-  EXPECT_EQ(circuit_index, 4) << "the selection of all three stays";
+  EXPECT_NEAR(readout_at(g, x, height(xl) - 5.0).first, xl, 1e-9);
+  EXPECT_EQ(session.circuit_index, 4) << "the selection of all three stays";
 }
 
 TEST_F(ReadoutTest, OmbraLocusPicksASweptPoint) {
@@ -144,7 +149,7 @@ TEST_F(ReadoutTest, OmbraLocusPicksASweptPoint) {
   // 0 to 1200 ohm over 320 units from x = 64, -600 to 600 ohm over 304 units up from 328.
   const auto screen_x = [](double re) { return 64.0 + 320.0 * re / 1200.0; };
   const auto screen_y = [](double im) { return 328.0 - 304.0 * (im + 600.0) / 1200.0; };
-  const Readout at = readout_at(screen_x(1000.0), screen_y(0.0));
+  const Readout at = readout_at(g, screen_x(1000.0), screen_y(0.0));
   EXPECT_EQ(at.values, ReadoutValues::kLocus);
   EXPECT_EQ(at.curve, 4);
   // The sharp resonances are swept from 800 to 1200 Hz in 500 steps: the point is the one of
@@ -159,15 +164,15 @@ TEST_F(ReadoutTest, OmbraLocusPicksASweptPoint) {
   EXPECT_NEAR(at.first, z.re, 1e-9);
   EXPECT_NEAR(at.second, z.im, 1e-9);
   // Every circle starts and ends at the origin; the far side of the 10 ohm one is its own.
-  EXPECT_EQ(readout_at(screen_x(10.0), screen_y(0.0)).curve, 0);
+  EXPECT_EQ(readout_at(g, screen_x(10.0), screen_y(0.0)).curve, 0);
 }
 
 TEST_F(ReadoutTest, VeltoReactanceBesideItsDashedElements) {
   pass(velto_program(), 3, 3);
-  EXPECT_EQ(recorded_curve_count(), 3) << "the LC curve and the dashed L and C";
+  EXPECT_EQ(g.readout.curve_count, 3) << "the LC curve and the dashed L and C";
   // 0 to 2000 Hz over 448 units, -60 to 60 ohm over 304 units up from 328.
   const double reactance = kTwoPi * 1000.0 * 0.002533 - 1.0 / (kTwoPi * 1000.0 * 1e-05);
-  const Readout at = readout_at(288.0, 328.0 - 304.0 * (reactance + 60.0) / 120.0);
+  const Readout at = readout_at(g, 288.0, 328.0 - 304.0 * (reactance + 60.0) / 120.0);
   EXPECT_EQ(at.curve, 0);
   EXPECT_NEAR(at.first, reactance, 1e-9);
   EXPECT_EQ(text_of(at), "周波数 1.000k［Ｈｚ］　リアクタンス -0.185m［Ω］");

@@ -14,7 +14,7 @@ class Setup : public testing::GraphTest {
  protected:
   void SetUp() override {
     GraphTest::SetUp();
-    GraphSettings& s = graph_settings;
+    GraphSettings& s = g.graph_settings;
     s.sweep_start = 10.0;
     s.sweep_stop = 100000.0;
     s.magnitude_min = 0.1;
@@ -31,13 +31,13 @@ class Setup : public testing::GraphTest {
 
   static std::string date_line(int x, int y) {
     return "text " + std::to_string(x) + " " + std::to_string(y) + " 0 0 1 1 " +
-           surface::date_stamp();
+           surface::date_stamp().text;
   }
 };
 
 TEST_F(Setup, Kind119StacksMagnitudeOverPhase) {
-  set_up_graph(119, graph_settings, "並列共振回路インピーダンス");
-  for (const GraphFrame* f : {&upper_frame, &lower_frame}) {
+  set_up_graph(g, 119, g.graph_settings, "並列共振回路インピーダンス");
+  for (const GraphFrame* f : {&g.upper_frame, &g.lower_frame}) {
     EXPECT_EQ(f->layout, 0);
     EXPECT_EQ(f->left, 64);
     EXPECT_EQ(f->width, 448);
@@ -46,80 +46,80 @@ TEST_F(Setup, Kind119StacksMagnitudeOverPhase) {
     EXPECT_EQ(f->x_min, 10.0);
     EXPECT_EQ(f->x_max, 100000.0);
   }
-  EXPECT_EQ(upper_frame.bottom, 180);
-  EXPECT_EQ(lower_frame.bottom, 352);
-  EXPECT_EQ(upper_frame.y_scale, 3);
-  EXPECT_EQ(lower_frame.y_scale, 2);
-  EXPECT_STREQ(upper_frame.y_label, "｜Ｚ｜ ［Ω］");
-  EXPECT_STREQ(lower_frame.y_label, "位相［度］");
-  EXPECT_STREQ(lower_frame.x_label, "周波数 ［Ｈｚ］");
+  EXPECT_EQ(g.upper_frame.bottom, 180);
+  EXPECT_EQ(g.lower_frame.bottom, 352);
+  EXPECT_EQ(g.upper_frame.y_scale, 3);
+  EXPECT_EQ(g.lower_frame.y_scale, 2);
+  EXPECT_STREQ(g.upper_frame.y_label, "｜Ｚ｜ ［Ω］");
+  EXPECT_STREQ(g.lower_frame.y_label, "位相［度］");
+  EXPECT_STREQ(g.lower_frame.x_label, "周波数 ［Ｈｚ］");
 
   const std::vector<std::string> lines = trace();
   ASSERT_GE(lines.size(), 2u);
   EXPECT_EQ(lines[lines.size() - 2], "text 184 4 0 0 1 1 並列共振回路インピーダンス");
   EXPECT_EQ(lines.back(), date_line(520, 398));
-  EXPECT_EQ(upper_frame.pen_x[25], 64);
-  EXPECT_EQ(upper_frame.pen_y[0], 180);
-  EXPECT_EQ(lower_frame.pen_y[0], 0);  // only the first frame's pens are set
-  EXPECT_EQ(graph_settings.freq_x_min, 0.0);
-  EXPECT_EQ(graph_settings.freq_x_max, 0.0);
+  EXPECT_EQ(g.upper_frame.pen_x[25], 64);
+  EXPECT_EQ(g.upper_frame.pen_y[0], 180);
+  EXPECT_EQ(g.lower_frame.pen_y[0], 0);  // only the first frame's pens are set
+  EXPECT_EQ(g.graph_settings.freq_x_min, 0.0);
+  EXPECT_EQ(g.graph_settings.freq_x_max, 0.0);
 }
 
 TEST_F(Setup, FrameWidthFollowsTheScaleType) {
-  set_up_graph(81, graph_settings, "");
-  EXPECT_EQ(main_frame.width, 320);
-  EXPECT_EQ(main_frame.x_min, 0.0);
-  EXPECT_EQ(main_frame.y_min, -600.0);
+  set_up_graph(g, 81, g.graph_settings, "");
+  EXPECT_EQ(g.main_frame.width, 320);
+  EXPECT_EQ(g.main_frame.x_min, 0.0);
+  EXPECT_EQ(g.main_frame.y_min, -600.0);
   EXPECT_EQ(trace().back(), date_line(392, 398));
 
-  set_up_graph(96, graph_settings, "");
-  EXPECT_EQ(main_frame.width, 448);
-  EXPECT_EQ(main_frame.bottom, 328);
-  EXPECT_EQ(main_frame.y_min, -60.0);
-  EXPECT_STREQ(main_frame.y_label, "リアクタンス［Ω］");
+  set_up_graph(g, 96, g.graph_settings, "");
+  EXPECT_EQ(g.main_frame.width, 448);
+  EXPECT_EQ(g.main_frame.bottom, 328);
+  EXPECT_EQ(g.main_frame.y_min, -60.0);
+  EXPECT_STREQ(g.main_frame.y_label, "リアクタンス［Ω］");
 
-  graph_settings.input_start = 1.0;
-  graph_settings.input_stop = 5.0;
-  graph_settings.output_y_min = -1.0;
-  graph_settings.output_y_max = 1.0;
-  std::strcpy(graph_settings.x_label_text, "入力電流");
-  std::strcpy(graph_settings.y_label_text, "出力電流");
-  set_up_graph(4, graph_settings, "");
-  EXPECT_EQ(main_frame.width, 400);
-  EXPECT_STREQ(axis_label_x_table[0], "入力電流");
-  EXPECT_STREQ(main_frame.y_label, "出力電流");
+  g.graph_settings.input_start = 1.0;
+  g.graph_settings.input_stop = 5.0;
+  g.graph_settings.output_y_min = -1.0;
+  g.graph_settings.output_y_max = 1.0;
+  std::strcpy(g.graph_settings.x_label_text, "入力電流");
+  std::strcpy(g.graph_settings.y_label_text, "出力電流");
+  set_up_graph(g, 4, g.graph_settings, "");
+  EXPECT_EQ(g.main_frame.width, 400);
+  EXPECT_STREQ(g.axis_label_x_table[0], "入力電流");
+  EXPECT_STREQ(g.main_frame.y_label, "出力電流");
 
-  std::strcpy(graph_settings.y_label_text, "｜Ｈ｜");
-  set_up_graph(120, graph_settings, "");
-  EXPECT_STREQ(upper_frame.y_label, "｜Ｈ｜");
-  EXPECT_STREQ(lower_frame.y_label, "位相［度］");
+  std::strcpy(g.graph_settings.y_label_text, "｜Ｈ｜");
+  set_up_graph(g, 120, g.graph_settings, "");
+  EXPECT_STREQ(g.upper_frame.y_label, "｜Ｈ｜");
+  EXPECT_STREQ(g.lower_frame.y_label, "位相［度］");
 
-  reset_graph_state();
-  EXPECT_STREQ(axis_label_x_table[0], "入力");
-  EXPECT_STREQ(axis_label_y_table[18], "｜Ｚ｜ ［Ω］");
+  reset_axis_labels(g);
+  EXPECT_STREQ(g.axis_label_x_table[0], "入力");
+  EXPECT_STREQ(g.axis_label_y_table[18], "｜Ｚ｜ ［Ω］");
 }
 
 TEST_F(Setup, CallersXRangeHoldsForOneSetUp) {
-  graph_settings.freq_x_min = 100.0;
-  graph_settings.freq_x_max = 1000.0;
-  set_up_graph(75, graph_settings, "");
-  EXPECT_EQ(main_frame.x_min, 100.0);
-  EXPECT_EQ(main_frame.x_max, 1000.0);
-  set_up_graph(75, graph_settings, "");
-  EXPECT_EQ(main_frame.x_min, 10.0);
-  EXPECT_EQ(main_frame.x_max, 100000.0);
+  g.graph_settings.freq_x_min = 100.0;
+  g.graph_settings.freq_x_max = 1000.0;
+  set_up_graph(g, 75, g.graph_settings, "");
+  EXPECT_EQ(g.main_frame.x_min, 100.0);
+  EXPECT_EQ(g.main_frame.x_max, 1000.0);
+  set_up_graph(g, 75, g.graph_settings, "");
+  EXPECT_EQ(g.main_frame.x_min, 10.0);
+  EXPECT_EQ(g.main_frame.x_max, 100000.0);
 }
 
 TEST_F(Setup, EmptyTitleStillStampsTheDate) {
-  set_up_graph(75, graph_settings, "");
+  set_up_graph(g, 75, g.graph_settings, "");
   const std::vector<std::string> lines = trace();
   EXPECT_EQ(lines[lines.size() - 2], "text 288 4 0 0 1 1 ");
   EXPECT_EQ(lines.back(), date_line(520, 398));
 }
 
 TEST_F(Setup, ScaleErrorInTheUpperFrameStopsSetUp) {
-  graph_settings.magnitude_min = 0.0;
-  set_up_graph(119, graph_settings, "title");
+  g.graph_settings.magnitude_min = 0.0;
+  set_up_graph(g, 119, g.graph_settings, "title");
   const std::vector<std::string> tail = {"error 1", "alert", "alert", "alert"};
   const std::vector<std::string> lines = trace();
   ASSERT_GE(lines.size(), tail.size());
@@ -127,40 +127,40 @@ TEST_F(Setup, ScaleErrorInTheUpperFrameStopsSetUp) {
   EXPECT_EQ(count("line 64 352"), 0);        // the lower frame has no axes
   EXPECT_EQ(count("line 64 180 64 24"), 1);  // the upper x axis was drawn
   EXPECT_EQ(count("text 268 4 "), 0);        // no title
-  EXPECT_EQ(upper_frame.pen_x[0], 0);
+  EXPECT_EQ(g.upper_frame.pen_x[0], 0);
 }
 
 TEST_F(Setup, KindsWithoutFramesTouchNothing) {
-  graph_settings.freq_x_min = 5.0;
+  g.graph_settings.freq_x_min = 5.0;
   for (int kind : {0, -3, 77, 146}) {
-    set_up_graph(kind, graph_settings, "t");
+    set_up_graph(g, kind, g.graph_settings, "t");
     EXPECT_TRUE(trace().empty()) << kind;
-    EXPECT_EQ(main_frame.width, 0) << kind;
-    EXPECT_EQ(upper_frame.width, 0) << kind;
-    EXPECT_EQ(graph_settings.freq_x_min, 0.0) << kind;
+    EXPECT_EQ(g.main_frame.width, 0) << kind;
+    EXPECT_EQ(g.upper_frame.width, 0) << kind;
+    EXPECT_EQ(g.graph_settings.freq_x_min, 0.0) << kind;
   }
-  EXPECT_EQ(graph_settings.dash_mask, 0xAAAA);
-  EXPECT_EQ(graph_settings.marker_size, 2);
+  EXPECT_EQ(g.graph_settings.dash_mask, 0xAAAA);
+  EXPECT_EQ(g.graph_settings.marker_size, 2);
 }
 
 TEST_F(Setup, LineAttributesReachAllThreeFrames) {
-  graph_settings.pen_style = 4;
-  graph_settings.pen_width = 1;
-  graph_settings.dash_mask = 0xF6F6;
-  graph_settings.marker = 3;
-  refresh_line_attributes(graph_settings);
-  for (const GraphFrame* f : {&main_frame, &upper_frame, &lower_frame}) {
+  g.graph_settings.pen_style = 4;
+  g.graph_settings.pen_width = 1;
+  g.graph_settings.dash_mask = 0xF6F6;
+  g.graph_settings.marker = 3;
+  refresh_line_attributes(g, g.graph_settings);
+  for (const GraphFrame* f : {&g.main_frame, &g.upper_frame, &g.lower_frame}) {
     EXPECT_EQ(f->pen_style, 4);
     EXPECT_EQ(f->pen_width, 1);
     EXPECT_EQ(f->dash_mask, 0xF6F6);
     EXPECT_EQ(f->marker, 3);
     EXPECT_EQ(f->marker_size, 2);
   }
-  EXPECT_EQ(channel_frames[0].pen_style, 0);
+  EXPECT_EQ(g.channel_frames[0].pen_style, 0);
 }
 
 TEST_F(Setup, ChannelChart) {
-  GraphSettings& s = graph_settings;
+  GraphSettings& s = g.graph_settings;
   s.time_start = 0.0;
   s.time_stop = 1.0;
   s.channel_count = 2;
@@ -171,13 +171,13 @@ TEST_F(Setup, ChannelChart) {
   std::strcpy(s.x_label_text, "time");
   s.channel_marks[0] = 'T';
   s.channel_marks[1] = 'L';
-  set_up_graph(2, s, "chart");
-  EXPECT_EQ(channel_frames[0].bottom, 216);
-  EXPECT_EQ(channel_frames[1].bottom, 408);
-  EXPECT_EQ(channel_frames[1].height, 192);
-  EXPECT_EQ(channel_frames[1].y_max, 5.0);
-  EXPECT_EQ(channel_frames[1].x_max, 1.0);
-  EXPECT_STREQ(channel_frames[1].y_label, "出力");
+  set_up_graph(g, 2, s, "chart");
+  EXPECT_EQ(g.channel_frames[0].bottom, 216);
+  EXPECT_EQ(g.channel_frames[1].bottom, 408);
+  EXPECT_EQ(g.channel_frames[1].height, 192);
+  EXPECT_EQ(g.channel_frames[1].y_max, 5.0);
+  EXPECT_EQ(g.channel_frames[1].x_max, 1.0);
+  EXPECT_STREQ(g.channel_frames[1].y_label, "出力");
   const std::vector<std::string> expected = {
       "line 64 120 464 120 0 0 0 13", "line 64 29 64 211 0 0 0 13",  "text 32 215 0 1 1 1 CH1",
       "line 64 408 464 408 0 0 0 13", "line 64 226 64 408 0 0 0 13", "text 32 408 0 1 1 1 出力",
@@ -187,7 +187,7 @@ TEST_F(Setup, ChannelChart) {
 
   // The tag of a channel kind sits 4 units higher, on the first channel.
   clear();
-  corner_label(2, "", 3);
+  corner_label(g, 2, "", 3);
   EXPECT_EQ(trace()[0], "fill 450 22 459 36 7");
 }
 

@@ -42,8 +42,8 @@ void operator delete[](void* p, std::size_t) noexcept {
 namespace tessaly::graph {
 namespace {
 
-Complex series_rlc() {
-  const double w = s_value.im;
+Complex series_rlc(const Components&, int, Complex s) {
+  const double w = s.im;
   return Complex(10.0, w * 0.01 - 1.0 / (w * 1e-6));
 }
 
@@ -51,8 +51,8 @@ class SweepAllocation : public testing::GraphTest {
  protected:
   void SetUp() override {
     GraphTest::SetUp();
-    surface::current_dc = &null_;
-    GraphSettings& s = graph_settings;
+    surface.current_dc = &null_;
+    GraphSettings& s = g.graph_settings;
     s.sweep_start = 10.0;
     s.sweep_stop = 100000.0;
     s.point_count = 500;
@@ -70,14 +70,14 @@ class SweepAllocation : public testing::GraphTest {
   }
 
   // One drawing pass of five curves, frame set-up and legend included.
-  static void pass(int kind) {
+  void pass(int kind) {
     for (int curve = 1; curve <= 5; ++curve) {
-      graph_settings.curve_number = curve;
-      graph_settings.pen_style = curve == 5 ? 4 : 0;
-      sweep_and_plot(kind, series_rlc, graph_settings);
-      legend_value(kind, 0, curve - 1, " Ｑ ", " ", 0.632 * curve, curve);
+      g.graph_settings.curve_number = curve;
+      g.graph_settings.pen_style = curve == 5 ? 4 : 0;
+      sweep_and_plot(g, session, kind, series_rlc, g.graph_settings);
+      legend_value(g, kind, 0, curve - 1, " Ｑ ", " ", 0.632 * curve, curve);
     }
-    reset_legend();
+    reset_legend(g);
   }
 
   surface::NullBackend null_;
@@ -92,9 +92,9 @@ TEST_F(SweepAllocation, PassesAfterTheFirstAllocateNothing) {
   }
   for (int kind : {119, 75, 80, 81, 82, 138, 96, 94}) {
     if (kind == 138 || kind == 96 || kind == 94) {
-      graph_settings.sweep_start = 1.0;
-      graph_settings.sweep_stop = 2000.0;
-      graph_settings.point_count = 400;
+      g.graph_settings.sweep_start = 1.0;
+      g.graph_settings.sweep_stop = 2000.0;
+      g.graph_settings.point_count = 400;
     }
     pass(kind);
     const long before = allocation_count.load();

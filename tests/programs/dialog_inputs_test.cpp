@@ -11,7 +11,8 @@
 #include <vector>
 
 #include "core/dialog_values.h"
-#include "core/state.h"
+#include "core/session.h"
+#include "graph/context.h"
 #include "graph/frame.h"
 #include "graph/sweep.h"
 #include "programs/descriptor.h"
@@ -55,16 +56,32 @@ std::vector<TypedText> typed_texts() {
 
 class DialogInputs : public ::testing::Test {
  protected:
-  void SetUp() override { activate_program(ombra_program()); }
+  void SetUp() override {
+    start(ombra_program());
+    // A print pass puts the window's scales back when it ends; its own are in force while the
+    // graph rings the end-of-graph alert.
+    surface.set_alert_hook(
+        [](void* test) {
+          auto* self = static_cast<DialogInputs*>(test);
+          self->alert_scale_x_ = self->surface.device_scale_x;
+        },
+        this);
+  }
+
+  // A new session of the program in the same window: the graph context stays.
+  void start(const ProgramDescriptor& program) {
+    session = start_session(program);
+    g.corner_nudges = program.corner_nudges;
+  }
 
   // A window pass, then a print: each ends with the alert of its finished graph.
   void draw_both() {
     for (int pass = 0; pass < 2; ++pass) {
       recorder_.clear_trace();
       if (pass == 0) {
-        window_pass(recorder_, 96, 96);
+        window_pass(session, g, recorder_, 96, 96);
       } else {
-        print_pass(recorder_, kPrinterDpi, kPrinterDpi);
+        print_pass(session, g, recorder_, kPrinterDpi, kPrinterDpi);
       }
       const std::string& trace = recorder_.trace();
       ASSERT_GE(trace.size(), 6u);
@@ -96,15 +113,19 @@ class DialogInputs : public ::testing::Test {
   }
 
   surface::RecordingBackend recorder_;
+  surface::Surface surface;
+  graph::Context g{surface};
+  Session session;
+  double alert_scale_x_ = 0.0;  // device scale of the last pass, at its alert
 };
 
 TEST_F(DialogInputs, EveryTextInEveryEditStoresAtofsValueAndStillDraws) {
   for (const ProgramDescriptor* program : {&ombra_program(), &velto_program(), &quirn_program()}) {
     for (const TypedText& typed : typed_texts()) {
-      activate_program(*program);
-      std::vector<double*> edits = {&display_magnification, &print_magnification};
+      start(*program);
+      std::vector<double*> edits = {&session.display_magnification, &session.print_magnification};
       for (const ValueList& list : {program->circuit_constants, program->graph_constants}) {
-        for (int i = 0; i < *list.count; ++i) edits.push_back(&list.row()[i]);
+        for (int i = 0; i < list.count; ++i) edits.push_back(&list.row(session)[i]);
       }
       for (double* edit : edits) {
         const double kept = *edit;
@@ -113,7 +134,7 @@ TEST_F(DialogInputs, EveryTextInEveryEditStoresAtofsValueAndStillDraws) {
         EXPECT_EQ(*edit, typed.stored);
         EXPECT_FALSE(std::signbit(*edit));
         draw_both();
-        EXPECT_LE(graph::point_index, kStoredPoints);
+        EXPECT_LE(g.point_index, kStoredPoints);
         *edit = kept;
       }
     }
@@ -123,78 +144,78 @@ TEST_F(DialogInputs, EveryTextInEveryEditStoresAtofsValueAndStillDraws) {
 TEST_F(DialogInputs, PointCountsOutsideOneToFiveHundredAreBounded) {
   for (const ProgramDescriptor* program : {&ombra_program(), &velto_program(), &quirn_program()}) {
     SCOPED_TRACE(program->id);
-    activate_program(*program);
-    double& points = program->graph_constants.row()[4];
+    start(*program);
+    double& points = program->graph_constants.row(session)[4];
     points = read_edit_value("0");
     draw_both();
-    EXPECT_EQ(graph::graph_settings.point_count, 1);
-    EXPECT_EQ(graph::point_index, 2) << "one interval: the sweep's start and stop";
+    EXPECT_EQ(g.graph_settings.point_count, 1);
+    EXPECT_EQ(g.point_index, 2) << "one interval: the sweep's start and stop";
     points = read_edit_value("nan");
     draw_both();
-    EXPECT_EQ(graph::point_index, 2);
+    EXPECT_EQ(g.point_index, 2);
     for (const char* many : {"600", "1e9", "1e400"}) {
       points = read_edit_value(many);
       draw_both();
-      EXPECT_EQ(graph::graph_settings.point_count, 500) << many;
+      EXPECT_EQ(g.graph_settings.point_count, 500) << many;
       // A logarithmic sweep may lose its last point to rounding; none goes past the store.
-      EXPECT_GE(graph::point_index, 500) << many;
-      EXPECT_LE(graph::point_index, kStoredPoints) << many;
+      EXPECT_GE(g.point_index, 500) << many;
+      EXPECT_LE(g.point_index, kStoredPoints) << many;
     }
     points = 250.0;
     draw_both();
-    EXPECT_GE(graph::point_index, 250) << "inside the bounds the count stands";
-    EXPECT_LE(graph::point_index, 251);
+    EXPECT_GE(g.point_index, 250) << "inside the bounds the count stands";
+    EXPECT_LE(g.point_index, 251);
   }
 }
 
 TEST_F(DialogInputs, MagnificationsAreDrawnBetweenATenthAndTen) {
-  display_magnification = read_edit_value("0");
-  print_magnification = read_edit_value("1e400");
+  session.display_magnification = read_edit_value("0");
+  session.print_magnification = read_edit_value("1e400");
   draw_both();
-  EXPECT_EQ(display_magnification, 0.0) << "the dialog's value stays as stored";
-  EXPECT_EQ(surface::display_scale, 0.1);
-  EXPECT_EQ(surface::device_scale_x, kPrinterDpi * 10.0 / 96);
+  EXPECT_EQ(session.display_magnification, 0.0) << "the dialog's value stays as stored";
+  EXPECT_EQ(surface.display_scale, 0.1);
+  EXPECT_EQ(alert_scale_x_, kPrinterDpi * 10.0 / 96);
   const std::vector<int> widths = curve_widths();
   ASSERT_FALSE(widths.empty());
   for (int width : widths) EXPECT_EQ(width, 50) << "five pixels per unit of magnification";
 
-  display_magnification = read_edit_value("20");
-  print_magnification = read_edit_value("0.05");
+  session.display_magnification = read_edit_value("20");
+  session.print_magnification = read_edit_value("0.05");
   draw_both();
-  EXPECT_EQ(surface::display_scale, 10.0);
-  EXPECT_EQ(surface::device_scale_x, kPrinterDpi * 0.1 / 96);
+  EXPECT_EQ(surface.display_scale, 10.0);
+  EXPECT_EQ(alert_scale_x_, kPrinterDpi * 0.1 / 96);
   for (int width : curve_widths()) EXPECT_EQ(width, 0);
 
-  display_magnification = std::numeric_limits<double>::quiet_NaN();
-  print_magnification = 1.2;
+  session.display_magnification = std::numeric_limits<double>::quiet_NaN();
+  session.print_magnification = 1.2;
   draw_both();
-  EXPECT_EQ(surface::display_scale, 1.0);
-  EXPECT_EQ(surface::device_scale_x, kPrinterDpi * 1.2 / 96);
+  EXPECT_EQ(surface.display_scale, 1.0);
+  EXPECT_EQ(alert_scale_x_, kPrinterDpi * 1.2 / 96);
 }
 
 TEST_F(DialogInputs, RangesTheAxesCannotShowAreLeftToTheAxes) {
-  double* constants = ombra::graph_constants;
+  double* constants = ombra::graph_constant_row(session);
   constants[0] = read_edit_value("0");
   draw_both();
   EXPECT_TRUE(shows_error(1)) << "a logarithmic axis from 0";
-  EXPECT_EQ(graph::point_index, 1) << "the sweep cannot step on from 0 Hz";
+  EXPECT_EQ(g.point_index, 1) << "the sweep cannot step on from 0 Hz";
 
-  activate_program(ombra_program());
+  start(ombra_program());
   constants[0] = constants[1] = read_edit_value("100");
   draw_both();
   EXPECT_TRUE(shows_error(3)) << "an empty frequency range";
-  EXPECT_EQ(graph::point_index, 1);
+  EXPECT_EQ(g.point_index, 1);
 
-  activate_program(ombra_program());
+  start(ombra_program());
   constants[2] = constants[3] = read_edit_value("5");
   draw_both();
   EXPECT_TRUE(shows_error(3)) << "an empty magnitude range";
-  EXPECT_EQ(graph::point_index, 501);
+  EXPECT_EQ(g.point_index, 501);
 
-  activate_program(ombra_program());
+  start(ombra_program());
   constants[1] = read_edit_value("1e400");
   draw_both();
-  EXPECT_EQ(graph::point_index, 2) << "10 Hz, then a step to infinity, and no further";
+  EXPECT_EQ(g.point_index, 2) << "10 Hz, then a step to infinity, and no further";
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 // complete pass: set-up, legends, the end-of-pass alert.
 #include <gtest/gtest.h>
 
-#include "core/state.h"
+#include "core/session.h"
 #include "program_fixture.h"
 #include "programs/descriptor.h"
 
@@ -43,8 +43,8 @@ TEST_F(EveryGraph, EveryCircuitNumberWithEveryAnalysisCompletes) {
         ASSERT_FALSE(lines_.empty()) << where;
         EXPECT_EQ(lines_.back(), "alert") << where;
         EXPECT_TRUE(has_title_ending(p.descriptor.analysis_names[analysis])) << where;
-        EXPECT_EQ(circuit_index, digit - '0') << where;
-        EXPECT_EQ(analysis_index, analysis) << where;
+        EXPECT_EQ(session().circuit_index, digit - '0') << where;
+        EXPECT_EQ(session().analysis_index, analysis) << where;
         EXPECT_TRUE(has("text 520 398 0 0 1 1 2000-01-29") ||
                     has("text 392 398 0 0 1 1 2000-01-29"))
             << "date stamp of " << where;

@@ -1,7 +1,8 @@
 // Whole traces of a handful of graphs against stored ones. After a deliberate change to the
 // drawing, regenerate them with
 //   TESSALY_UPDATE_GOLDEN=1 <build>/tests/tessaly_tests --gtest_filter='GoldenTrace.*'
-// and check the new files by hand before committing them (tests/golden/README.md).
+// (which fails the run on purpose) and check the new files by hand before committing them
+// (tests/golden/README.md).
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -74,6 +75,8 @@ TEST(GoldenTrace, GraphsMatchTheirCheckedTraces) {
     const std::string path = golden_path(c.file);
     if (updating()) {
       std::ofstream(path, std::ios::binary) << trace;
+      // An update is never a pass, so that a run with the flag left set cannot slip by.
+      ADD_FAILURE() << "wrote " << path << ": check it by hand, then run without the flag";
       continue;
     }
     const std::string expected = read_file(path);

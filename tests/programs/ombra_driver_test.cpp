@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/state.h"
+#include "core/session.h"
 #include "graph/frame.h"
 #include "program_fixture.h"
 #include "programs/descriptor.h"
@@ -16,7 +16,7 @@ class OmbraDriver : public testing::ProgramTest {};
 TEST_F(OmbraDriver, ParallelCircuitLegendsQAndResistances) {
   render(ombra_program());
   EXPECT_TRUE(has("text 128 4 0 0 1 1 並列ＬＣＲ回路１インピーダンス周波数特性"));
-  EXPECT_EQ(current_kind, 119);
+  EXPECT_EQ(session().current_kind, 119);
   // Q = R / sqrt(L / C) with sqrt(250) = 15.81: one heading, then a row per curve.
   EXPECT_EQ(starting_with("text 522 24 0 0 1 1  Ｑ ").size(), 1u);
   const char* const q_rows[] = {"text 528 40 1 0 1 1 0.63 ", "text 528 56 2 0 1 1 1.90 ",
@@ -37,7 +37,7 @@ TEST_F(OmbraDriver, ParallelCircuitLegendsQAndResistances) {
   // Five curves of 501 points, each on both frames, and the tag after each.
   for (int colour = 1; colour <= 5; ++colour) EXPECT_EQ(solid_segments(colour), 1002) << colour;
   EXPECT_EQ(starting_with("text 452 25 3 0 1 1 (Ombra)").size(), 5u);
-  EXPECT_EQ(component_r, 1000.0) << "the last curve's resistance";
+  EXPECT_EQ(session().components.component_r, 1000.0) << "the last curve's resistance";
   EXPECT_EQ(lines_.back(), "alert");
 }
 
@@ -50,16 +50,16 @@ TEST_F(OmbraDriver, SeriesCircuitInvertsQ) {
                               "text 528 280 2 0 1 1 1.00 ", "text 528 296 3 0 1 1 3.00 ",
                               "text 528 312 4 0 1 1 10.0 ", "text 528 328 5 0 1 1 30.0 "};
   for (const char* row : rows) EXPECT_TRUE(has(row)) << row;
-  EXPECT_DOUBLE_EQ(component_r, 30.0);
+  EXPECT_DOUBLE_EQ(session().components.component_r, 30.0);
 }
 
 TEST_F(OmbraDriver, StepsScaleTheCapacitance) {
   render(ombra_program(), {command(501), command(501)});
-  EXPECT_EQ(component_c, 2e-05);
+  EXPECT_EQ(session().components.component_c, 2e-05);
   EXPECT_TRUE(has("text 528 216 0 0 1 1 20.0u"));
   EXPECT_TRUE(has("text 528 40 1 0 1 1 0.89 ")) << "sqrt(L / C) is now sqrt(125)";
   render(ombra_program(), {command(502), command(502)});
-  EXPECT_EQ(component_c, 0.0);
+  EXPECT_EQ(session().components.component_c, 0.0);
   EXPECT_TRUE(has("text 528 216 0 0 1 1 0 "));
 }
 
@@ -71,8 +71,8 @@ TEST_F(OmbraDriver, LocusNarrowsTheSweepOnceQPassesFive) {
   EXPECT_TRUE(has("point 67 168 3 1 13"));
   EXPECT_TRUE(has("point 65 167 4 1 13"));
   EXPECT_TRUE(has("point 64 167 5 1 13"));
-  EXPECT_EQ(graph::graph_settings.sweep_start, 800.0);
-  EXPECT_EQ(graph::graph_settings.sweep_stop, 1200.0);
+  EXPECT_EQ(context().graph_settings.sweep_start, 800.0);
+  EXPECT_EQ(context().graph_settings.sweep_stop, 1200.0);
   // Kind 81: one 320-wide frame, captions step by 3, the resistance heading in row 13.
   EXPECT_TRUE(has("text 392 398 0 0 1 1 2000-01-29"));
   EXPECT_TRUE(has("text 394 136 0 0 1 1 ｲﾝﾀﾞｸﾀﾝｽ[H]"));
@@ -85,7 +85,7 @@ TEST_F(OmbraDriver, LocusNarrowsTheSweepOnceQPassesFive) {
   EXPECT_TRUE(has("point 64 176 1 1 13"));
   // The series circuit never narrows.
   render(ombra_program(), {command(404), command(302)});
-  EXPECT_EQ(graph::graph_settings.sweep_start, 10.0);
+  EXPECT_EQ(context().graph_settings.sweep_start, 10.0);
 }
 
 TEST_F(OmbraDriver, ResonanceMarkByAnalysis) {
@@ -106,7 +106,7 @@ TEST_F(OmbraDriver, CircuitsWithoutAModelKeepTheLastResistance) {
   EXPECT_TRUE(has("text 528 40 1 0 1 1 0 ")) << "Q is not computed";
   EXPECT_TRUE(has("text 528 264 1 0 1 1 1.00k"));
   EXPECT_TRUE(has("text 528 328 5 0 1 1 1.00k"));
-  EXPECT_EQ(circuit_index, 3);
+  EXPECT_EQ(session().circuit_index, 3);
 }
 
 TEST_F(OmbraDriver, DialogConstantsDriveTheGraph) {
@@ -115,9 +115,9 @@ TEST_F(OmbraDriver, DialogConstantsDriveTheGraph) {
   constants.name = "circuit_constants";
   constants.values = {"0.01", "", "-100"};
   render(ombra_program(), {constants});
-  EXPECT_EQ(component_l, 0.01);
-  EXPECT_EQ(component_c, 0.0) << "an emptied box stores 0";
-  EXPECT_EQ(component_r, 100.0);
+  EXPECT_EQ(session().components.component_l, 0.01);
+  EXPECT_EQ(session().components.component_c, 0.0) << "an emptied box stores 0";
+  EXPECT_EQ(session().components.component_r, 100.0);
   EXPECT_TRUE(has("text 528 152 0 0 1 1 10.0m"));
 }
 

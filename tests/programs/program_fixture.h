@@ -1,16 +1,18 @@
-// Shared set-up of the program tests: replays steps the way the window applies them and keeps
-// the trace of the last window pass.
+// Shared set-up of the program tests: replays steps on a headless window of its own the way the
+// window applies them, and keeps the trace of the last window pass.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "programs/descriptor.h"
-#include "tools/headless_outputs.h"
+#include "surface/recording_backend.h"
 #include "tools/render_arguments.h"
+#include "tools/replay.h"
 
 namespace tessaly::testing {
 
@@ -37,24 +39,36 @@ inline tools::Step setting(const char* name, std::vector<std::string> texts) {
   return step;
 }
 
+// Records window pass `last` only.
+class LastPassTarget final : public tools::PassTarget {
+ public:
+  LastPassTarget(int last, surface::RecordingBackend& recorder)
+      : last_(last), recorder_(recorder) {}
+  surface::Backend& begin_pass(tools::HeadlessWindow&, int index, bool) override {
+    if (index == last_) return recorder_;
+    return discard_;
+  }
+
+ private:
+  int last_;
+  surface::RecordingBackend& recorder_;
+  surface::NullBackend discard_;
+};
+
 class ProgramTest : public ::testing::Test {
  protected:
-  // The start-up paint, each step with its repaint; the trace of the last pass, by line. The
-  // analysis state stays as the last pass left it.
+  // The start-up paint of a new window, each step with its repaint; the trace of the last
+  // pass, by line. The window's session and graph stay as the last pass left them.
   void render(const ProgramDescriptor& program, const std::vector<tools::Step>& steps = {}) {
-    tools::RenderRequest request;
-    request.program = &program;
-    request.steps = steps;
-    request.format = tools::Format::kTrace;
-    const std::string trace = tools::headless_output(request);
-    lines_.clear();
-    std::string::size_type start = 0;
-    while (start < trace.size()) {
-      const std::string::size_type end = trace.find('\n', start);
-      lines_.push_back(trace.substr(start, end - start));
-      start = end + 1;
-    }
+    window_ = std::make_unique<tools::HeadlessWindow>(program);
+    surface::RecordingBackend recorder;
+    LastPassTarget target(tools::plan_repaints(program, steps).last_pass(), recorder);
+    tools::replay(*window_, steps, target);
+    lines_ = recorder.lines();
   }
+
+  Session& session() { return window_->session; }
+  graph::Context& context() { return window_->graph; }
 
   bool has(const std::string& line) const {
     for (const std::string& l : lines_) {
@@ -97,6 +111,7 @@ class ProgramTest : public ::testing::Test {
   }
 
   std::vector<std::string> lines_;
+  std::unique_ptr<tools::HeadlessWindow> window_;
 };
 
 }  // namespace tessaly::testing

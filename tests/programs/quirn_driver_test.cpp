@@ -5,7 +5,7 @@
 
 #include "complex/complex.h"
 
-#include "core/state.h"
+#include "core/session.h"
 #include "graph/frame.h"
 #include "program_fixture.h"
 #include "programs/descriptor.h"
@@ -23,7 +23,7 @@ class QuirnDriver : public testing::ProgramTest {};
 TEST_F(QuirnDriver, ResistorAtStartUp) {
   render(quirn_program());
   EXPECT_TRUE(has("text 120 4 0 0 1 1 Ｒ素子  インピーダンス周波数特性（リニア）"));
-  EXPECT_EQ(current_kind, 138);
+  EXPECT_EQ(session().current_kind, 138);
   EXPECT_EQ(solid_segments(1), 800);
   EXPECT_EQ(solid_segments(2), 0);
   EXPECT_TRUE(has("text 522 24 0 0 1 1 抵抗 "));
@@ -44,14 +44,14 @@ TEST_F(QuirnDriver, AllThreeElementsInRowsZeroThreeSix) {
                               "text 526 136 0 0 1 1 Ｃ［Ｆ］", "text 528 152 4 0 1 1 15.0u"};
   for (const char* row : rows) EXPECT_TRUE(has(row)) << row;
   EXPECT_EQ(starting_with("text 442 25 3 0 1 1 (Quirn)").size(), 3u);
-  EXPECT_EQ(circuit_index, 4) << "restored";
+  EXPECT_EQ(session().circuit_index, 4) << "restored";
 }
 
 TEST_F(QuirnDriver, LogarithmicAnalysis) {
   render(quirn_program(), {command(303), command(402)});
-  EXPECT_EQ(current_kind, 119);
-  EXPECT_EQ(graph::graph_settings.sweep_start, 10.0);
-  EXPECT_EQ(graph::graph_settings.magnitude_min, 100.0);
+  EXPECT_EQ(session().current_kind, 119);
+  EXPECT_EQ(context().graph_settings.sweep_start, 10.0);
+  EXPECT_EQ(context().graph_settings.magnitude_min, 100.0);
   EXPECT_EQ(solid_segments(4), 800);
   EXPECT_TRUE(has("text 522 120 0 0 1 1 容量 ")) << "its own row even alone";
   EXPECT_TRUE(has("text 456 25 3 0 1 1 (Quirn)")) << "no nudge for 119";
@@ -61,13 +61,7 @@ TEST_F(QuirnDriver, NumbersAboveThreeDrawAllThree) {
   render(quirn_program(), {key('9')});
   EXPECT_TRUE(has("text 88 4 0 0 1 1 Ｒ、Ｃ、Ｌ素子  インピーダンス周波数特性（リニア）"));
   EXPECT_EQ(solid_segments(4), 800);
-  EXPECT_EQ(circuit_index, 9);
-}
-
-TEST_F(QuirnDriver, StepsLeaveTheGraphAlone) {
-  render(quirn_program(), {command(501)});
-  EXPECT_EQ(step_count, 1.0);
-  EXPECT_TRUE(has("text 528 56 1 0 1 1 300 "));
+  EXPECT_EQ(session().circuit_index, 9);
 }
 
 // Resistor segments in the magnitude frame (y 24 to 180) at screen height y.
@@ -83,6 +77,21 @@ int resistor_segments_at(const std::vector<std::string>& lines, int y) {
   return count;
 }
 
+TEST_F(QuirnDriver, StepsMoveEveryElementByHalfItsBase) {
+  render(quirn_program(), {command(304), command(501)});
+  EXPECT_EQ(session().step_count, 1.0);
+  const char* const stepped_up[] = {"text 528 56 1 0 1 1 450 ", "text 528 104 2 0 1 1 2.25 ",
+                                    "text 528 152 4 0 1 1 22.5u"};
+  for (const char* legend : stepped_up) EXPECT_TRUE(has(legend)) << legend;
+  EXPECT_EQ(resistor_segments_at(lines_, 110), 400) << "|Z| of 450 is drawn, not only printed";
+  // Two steps down reach zero: the base value stands in rather than no element at all.
+  render(quirn_program(), {command(502), command(502)});
+  EXPECT_TRUE(has("text 528 56 1 0 1 1 300 "));
+  render(quirn_program(), {command(501), command(503)});
+  EXPECT_EQ(session().step_count, 0.0);
+  EXPECT_TRUE(has("text 528 56 1 0 1 1 300 "));
+}
+
 TEST_F(QuirnDriver, CircuitDialogSetsTheElementValues) {
   // Edits L, C, R in the order of the shared dialog's labels.
   render(quirn_program(), {command(304), setting("circuit_constants", {"3", "3e-5", "-500"})});
@@ -95,35 +104,33 @@ TEST_F(QuirnDriver, CircuitDialogSetsTheElementValues) {
   EXPECT_EQ(resistor_segments_at(lines_, 133), 400) << "300 by default";
 
   render(quirn_program(), {setting("circuit_constants", {"3", "3e-5", "500"})});
-  s_value = Complex(0.0, 6.2831854 * 10.0);
-  circuit_index = 2;
-  EXPECT_DOUBLE_EQ(quirn::model_evaluate().im, 6.2831854 * 10.0 * 3.0);
-  circuit_index = 3;
-  EXPECT_DOUBLE_EQ(quirn::model_evaluate().im, -1.0 / (6.2831854 * 10.0 * 3e-5));
+  const Complex s(0.0, 6.2831854 * 10.0);
+  EXPECT_DOUBLE_EQ(quirn::model_evaluate(session().components, 2, s).im, 6.2831854 * 10.0 * 3.0);
+  EXPECT_DOUBLE_EQ(quirn::model_evaluate(session().components, 3, s).im,
+                   -1.0 / (6.2831854 * 10.0 * 3e-5));
 }
 
 TEST_F(QuirnDriver, GraphDialogEditsTheRowOfTheSelectedAnalysis) {
-  const graph::GraphSettings& settings = graph::graph_settings;
   const tools::Step edit = setting("graph_constants", {"20", "80", "10", "500", "100"});
   render(quirn_program(), {command(402), edit});
-  EXPECT_EQ(settings.sweep_start, 20.0);
-  EXPECT_EQ(settings.sweep_stop, 80.0);
-  EXPECT_EQ(settings.magnitude_min, 10.0);
-  EXPECT_EQ(settings.magnitude_max, 500.0);
-  EXPECT_EQ(settings.point_count, 100);
+  EXPECT_EQ(context().graph_settings.sweep_start, 20.0);
+  EXPECT_EQ(context().graph_settings.sweep_stop, 80.0);
+  EXPECT_EQ(context().graph_settings.magnitude_min, 10.0);
+  EXPECT_EQ(context().graph_settings.magnitude_max, 500.0);
+  EXPECT_EQ(context().graph_settings.point_count, 100);
   // The resistor's curve starts at 20 Hz, |Z| 300, on axes widened to whole decades: 10 to
   // 100 Hz across 448 units, 10 to 1000 ohms up 156.
   EXPECT_TRUE(has("line 199 65 199 65 1 1 0 13"));
 
   render(quirn_program(), {command(402), edit, command(401)});
-  EXPECT_EQ(settings.sweep_start, 1.0) << "the linear analysis keeps its row";
-  EXPECT_EQ(settings.sweep_stop, 100.0);
-  EXPECT_EQ(settings.magnitude_min, 1.0);
-  EXPECT_EQ(settings.magnitude_max, 1000.0);
+  EXPECT_EQ(context().graph_settings.sweep_start, 1.0) << "the linear analysis keeps its row";
+  EXPECT_EQ(context().graph_settings.sweep_stop, 100.0);
+  EXPECT_EQ(context().graph_settings.magnitude_min, 1.0);
+  EXPECT_EQ(context().graph_settings.magnitude_max, 1000.0);
   EXPECT_EQ(solid_segments(1), 800);
   render(quirn_program(), {command(402), edit, command(401), command(402)});
-  EXPECT_EQ(settings.sweep_start, 20.0);
-  EXPECT_EQ(settings.point_count, 100);
+  EXPECT_EQ(context().graph_settings.sweep_start, 20.0);
+  EXPECT_EQ(context().graph_settings.point_count, 100);
 }
 
 }  // namespace

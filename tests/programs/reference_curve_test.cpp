@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "core/data_file.h"
-#include "core/state.h"
+#include "core/reference_curve.h"
+#include "core/session.h"
 #include "graph/frame.h"
 #include "graph/mapping.h"
 #include "program_fixture.h"
-#include "programs/reference.h"
 #include "tools/headless_outputs.h"
 
 namespace tessaly::testing {
@@ -45,10 +45,10 @@ class ReferenceCurveTest : public ProgramTest {
   // The arrays as the steps leave them, saved; also kept for comparison.
   std::string save_after(const std::vector<tools::Step>& steps, const char* name) {
     render(ombra_program(), steps);
-    std::copy(plot_values_1, plot_values_1 + kStoredPoints, saved_1_);
-    std::copy(plot_values_2, plot_values_2 + kStoredPoints, saved_2_);
+    std::copy(session().plot_values_1, session().plot_values_1 + kStoredPoints, saved_1_);
+    std::copy(session().plot_values_2, session().plot_values_2 + kStoredPoints, saved_2_);
     const std::string path = folder_ + "/" + name;
-    EXPECT_TRUE(save_data_file(path).ok());
+    EXPECT_TRUE(save_data_file(session(), path).ok());
     files_.push_back(path);
     return path;
   }
@@ -98,10 +98,10 @@ TEST_F(ReferenceCurveTest, DataCommandShowsItUntilClearOrTheNextRead) {
   render(ombra_program(), {command(501), read(file), command(204)});
   const std::vector<Segment> shown = reference_pieces();
   ASSERT_FALSE(shown.empty());
-  EXPECT_EQ(shown[0].x1, graph::map_x(graph::upper_frame, ombra_frequency(0)));
-  EXPECT_EQ(shown[0].y1, graph::map_y(graph::upper_frame, saved_1_[0]));
-  const bool reaches_lower_frame = std::any_of(shown.begin(), shown.end(), [](const Segment& s) {
-    return s.y1 > graph::lower_frame.bottom - graph::lower_frame.height;
+  EXPECT_EQ(shown[0].x1, graph::map_x(context().upper_frame, ombra_frequency(0)));
+  EXPECT_EQ(shown[0].y1, graph::map_y(context().upper_frame, saved_1_[0]));
+  const bool reaches_lower_frame = std::any_of(shown.begin(), shown.end(), [&](const Segment& s) {
+    return s.y1 > context().lower_frame.bottom - context().lower_frame.height;
   });
   EXPECT_TRUE(reaches_lower_frame) << "the phase block goes on the lower frame";
 
@@ -123,32 +123,34 @@ TEST_F(ReferenceCurveTest, DataCommandShowsItUntilClearOrTheNextRead) {
 TEST_F(ReferenceCurveTest, ReadingLeavesTheSweepsOwnValues) {
   const std::string file = save_after({}, "default.dat");
   render(ombra_program(), {command(501)});
-  std::vector<double> stepped_1(plot_values_1, plot_values_1 + kStoredPoints);
-  std::vector<double> stepped_2(plot_values_2, plot_values_2 + kStoredPoints);
+  std::vector<double> stepped_1(session().plot_values_1, session().plot_values_1 + kStoredPoints);
+  std::vector<double> stepped_2(session().plot_values_2, session().plot_values_2 + kStoredPoints);
 
   render(ombra_program(), {command(501), read(file), command(204)});
-  EXPECT_EQ(std::vector<double>(plot_values_1, plot_values_1 + kStoredPoints), stepped_1);
-  EXPECT_EQ(std::vector<double>(plot_values_2, plot_values_2 + kStoredPoints), stepped_2);
-  EXPECT_EQ(reference_curve.count_1, kStoredPoints);
-  EXPECT_EQ(reference_curve.count_2, kStoredPoints);
-  EXPECT_TRUE(std::equal(saved_1_, saved_1_ + kStoredPoints, reference_curve.values_1));
-  EXPECT_TRUE(std::equal(saved_2_, saved_2_ + kStoredPoints, reference_curve.values_2));
+  EXPECT_EQ(std::vector<double>(session().plot_values_1, session().plot_values_1 + kStoredPoints),
+            stepped_1);
+  EXPECT_EQ(std::vector<double>(session().plot_values_2, session().plot_values_2 + kStoredPoints),
+            stepped_2);
+  EXPECT_EQ(session().reference_curve.count_1, kStoredPoints);
+  EXPECT_EQ(session().reference_curve.count_2, kStoredPoints);
+  EXPECT_TRUE(std::equal(saved_1_, saved_1_ + kStoredPoints, session().reference_curve.values_1));
+  EXPECT_TRUE(std::equal(saved_2_, saved_2_ + kStoredPoints, session().reference_curve.values_2));
   EXPECT_NE(stepped_1[250], saved_1_[250]) << "the step changed the curve";
 }
 
 TEST_F(ReferenceCurveTest, OnlyWhatTheFileHeldIsDrawn) {
   render(ombra_program(), {read(write_file("empty.dat", {})), command(204)});
   EXPECT_TRUE(reference_pieces().empty());
-  EXPECT_FALSE(reference_curve.shown);
+  EXPECT_FALSE(session().reference_curve.shown);
 
   // Five magnitudes, no phase block.
   render(ombra_program(), {read(write_file("five.dat", {1, 2, 3, 4, 5})), command(204)});
   std::vector<Segment> pieces = reference_pieces();
   ASSERT_FALSE(pieces.empty());
-  const int last_x = graph::map_x(graph::upper_frame, ombra_frequency(4));
+  const int last_x = graph::map_x(context().upper_frame, ombra_frequency(4));
   for (const Segment& s : pieces) {
     EXPECT_LE(std::max(s.x1, s.x2), last_x);
-    EXPECT_LE(std::max(s.y1, s.y2), graph::upper_frame.bottom) << "nothing on the phase frame";
+    EXPECT_LE(std::max(s.y1, s.y2), context().upper_frame.bottom) << "nothing on the phase frame";
   }
 
   // A value the logarithmic axis cannot show, or no number at all, breaks the line.
@@ -157,8 +159,8 @@ TEST_F(ReferenceCurveTest, OnlyWhatTheFileHeldIsDrawn) {
   pieces = reference_pieces();
   ASSERT_FALSE(pieces.empty());
   for (int gap : {3, 6, 9}) {
-    const int before = graph::map_x(graph::upper_frame, ombra_frequency(gap - 1));
-    const int after = graph::map_x(graph::upper_frame, ombra_frequency(gap + 1));
+    const int before = graph::map_x(context().upper_frame, ombra_frequency(gap - 1));
+    const int after = graph::map_x(context().upper_frame, ombra_frequency(gap + 1));
     for (const Segment& s : pieces) {
       EXPECT_FALSE(std::min(s.x1, s.x2) < after && std::max(s.x1, s.x2) > before)
           << "a piece bridges entry " << gap;
@@ -171,15 +173,15 @@ TEST_F(ReferenceCurveTest, LocusPairsAndPrinting) {
   render(ombra_program(), {command(404), command(501), read(file), command(204)});
   const std::vector<Segment> pieces = reference_pieces();
   ASSERT_FALSE(pieces.empty());
-  EXPECT_EQ(pieces[0].x1, graph::map_x(graph::main_frame, saved_1_[0]));
-  EXPECT_EQ(pieces[0].y1, graph::map_y(graph::main_frame, saved_2_[0]));
+  EXPECT_EQ(pieces[0].x1, graph::map_x(context().main_frame, saved_1_[0]));
+  EXPECT_EQ(pieces[0].y1, graph::map_y(context().main_frame, saved_2_[0]));
 
   tools::RenderRequest request;
   request.program = &ombra_program();
   request.steps = {command(404), read(file), command(204)};
   request.format = tools::Format::kTracePrint;
   const std::string printed = tools::headless_output(request);
-  const int printer_pen = static_cast<int>(print_magnification * 5.0);
+  const int printer_pen = static_cast<int>(session().print_magnification * 5.0);
   EXPECT_NE(printed.find(" 15 " + std::to_string(printer_pen) + " 0 13\n"), std::string::npos)
       << "on paper it is drawn with the printer's pen";
 }

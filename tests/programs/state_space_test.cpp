@@ -6,12 +6,14 @@
 
 #include <string>
 
-#include "core/state.h"
+#include "core/session.h"
+#include "graph/context.h"
 #include "graph/labels.h"
 #include "graph/sweep.h"
 #include "programs/descriptor.h"
 #include "programs/passes.h"
 #include "surface/backend.h"
+#include "surface/surface.h"
 
 namespace tessaly {
 namespace {
@@ -63,7 +65,14 @@ std::vector<Shard> all_shards() {
 
 class StateSpace : public testing::TestWithParam<Shard> {
  protected:
-  void SetUp() override { activate_program(GetParam().program()); }
+  void SetUp() override {
+    session = start_session(GetParam().program());
+    g.corner_nudges = GetParam().program().corner_nudges;
+  }
+
+  surface::Surface surface;
+  graph::Context g{surface};
+  Session session;
 };
 
 constexpr double kKeyMagnifications[] = {1.0, 1.2, 1.5};
@@ -75,30 +84,30 @@ TEST_P(StateSpace, EveryPassSweepsItsCurvesAndEndsTheGraph) {
   const bool second_counter = &shard.program() == &velto_program();
   CountingBackend backend;
   int passes = 0;
-  circuit_index = shard.circuit;
+  session.circuit_index = shard.circuit;
   for (int analysis = 1; analysis <= 9; ++analysis) {
     for (int first = kLowestStep; first <= kHighestStep; ++first) {
       const int second_low = second_counter ? kLowestStep : 0;
       const int second_high = second_counter ? kHighestStep : 0;
       for (int second = second_low; second <= second_high; ++second) {
         for (double magnification : kKeyMagnifications) {
-          analysis_index = analysis;
-          step_count = first;
-          step_count2 = second;
-          display_magnification = magnification;
-          window_pass(backend, 96, 96);
+          session.analysis_index = analysis;
+          session.step_count = first;
+          session.step_count2 = second;
+          session.display_magnification = magnification;
+          window_pass(session, g, backend, 96, 96);
           ++passes;
           const std::string where = "analysis " + std::to_string(analysis) + ", steps " +
                                     std::to_string(first) + " and " + std::to_string(second);
           ASSERT_EQ(backend.alerts, passes) << where << ": one alert per pass, at its end";
           ASSERT_EQ(backend.errors, 0) << where << ": the fixed axes always set up";
-          ASSERT_EQ(graph::frame_setup_count, 0) << where;
-          ASSERT_EQ(graph::legend_rows, 0) << where;
-          ASSERT_EQ(circuit_index, shard.circuit) << where << ": the driver puts it back";
-          ASSERT_EQ(analysis_index, analysis) << where;
+          ASSERT_EQ(g.frame_setup_count, 0) << where;
+          ASSERT_EQ(g.legend_rows, 0) << where;
+          ASSERT_EQ(session.circuit_index, shard.circuit) << where << ": the driver puts it back";
+          ASSERT_EQ(session.analysis_index, analysis) << where;
           // The last sweep ran to its stop frequency: the point count, one more by rounding.
-          ASSERT_GE(graph::point_index, shard.intervals) << where;
-          ASSERT_LE(graph::point_index, shard.intervals + (shard.intervals > 0)) << where;
+          ASSERT_GE(g.point_index, shard.intervals) << where;
+          ASSERT_LE(g.point_index, shard.intervals + (shard.intervals > 0)) << where;
         }
       }
     }

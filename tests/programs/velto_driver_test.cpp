@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <array>
 #include <string>
 #include <vector>
 
-#include "core/state.h"
+#include "core/session.h"
 #include "graph/frame.h"
 #include "program_fixture.h"
 #include "programs/descriptor.h"
@@ -17,22 +16,28 @@ using testing::command;
 using testing::key;
 using testing::setting;
 
-class VeltoDriver : public testing::ProgramTest {};
+class VeltoDriver : public testing::ProgramTest {
+ protected:
+  std::vector<double> graph_constant_row(int row) {
+    const double* values = session().graph_constants[row];
+    return {values, values + kEditableValues};
+  }
+};
 
 TEST_F(VeltoDriver, SingleInductorAtStartUp) {
   render(velto_program());
   EXPECT_TRUE(has("text 96 4 0 0 1 1 単一Ｌ素子  インピーダンス周波数特性（対数目盛）"));
   EXPECT_EQ(solid_segments(1), 800);
-  EXPECT_EQ(component_l, 0.002533);
-  EXPECT_EQ(component_c, 1e-05);
+  EXPECT_EQ(session().components.component_l, 0.002533);
+  EXPECT_EQ(session().components.component_c, 1e-05);
   // The resonant frequency is printed for a single element too, then the L legend.
   const char* const rows[] = {"text 522 216 0 0 1 1 共振周波数", "text 526 232 0 0 1 1  fo［Ｈｚ］",
                               "text 528 248 0 0 1 1 1.00k",      "text 522 24 0 0 1 1  Ｌ",
                               "text 526 40 0 0 1 1 ［Ｈ］",      "text 528 56 1 0 1 1 2.53m"};
   for (const char* row : rows) EXPECT_TRUE(has(row)) << row;
   EXPECT_TRUE(starting_with("text 522 88").empty()) << "no C legend";
-  EXPECT_EQ(graph::graph_settings.sweep_start, 100.0);
-  EXPECT_EQ(graph::graph_settings.point_count, 400);
+  EXPECT_EQ(context().graph_settings.sweep_start, 100.0);
+  EXPECT_EQ(context().graph_settings.point_count, 400);
 }
 
 TEST_F(VeltoDriver, SeriesLcWithDashedReferences) {
@@ -49,9 +54,9 @@ TEST_F(VeltoDriver, SeriesLcWithDashedReferences) {
                               "text 528 248 0 0 1 1 1.00k"};
   for (const char* row : rows) EXPECT_TRUE(has(row)) << row;
   EXPECT_EQ(starting_with("text 452 25 3 0 1 1 (Velto)").size(), 1u) << "one tag: one sweep";
-  EXPECT_EQ(circuit_index, 3) << "restored after the references";
-  EXPECT_EQ(graph::graph_settings.pen_style, 4);
-  EXPECT_EQ(graph::graph_settings.dash_mask, 0xF6F6);
+  EXPECT_EQ(session().circuit_index, 3) << "restored after the references";
+  EXPECT_EQ(context().graph_settings.pen_style, 4);
+  EXPECT_EQ(context().graph_settings.dash_mask, 0xF6F6);
 }
 
 TEST_F(VeltoDriver, CurveColourByCircuit) {
@@ -67,33 +72,33 @@ TEST_F(VeltoDriver, CurveColourByCircuit) {
 
 TEST_F(VeltoDriver, LinearAnalysesFallBackToTheBaseValues) {
   render(velto_program(), {command(402), command(502), command(502)});
-  EXPECT_EQ(step_count, -2.0);
-  EXPECT_EQ(component_l, 0.002533) << "0.0 falls back";
+  EXPECT_EQ(session().step_count, -2.0);
+  EXPECT_EQ(session().components.component_l, 0.002533) << "0.0 falls back";
   render(velto_program(), {command(402), command(502), command(502), command(502)});
-  EXPECT_EQ(component_l, 0.002533) << "-0.5 x L0 falls back";
+  EXPECT_EQ(session().components.component_l, 0.002533) << "-0.5 x L0 falls back";
   render(velto_program(), {command(402), command(505), command(505), command(505)});
-  EXPECT_EQ(component_c, 1e-05);
+  EXPECT_EQ(session().components.component_c, 1e-05);
   render(velto_program(), {command(402), command(501)});
-  EXPECT_DOUBLE_EQ(component_l, 1.5 * 0.002533);
-  EXPECT_EQ(graph::graph_settings.sweep_start, 1.0);
-  EXPECT_EQ(graph::graph_settings.sweep_stop, 2000.0);
-  EXPECT_EQ(graph::graph_settings.magnitude_max, 60.0);
+  EXPECT_DOUBLE_EQ(session().components.component_l, 1.5 * 0.002533);
+  EXPECT_EQ(context().graph_settings.sweep_start, 1.0);
+  EXPECT_EQ(context().graph_settings.sweep_stop, 2000.0);
+  EXPECT_EQ(context().graph_settings.magnitude_max, 60.0);
 }
 
 TEST_F(VeltoDriver, LogarithmicAnalysisHalvesAndDoubles) {
   render(velto_program(), {command(502)});
-  EXPECT_EQ(component_l, 0.0012665);
+  EXPECT_EQ(session().components.component_l, 0.0012665);
   EXPECT_TRUE(has("text 528 56 1 0 1 1 1.27m"));
   render(velto_program(), {command(504), command(504)});
-  EXPECT_EQ(component_c, 4e-05);
+  EXPECT_EQ(session().components.component_c, 4e-05);
   EXPECT_TRUE(has("text 528 248 0 0 1 1 500 ")) << "f0 halves";
 }
 
 TEST_F(VeltoDriver, ReactanceAnalysisUsesItsOwnRange) {
   render(velto_program(), {command(403), command(304)});
-  EXPECT_EQ(current_kind, 96);
-  EXPECT_EQ(graph::graph_settings.reactance_min, -60.0);
-  EXPECT_EQ(graph::graph_settings.reactance_max, 60.0);
+  EXPECT_EQ(session().current_kind, 96);
+  EXPECT_EQ(context().graph_settings.reactance_min, -60.0);
+  EXPECT_EQ(context().graph_settings.reactance_max, 60.0);
   EXPECT_EQ(solid_segments(5), 401) << "one frame, 401 points";
   EXPECT_GT(pattern_dots(1), 0);
 }
@@ -107,7 +112,7 @@ TEST_F(VeltoDriver, CircuitsBeyondTheTablesDrawFrameAndLegendsOnly) {
   for (int colour = 1; colour <= 15; ++colour) {
     EXPECT_EQ(solid_segments(colour) + pattern_dots(colour), 0) << "no curve in " << colour;
   }
-  EXPECT_EQ(circuit_index, 7);
+  EXPECT_EQ(session().circuit_index, 7);
 }
 
 TEST_F(VeltoDriver, CircuitDialogSetsTheBaseValues) {
@@ -116,48 +121,48 @@ TEST_F(VeltoDriver, CircuitDialogSetsTheBaseValues) {
   const std::vector<std::string> stepped = lines_;
   render(velto_program(), {setting("circuit_constants", {"0.005066"})});
   EXPECT_EQ(lines_, stepped);
-  EXPECT_EQ(component_l, 0.005066);
+  EXPECT_EQ(session().components.component_l, 0.005066);
   EXPECT_TRUE(has("text 528 56 1 0 1 1 5.07m"));
   EXPECT_TRUE(has("text 528 248 0 0 1 1 707 ")) << "f0 falls by the square root of two";
 
   // The linear analyses step from the edited base, and fall back to it.
   render(velto_program(), {command(302), command(402), setting("circuit_constants", {"", "2e-5"}),
                            command(505), command(505)});
-  EXPECT_EQ(component_c, 2e-5);
+  EXPECT_EQ(session().components.component_c, 2e-5);
   EXPECT_TRUE(has("text 528 120 2 0 1 1 20.0u"));
   render(velto_program(), {command(402), setting("circuit_constants", {"", "2e-5"}), command(504)});
-  EXPECT_DOUBLE_EQ(component_c, 3e-5);
-  EXPECT_EQ(component_l, 0.0) << "an emptied box stores 0";
+  EXPECT_DOUBLE_EQ(session().components.component_c, 3e-5);
+  EXPECT_EQ(session().components.component_l, 0.0) << "an emptied box stores 0";
   EXPECT_TRUE(has("text 528 248 0 0 1 1 inf ")) << "no inductance, no resonance";
 }
 
 TEST_F(VeltoDriver, GraphDialogEditsTheRowOfTheSelectedAnalysis) {
-  const graph::GraphSettings& settings = graph::graph_settings;
   render(velto_program(),
          {command(402), setting("graph_constants", {"10", "1000", "1", "100", "200"})});
-  EXPECT_EQ(settings.sweep_start, 10.0);
-  EXPECT_EQ(settings.sweep_stop, 1000.0);
-  EXPECT_EQ(settings.magnitude_min, 1.0);
-  EXPECT_EQ(settings.magnitude_max, 100.0);
-  EXPECT_EQ(settings.point_count, 200);
+  EXPECT_EQ(context().graph_settings.sweep_start, 10.0);
+  EXPECT_EQ(context().graph_settings.sweep_stop, 1000.0);
+  EXPECT_EQ(context().graph_settings.magnitude_min, 1.0);
+  EXPECT_EQ(context().graph_settings.magnitude_max, 100.0);
+  EXPECT_EQ(context().graph_settings.point_count, 200);
   EXPECT_EQ(solid_segments(1), 400) << "200 intervals in each of two frames";
 
   render(
       velto_program(),
       {command(402), setting("graph_constants", {"10", "1000", "1", "100", "200"}), command(401)});
-  EXPECT_EQ(settings.sweep_start, 100.0) << "the logarithmic analysis keeps its row";
-  EXPECT_EQ(settings.sweep_stop, 10000.0);
-  EXPECT_EQ(settings.magnitude_min, 0.1);
-  EXPECT_EQ(settings.magnitude_max, 1000.0);
+  EXPECT_EQ(context().graph_settings.sweep_start, 100.0)
+      << "the logarithmic analysis keeps its row";
+  EXPECT_EQ(context().graph_settings.sweep_stop, 10000.0);
+  EXPECT_EQ(context().graph_settings.magnitude_min, 0.1);
+  EXPECT_EQ(context().graph_settings.magnitude_max, 1000.0);
   EXPECT_EQ(solid_segments(1), 800);
-  EXPECT_EQ(velto::graph_constants[2], (std::array<double, 5>{10, 1000, 1, 100, 200}));
-  EXPECT_EQ(velto::graph_constants[3], (std::array<double, 5>{1, 2000, 60, 60, 400}));
+  EXPECT_EQ(graph_constant_row(2), (std::vector<double>{10, 1000, 1, 100, 200}));
+  EXPECT_EQ(graph_constant_row(3), (std::vector<double>{1, 2000, 60, 60, 400}));
 
   // The reactance axis runs from minus the stored minimum.
   render(velto_program(), {command(403), setting("graph_constants", {"1", "2000", "-30", "90"})});
-  EXPECT_EQ(settings.reactance_min, -30.0);
-  EXPECT_EQ(settings.reactance_max, 90.0);
-  EXPECT_EQ(velto::graph_constants[3][2], 30.0);
+  EXPECT_EQ(context().graph_settings.reactance_min, -30.0);
+  EXPECT_EQ(context().graph_settings.reactance_max, 90.0);
+  EXPECT_EQ(session().graph_constants[3][2], 30.0);
   // -30 to 90, widened to whole steps of 20.
   EXPECT_TRUE(has("text 28 315 0 0 0.9 0.9 -40 "));
   EXPECT_TRUE(has("text 28 20 0 0 0.9 0.9 100 "));

@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QSvgGenerator>
 #include <QSvgRenderer>
+#include <optional>
 #include <string>
 
 #include "programs/descriptor.h"
@@ -33,11 +34,17 @@ RenderRequest request_for(const char* program, Format format, std::vector<Step> 
 // Every pass straight into one image, as a window that never erases after start-up.
 class ImageTarget final : public PassTarget {
  public:
-  explicit ImageTarget(QPainter& painter) : backend_(painter) {}
-  surface::Backend& begin_pass(int, bool) override { return backend_; }
+  explicit ImageTarget(QPainter& painter) : painter_(painter) {}
+  surface::Backend& begin_pass(HeadlessWindow& window, int, bool) override {
+    if (!backend_) backend_.emplace(painter_, window.surface);
+    window.surface.client_width = 960;
+    window.surface.client_height = 720;
+    return *backend_;
+  }
 
  private:
-  surface::QPainterBackend backend_;
+  QPainter& painter_;
+  std::optional<surface::QPainterBackend> backend_;
 };
 
 TEST(PictureOutputs, PngHoldsTheWindowsPixels) {
@@ -51,10 +58,9 @@ TEST(PictureOutputs, PngHoldsTheWindowsPixels) {
   drawn.fill(Qt::white);
   {
     QPainter painter(&drawn);
+    HeadlessWindow window(ombra_program());
     ImageTarget target(painter);
-    surface::client_width = 960;
-    surface::client_height = 720;
-    replay(ombra_program(), {}, target);
+    replay(window, {}, target);
   }
   EXPECT_TRUE(decoded.convertToFormat(QImage::Format_RGB32) == drawn);
 }
@@ -120,22 +126,23 @@ QByteArray generated_svg() {
   svg.setViewBox(QRect(0, 0, 960, 720));
   svg.setResolution(kScreenDpi);
   QPainter painter(&svg);
-  surface::QPainterBackend backend(painter);
+  HeadlessWindow window(ombra_program());
+  surface::QPainterBackend backend(painter, window.surface);
   ClippingBackend clipping(backend);
   class Target final : public PassTarget {
    public:
     explicit Target(surface::Backend& b) : b_(b) {}
-    surface::Backend& begin_pass(int, bool) override {
+    surface::Backend& begin_pass(HeadlessWindow& window, int, bool) override {
       b_.clear_screen(960, 720, {255, 255, 255});
-      surface::client_width = 960;
-      surface::client_height = 720;
+      window.surface.client_width = 960;
+      window.surface.client_height = 720;
       return b_;
     }
 
    private:
     surface::Backend& b_;
   } target(clipping);
-  replay(ombra_program(), {}, target);
+  replay(window, {}, target);
   painter.end();
   return bytes;
 }

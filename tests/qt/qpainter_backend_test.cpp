@@ -52,38 +52,35 @@ bool any_pixel(const QImage& image, const QRect& rect, QRgb colour) {
 
 class QPainterBackendTest : public ::testing::Test {
  protected:
-  void SetUp() override { reset_surface_state(); }
-  void TearDown() override { reset_surface_state(); }
-
   // Paints on a white image through the backend, as the window does at magnification m.
   template <typename Draw>
   static QImage paint_window(double m, Draw draw) {
     QImage image(static_cast<int>(640 * m), static_cast<int>(480 * m), QImage::Format_RGB32);
     image.fill(Qt::white);
+    Surface s;
     QPainter painter(&image);
-    QPainterBackend backend(painter);
-    current_dc = &backend;
-    set_logical_screen(640, 480, m);
-    client_width = image.width();
-    client_height = image.height();
-    draw();
+    QPainterBackend backend(painter, s);
+    s.current_dc = &backend;
+    s.set_logical_screen(640, 480, m);
+    s.client_width = image.width();
+    s.client_height = image.height();
+    draw(s);
     painter.end();
-    reset_surface_state();
     return image;
   }
 };
 
 TEST_F(QPainterBackendTest, WindowSmoke) {
-  const QImage image = paint_window(1.5, [] {
-    fill_box(20, 20, 10, 10, 2);           // device 15..31
-    draw_line(100, 50, 200, 50, 1, 0, 0);  // device y 75, x 150..300
-    draw_circle(300, 300, 20, 12, 0, 0);   // dark green ring
-    text_at(400, 100, "周波数", 0, 0);     // cell 600..672 x 150..174
-    set_clip_to_frame(64, 400, 100, 100);  // device (96, 450)-(246, 600)
-    fill_box(0, 0, 639, 479, 6);
-    reset_clip();
-    draw_box(500, 300, 600, 400, 0, 0, 0);
-    flood_fill(550, 350, 5, 0);
+  const QImage image = paint_window(1.5, [](Surface& s) {
+    s.fill_box(20, 20, 10, 10, 2);           // device 15..31
+    s.draw_line(100, 50, 200, 50, 1, 0, 0);  // device y 75, x 150..300
+    s.draw_circle(300, 300, 20, 12, 0, 0);   // dark green ring
+    s.text_at(400, 100, "周波数", 0, 0);     // cell 600..672 x 150..174
+    s.set_clip_to_frame(64, 400, 100, 100);  // device (96, 450)-(246, 600)
+    s.fill_box(0, 0, 639, 479, 6);
+    s.reset_clip();
+    s.draw_box(500, 300, 600, 400, 0, 0, 0);
+    s.flood_fill(550, 350, 5, 0);
   });
   EXPECT_EQ(at(image, 15, 15), kRed);
   EXPECT_EQ(at(image, 31, 31), kRed);
@@ -115,10 +112,10 @@ TEST_F(QPainterBackendTest, WindowSmoke) {
 }
 
 TEST_F(QPainterBackendTest, TextSitsInItsCells) {
-  const QImage image = paint_window(1.0, [] {
-    text_at(0, 0, "ABCD", 0, 0);                // 32 x 16
-    draw_text(0, 100, "ABCD", 2.0, 1.0, 0, 0);  // stretched to 64 x 16
-    text_at(300, 300, "周波数", 0, 1);          // upward from its baseline
+  const QImage image = paint_window(1.0, [](Surface& s) {
+    s.text_at(0, 0, "ABCD", 0, 0);                // 32 x 16
+    s.draw_text(0, 100, "ABCD", 2.0, 1.0, 0, 0);  // stretched to 64 x 16
+    s.text_at(300, 300, "周波数", 0, 1);          // upward from its baseline
   });
   EXPECT_GT(dark_pixels(image, QRect(0, 0, 32, 16)), 40);
   EXPECT_EQ(dark_pixels(image, QRect(32, 0, 40, 40)), 0);
@@ -137,15 +134,16 @@ TEST_F(QPainterBackendTest, TextSitsInItsCells) {
 TEST_F(QPainterBackendTest, PrinterScalesCoordinatesWithoutMapping) {
   QImage image(1280, 960, QImage::Format_RGB32);
   image.fill(Qt::white);
+  Surface s;
   QPainter painter(&image);
-  QPainterBackend backend(painter);
-  current_dc = &backend;
-  output_target = 1;
-  device_scale_x = 2.0;
-  device_scale_y = 2.0;
-  fill_box(10, 10, 20, 20, 2);  // device 20..41
-  set_clip_to_frame(100, 200, 50, 50);
-  fill_box(0, 0, 639, 479, 6);
+  QPainterBackend backend(painter, s);
+  s.current_dc = &backend;
+  s.output_target = 1;
+  s.device_scale_x = 2.0;
+  s.device_scale_y = 2.0;
+  s.fill_box(10, 10, 20, 20, 2);  // device 20..41
+  s.set_clip_to_frame(100, 200, 50, 50);
+  s.fill_box(0, 0, 639, 479, 6);
   painter.end();
   EXPECT_EQ(at(image, 20, 20), kRed);
   EXPECT_EQ(at(image, 41, 41), kRed);
@@ -168,18 +166,18 @@ TEST_F(QPainterBackendTest, VectorDevicesDrawWithoutReadingBack) {
 
   for (QPaintDevice* device :
        {static_cast<QPaintDevice*>(&generator), static_cast<QPaintDevice*>(&writer)}) {
+    Surface s;
     QPainter painter(device);
-    QPainterBackend backend(painter);
-    current_dc = &backend;
-    set_logical_screen(640, 480, 1.5);
-    draw_line(0, 0, 100, 100, 1, 0, 2);
-    flood_fill(50, 50, 5, 0);  // skipped: nothing to read back
-    create_save_bitmaps(1, 10, 10);
-    save_area(0, 0, 0);
-    restore_area(0, 20, 20, 0x00CC0020);
-    text_at(10, 10, "ｲﾝﾀﾞｸﾀﾝｽ", 0, 0);
+    QPainterBackend backend(painter, s);
+    s.current_dc = &backend;
+    s.set_logical_screen(640, 480, 1.5);
+    s.draw_line(0, 0, 100, 100, 1, 0, 2);
+    s.flood_fill(50, 50, 5, 0);  // skipped: nothing to read back
+    s.create_save_bitmaps(1, 10, 10);
+    s.save_area(0, 0, 0);
+    s.restore_area(0, 20, 20, 0x00CC0020);
+    s.text_at(10, 10, "ｲﾝﾀﾞｸﾀﾝｽ", 0, 0);
     painter.end();
-    reset_surface_state();
   }
   EXPECT_TRUE(svg.data().contains("<svg"));
   EXPECT_TRUE(pdf.data().startsWith("%PDF"));
@@ -191,19 +189,19 @@ TEST_F(QPainterBackendTest, ClipCutsWhereverItMatters) {
   const QRgb kGreen = qRgb(0, 255, 0) & RGB_MASK;
   const QRgb kMagenta = qRgb(255, 0, 255) & RGB_MASK;
   const QRgb kBlack = qRgb(0, 0, 0) & RGB_MASK;
-  const QImage image = paint_window(1.0, [] {
-    set_clip_to_frame(100, 200, 100, 100);  // device (100, 100)-(200, 200)
-    draw_line(120, 150, 180, 150, 1, 0, 0);
-    plot_point(50, 50, 2, 1, kCopyPen);
-    set_clip_to_frame(300, 200, 100, 100);
-    draw_line(250, 150, 350, 150, 2, 0, 0);  // enters at x 300
-    draw_line(310, 120, 390, 120, 4, 0, 0);
-    reset_clip();
-    set_clip_to_frame(100, 200, 100, 100);
-    draw_line(150, 180, 250, 180, 3, 0, 0);  // leaves at x 199, its end pixel outside
-    reset_clip();
-    draw_line(0, 300, 600, 300, 0, 0, 0);
-    plot_point(60, 60, 2, 1, kCopyPen);
+  const QImage image = paint_window(1.0, [](Surface& s) {
+    s.set_clip_to_frame(100, 200, 100, 100);  // device (100, 100)-(200, 200)
+    s.draw_line(120, 150, 180, 150, 1, 0, 0);
+    s.plot_point(50, 50, 2, 1, kCopyPen);
+    s.set_clip_to_frame(300, 200, 100, 100);
+    s.draw_line(250, 150, 350, 150, 2, 0, 0);  // enters at x 300
+    s.draw_line(310, 120, 390, 120, 4, 0, 0);
+    s.reset_clip();
+    s.set_clip_to_frame(100, 200, 100, 100);
+    s.draw_line(150, 180, 250, 180, 3, 0, 0);  // leaves at x 199, its end pixel outside
+    s.reset_clip();
+    s.draw_line(0, 300, 600, 300, 0, 0, 0);
+    s.plot_point(60, 60, 2, 1, kCopyPen);
   });
   EXPECT_EQ(at(image, 150, 150), kBlue);
   EXPECT_EQ(at(image, 50, 50), kWhite);
@@ -225,14 +223,14 @@ TEST_F(QPainterBackendTest, PainterKeepsTheLastClip) {
   QImage image(640, 480, QImage::Format_RGB32);
   QPainter painter(&image);
   {
-    QPainterBackend backend(painter);
-    current_dc = &backend;
-    set_logical_screen(640, 480, 1.0);
-    set_clip_to_frame(100, 200, 100, 100);
-    draw_line(120, 150, 180, 150, 1, 0, 0);
-    set_clip_to_frame(300, 200, 100, 50);
+    Surface s;
+    QPainterBackend backend(painter, s);
+    s.current_dc = &backend;
+    s.set_logical_screen(640, 480, 1.0);
+    s.set_clip_to_frame(100, 200, 100, 100);
+    s.draw_line(120, 150, 180, 150, 1, 0, 0);
+    s.set_clip_to_frame(300, 200, 100, 50);
   }
-  reset_surface_state();
   EXPECT_TRUE(painter.hasClipping());
   EXPECT_EQ(painter.clipBoundingRect().toRect(), QRect(300, 150, 100, 50));
 }
@@ -244,15 +242,15 @@ TEST_F(QPainterBackendTest, EndPixelsOnEveryImageFormat) {
     QImage image(64, 64, format);
     image.fill(Qt::white);
     {
+      Surface s;
       QPainter painter(&image);
-      QPainterBackend backend(painter);
-      current_dc = &backend;
-      set_logical_screen(640, 480, 1.0);
-      draw_line(10, 10, 40, 30, 1, 0, 0);
-      set_clip_to_frame(0, 50, 50, 50);
-      draw_line(30, 40, 55, 40, 2, 0, 0);  // its end pixel lies outside the clip
+      QPainterBackend backend(painter, s);
+      s.current_dc = &backend;
+      s.set_logical_screen(640, 480, 1.0);
+      s.draw_line(10, 10, 40, 30, 1, 0, 0);
+      s.set_clip_to_frame(0, 50, 50, 50);
+      s.draw_line(30, 40, 55, 40, 2, 0, 0);  // its end pixel lies outside the clip
     }
-    reset_surface_state();
     EXPECT_EQ(at(image, 40, 30), kBlue) << format;
     EXPECT_EQ(at(image, 49, 40), kRed) << format;
     EXPECT_EQ(at(image, 55, 40), kWhite) << format;
@@ -277,17 +275,17 @@ TEST_F(QPainterBackendTest, DrawingLeavesTheVectorUpperHalvesClear) {
   if (!avx_upper_in_use().has_value()) GTEST_SKIP() << "no AVX state to look at";
   QImage image(960, 720, QImage::Format_RGB32);
   image.fill(Qt::white);
+  Surface s;
   QPainter painter(&image);
-  QPainterBackend backend(painter);
-  current_dc = &backend;
-  set_logical_screen(640, 480, 1.5);
-  draw_line(0, 0, 600, 400, 1, 1, 0);
+  QPainterBackend backend(painter, s);
+  s.current_dc = &backend;
+  s.set_logical_screen(640, 480, 1.5);
+  s.draw_line(0, 0, 600, 400, 1, 1, 0);
   const std::optional<bool> after_line = avx_upper_in_use();
-  fill_box(10, 10, 400, 300, 6);
+  s.fill_box(10, 10, 400, 300, 6);
   const std::optional<bool> after_fill = avx_upper_in_use();
-  text_at(100, 100, "周波数", 0, 0);
+  s.text_at(100, 100, "周波数", 0, 0);
   const std::optional<bool> after_text = avx_upper_in_use();
-  reset_surface_state();
   EXPECT_EQ(after_line, false);
   EXPECT_EQ(after_fill, false);
   EXPECT_EQ(after_text, false);

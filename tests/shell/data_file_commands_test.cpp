@@ -9,8 +9,7 @@
 #include <algorithm>
 
 #include "core/data_file.h"
-#include "core/state.h"
-#include "programs/reference.h"
+#include "core/reference_curve.h"
 #include "shell/data_file_dialog.h"
 #include "shell_fixture.h"
 
@@ -23,8 +22,8 @@ class DataFileCommandsTest : public ShellTest {
     ShellTest::SetUp();
     ASSERT_TRUE(folder.isValid());
     for (int i = 0; i < kStoredPoints; ++i) {
-      plot_values_1[i] = i * 0.5;
-      plot_values_2[i] = -i;
+      session().plot_values_1[i] = i * 0.5;
+      session().plot_values_2[i] = -i;
     }
   }
   QString path(const char* name) const { return folder.filePath(QString::fromUtf8(name)); }
@@ -35,10 +34,11 @@ class DataFileCommandsTest : public ShellTest {
     EXPECT_EQ(user.messages[0].icon, icon);
     user.messages.clear();
   }
-  static bool all_zero() {
-    return std::all_of(plot_values_1, plot_values_1 + kStoredPoints,
+  bool all_zero() {
+    const Session& values = session();
+    return std::all_of(values.plot_values_1, values.plot_values_1 + kStoredPoints,
                        [](double v) { return v == 0.0; }) &&
-           std::all_of(plot_values_2, plot_values_2 + kStoredPoints,
+           std::all_of(values.plot_values_2, values.plot_values_2 + kStoredPoints,
                        [](double v) { return v == 0.0; });
   }
 
@@ -62,42 +62,42 @@ TEST_F(DataFileCommandsTest, FileDialogSettings) {
 }
 
 TEST_F(DataFileCommandsTest, CancelledDialogsSayWhat) {
-  read_data_file_command(user, nullptr);
+  read_data_file_command(session(), user, nullptr);
   expect_one_message("GetOpenFileName Error", "Open error", QMessageBox::Critical);
-  save_data_file_command(user, nullptr);
+  save_data_file_command(session(), user, nullptr);
   expect_one_message("GetSaveFileName Error", "Open error", QMessageBox::Critical);
-  EXPECT_EQ(plot_values_1[3], 1.5) << "the arrays stay as they were";
+  EXPECT_EQ(session().plot_values_1[3], 1.5) << "the arrays stay as they were";
   EXPECT_EQ(user.file_dialogs, 2);
 }
 
 TEST_F(DataFileCommandsTest, SaveWantsDotDatInThePath) {
   user.save_path = path("X.DAT");
-  save_data_file_command(user, nullptr);
+  save_data_file_command(session(), user, nullptr);
   expect_one_message("DATファイルではありません", "File", QMessageBox::NoIcon);
   EXPECT_FALSE(QFile::exists(path("X.DAT")));
 
   // A folder called a.dat makes any name inside it pass.
   ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("a.dat")));
   user.save_path = path("a.dat/values.txt");
-  save_data_file_command(user, nullptr);
+  save_data_file_command(session(), user, nullptr);
   EXPECT_TRUE(user.messages.empty());
   EXPECT_EQ(QFileInfo(path("a.dat/values.txt")).size(), 8016);
 
   user.save_path = path("curve.dat");
-  save_data_file_command(user, nullptr);
+  save_data_file_command(session(), user, nullptr);
   EXPECT_TRUE(user.messages.empty());
   QFile saved(path("curve.dat"));
   ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
   const QByteArray bytes = saved.readAll();
   ASSERT_EQ(bytes.size(), 8016);
   unsigned char expected[kDataFileBytes];
-  encode_plot_values(expected);
+  encode_plot_values(session(), expected);
   EXPECT_EQ(bytes, QByteArray(reinterpret_cast<const char*>(expected), 8016));
 }
 
 TEST_F(DataFileCommandsTest, FailedWriteSaysSo) {
   user.save_path = path("missing/curve.dat");
-  save_data_file_command(user, nullptr);
+  save_data_file_command(session(), user, nullptr);
   ASSERT_EQ(user.messages.size(), 1u);
   EXPECT_FALSE(user.messages[0].detail.isEmpty()) << "the system's reason comes along";
   expect_one_message("ファイル書き込みに失敗しました。", "確認", QMessageBox::Critical);
@@ -105,27 +105,27 @@ TEST_F(DataFileCommandsTest, FailedWriteSaysSo) {
 
 TEST_F(DataFileCommandsTest, ReadRestoresWhatWasSaved) {
   user.save_path = path("curve.dat");
-  save_data_file_command(user, nullptr);
-  std::fill(plot_values_1, plot_values_1 + kStoredPoints, 7.0);
-  std::fill(plot_values_2, plot_values_2 + kStoredPoints, 7.0);
+  save_data_file_command(session(), user, nullptr);
+  std::fill(session().plot_values_1, session().plot_values_1 + kStoredPoints, 7.0);
+  std::fill(session().plot_values_2, session().plot_values_2 + kStoredPoints, 7.0);
   user.open_path = path("curve.dat");
-  read_data_file_command(user, nullptr);
+  read_data_file_command(session(), user, nullptr);
   EXPECT_TRUE(user.messages.empty());
-  EXPECT_EQ(plot_values_1[500], 250.0);
-  EXPECT_EQ(plot_values_2[500], -500.0);
-  EXPECT_EQ(reference_curve.count_2, kStoredPoints) << "the file becomes the saved curve";
-  EXPECT_EQ(reference_curve.values_2[500], -500.0);
+  EXPECT_EQ(session().plot_values_1[500], 250.0);
+  EXPECT_EQ(session().plot_values_2[500], -500.0);
+  EXPECT_EQ(session().reference_curve.count_2, kStoredPoints) << "the file becomes the saved curve";
+  EXPECT_EQ(session().reference_curve.values_2[500], -500.0);
 
   // A file that cannot be read leaves the arrays zero and now tells the user.
   user.open_path = path("gone.dat");
-  read_data_file_command(user, nullptr);
+  read_data_file_command(session(), user, nullptr);
   ASSERT_EQ(user.messages.size(), 1u);
   EXPECT_TRUE(
       user.messages[0].text.startsWith(QStringLiteral("ファイルを読み込めませんでした。\n")))
       << user.messages[0].text.toStdString();
   EXPECT_EQ(user.messages[0].caption, QStringLiteral("確認"));
   EXPECT_TRUE(all_zero());
-  EXPECT_EQ(reference_curve.count_1, 0) << "and no saved curve";
+  EXPECT_EQ(session().reference_curve.count_1, 0) << "and no saved curve";
 }
 
 }  // namespace

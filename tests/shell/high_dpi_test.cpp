@@ -7,8 +7,7 @@
 #include <QScreen>
 #include <QTest>
 
-#include "models/passes.h"
-#include "models/state.h"
+#include "programs/passes.h"
 #include "shell/graph_canvas.h"
 #include "shell/main_window.h"
 #include "shell/window_fit.h"
@@ -27,17 +26,18 @@ class HighDpi : public ShellTest {
   }
 };
 
-// The picture a pass draws at `magnification` into an image of `size` device pixels.
-QImage drawn_at(double magnification, QSize size) {
+// The picture a fresh window of the program draws at `magnification` into an image of `size`
+// device pixels.
+QImage drawn_at(const ProgramDescriptor& program, double magnification, QSize size) {
+  WindowState state(program);
   QImage image(size, QImage::Format_RGB32);
   image.fill(Qt::white);
-  surface::client_width = size.width();
-  surface::client_height = size.height();
-  display_magnification = magnification;
+  state.surface.client_width = size.width();
+  state.surface.client_height = size.height();
+  state.session.display_magnification = magnification;
   QPainter painter(&image);
-  surface::QPainterBackend backend(painter);
-  window_pass(backend, 96, 96);
-  surface::current_dc = nullptr;
+  surface::QPainterBackend backend(painter, state.surface);
+  window_pass(state.session, state.graph, backend, 96, 96);
   return image;
 }
 
@@ -52,7 +52,7 @@ TEST_F(HighDpi, TheWindowFitsAndDrawsAtFullResolution) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
   settle(window.canvas());
   EXPECT_TRUE(available.contains(window.frameGeometry())) << "the lower frame and legend show";
-  const double fitted = display_magnification;
+  const double fitted = window.state().session.display_magnification;
   EXPECT_EQ(fitted, 1.0);
   EXPECT_EQ(window.status_text(), fitted_note(1.0));
   EXPECT_EQ(window.status_text(), QStringLiteral("画面に収まるよう表示倍率を 1 にしました"));
@@ -65,11 +65,9 @@ TEST_F(HighDpi, TheWindowFitsAndDrawsAtFullResolution) {
 
   // The same start-up graph, drawn afresh at magnification 2 into 1280 by 960 pixels.
   const QSize canvas_pixels = canvas.size() * 2;
-  start(ombra_program());
-  const QImage reference = drawn_at(2.0, canvas_pixels).copy(0, 0, 1280, 960);
+  const QImage reference = drawn_at(ombra_program(), 2.0, canvas_pixels).copy(0, 0, 1280, 960);
   const QRect visible(QPoint(0, 0), canvas_pixels.boundedTo(QSize(1280, 960)));
   EXPECT_TRUE(grabbed.copy(visible) == reference.copy(visible));
-  display_magnification = fitted;
 }
 
 TEST(WindowFit, TheLargestTenthThatFits) {

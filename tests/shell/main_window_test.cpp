@@ -10,7 +10,6 @@
 #include <QTest>
 #include <vector>
 
-#include "core/state.h"
 #include "graph/readout.h"
 #include "shell/graph_canvas.h"
 #include "shell_fixture.h"
@@ -42,6 +41,7 @@ class MainWindowTest : public ShellTest {
 
 TEST_F(MainWindowTest, StartsAsTheProgramDid) {
   MainWindow window(ombra_program(), user);
+  count_alerts(window);
   EXPECT_EQ(window.windowTitle(), QStringLiteral("Tessaly"));
   EXPECT_TRUE(window.windowFlags() & Qt::WindowStaysOnTopHint);
   EXPECT_TRUE(QFile::exists(QStringLiteral(":/tessaly.svg"))) << "the window icon";
@@ -69,6 +69,7 @@ TEST_F(MainWindowTest, StartsAsTheProgramDid) {
 
 TEST_F(MainWindowTest, RepaintModes) {
   MainWindow window(ombra_program(), user);
+  count_alerts(window);
   open(window);
   // Redraw mode wipes at every command; overlay draws over the old graph until Clear, which
   // wipes at every command until redraw, overlay or 204.
@@ -83,12 +84,13 @@ TEST_F(MainWindowTest, RepaintModes) {
   EXPECT_EQ(passes_after(window, {103, 701, 702}), std::vector<bool>{});
   // A command that the menu does not offer never arrives.
   EXPECT_EQ(passes_after(window, {405, 504, 999}), std::vector<bool>{});
-  EXPECT_EQ(analysis_index, 1);
-  EXPECT_EQ(step_count2, 0.0);
+  EXPECT_EQ(window.state().session.analysis_index, 1);
+  EXPECT_EQ(window.state().session.step_count2, 0.0);
 }
 
 TEST_F(MainWindowTest, OverlayAccumulatesCurvesUntilAnErasingRequest) {
   MainWindow window(ombra_program(), user);
+  count_alerts(window);
   open(window);
   window.run_command(202);
   window.run_command(302);  // series circuit: its curves join the parallel ones
@@ -114,6 +116,7 @@ TEST_F(MainWindowTest, OverlayAccumulatesCurvesUntilAnErasingRequest) {
 
 TEST_F(MainWindowTest, EveryTypedCharacterAlertsAndWipes) {
   MainWindow window(ombra_program(), user);
+  count_alerts(window);
   open(window);
   window.run_command(202);  // even in overlay mode
   alerts = 0;
@@ -131,9 +134,9 @@ TEST_F(MainWindowTest, EveryTypedCharacterAlertsAndWipes) {
   };
   for (const Key& key : keys) {
     QTest::keyClick(&window, key.key);
-    EXPECT_EQ(circuit_index, key.circuit) << key.key;
-    EXPECT_EQ(display_magnification, key.display) << key.key;
-    EXPECT_EQ(print_magnification, key.print) << key.key;
+    EXPECT_EQ(window.state().session.circuit_index, key.circuit) << key.key;
+    EXPECT_EQ(window.state().session.display_magnification, key.display) << key.key;
+    EXPECT_EQ(window.state().session.print_magnification, key.print) << key.key;
     settle(window.canvas());
   }
   QTest::keyClick(&window, Qt::Key_Return);
@@ -145,17 +148,18 @@ TEST_F(MainWindowTest, EveryTypedCharacterAlertsAndWipes) {
   for (const QList<QVariant>& pass : spy) EXPECT_TRUE(pass.at(0).toBool());
   // One alert per character, one per finished graph; circuit 9 is no circuit, still a pass.
   EXPECT_EQ(alerts, 20);
-  EXPECT_EQ(clear_before_draw, 0);
+  EXPECT_EQ(window.state().session.clear_before_draw, 0);
 }
 
 TEST_F(MainWindowTest, PrintKeysSetTheMagnificationEvenWhenThePrintIsCancelled) {
   MainWindow window(ombra_program(), user);
+  count_alerts(window);
   open(window);
   QSignalSpy spy(&window.canvas(), &GraphCanvas::picture_drawn);
   const std::pair<char, double> keys[] = {{'q', 1.0}, {'R', 0.8}, {'p', 1.2}};
   for (const auto& [key, magnification] : keys) {
     QTest::keyClick(&window, key);
-    EXPECT_EQ(print_magnification, magnification) << key;
+    EXPECT_EQ(window.state().session.print_magnification, magnification) << key;
     settle(window.canvas());
   }
   EXPECT_EQ(user.printer_dialogs, 3);
@@ -165,6 +169,7 @@ TEST_F(MainWindowTest, PrintKeysSetTheMagnificationEvenWhenThePrintIsCancelled) 
 
 TEST_F(MainWindowTest, HelpVersionAndExit) {
   MainWindow window(velto_program(), user);
+  count_alerts(window);
   open(window);
   window.run_command(701);
   window.run_command(702);
@@ -183,6 +188,7 @@ TEST_F(MainWindowTest, HelpVersionAndExit) {
 TEST_F(MainWindowTest, StatusLineReadsOutThePointerWithoutAPass) {
   EXPECT_EQ(logical_position(QPointF(0, 0), 1.5), QPointF(1.0 / 3.0, 1.0 / 3.0));
   MainWindow window(ombra_program(), user);
+  count_alerts(window);
   open(window);
   GraphCanvas& canvas = window.canvas();
   QSignalSpy passes(&canvas, &GraphCanvas::picture_drawn);
@@ -191,9 +197,9 @@ TEST_F(MainWindowTest, StatusLineReadsOutThePointerWithoutAPass) {
                      Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&canvas, &move);
   };
-  const auto expected_at = [](double x, double y) {
+  const auto expected_at = [&window](double x, double y) {
     char text[256];
-    graph::format_readout(text, sizeof text, graph::readout_at(x, y));
+    graph::format_readout(text, sizeof text, graph::readout_at(window.state().graph, x, y));
     return QString::fromUtf8(text);
   };
 
@@ -225,8 +231,8 @@ TEST_F(MainWindowTest, StatusLineReadsOutThePointerWithoutAPass) {
 }
 
 TEST_F(MainWindowTest, QuirnOpensItsTwoSettingsDialogsAndRepaints) {
-  start(quirn_program());
   MainWindow window(quirn_program(), user);
+  count_alerts(window);
   open(window);
   EXPECT_EQ(passes_after(window, {202, 601, 602, 603}), (std::vector<bool>{false, true, true}));
   EXPECT_EQ(user.dialogs, 2) << "no magnification dialog";

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "core/state.h"
+#include "core/session.h"
 #include "resources/dialogs.h"
 #include "shell/settings_command.h"
 #include "shell_fixture.h"
@@ -33,17 +33,17 @@ class SettingsDialogTest : public ShellTest {
       }
       return ok ? QDialog::Accepted : QDialog::Rejected;
     };
-    run_settings_command(active_program(), kind, user, nullptr, QPoint(0, 0));
+    run_settings_command(session(), kind, user, nullptr, QPoint(0, 0));
     return shown;
   }
 
   // The list a dialog opened now would show.
-  static std::vector<double> in_force(const ValueList& list) {
-    const double* row = list.row();
-    return std::vector<double>(row, row + *list.count);
+  std::vector<double> in_force(const ValueList& list) {
+    const double* row = list.row(session());
+    return std::vector<double>(row, row + list.count);
   }
-  static std::vector<double> circuit() { return in_force(active_program().circuit_constants); }
-  static std::vector<double> graph() { return in_force(active_program().graph_constants); }
+  std::vector<double> circuit() { return in_force(session().program->circuit_constants); }
+  std::vector<double> graph() { return in_force(session().program->graph_constants); }
 };
 
 TEST_F(SettingsDialogTest, DialogUnits) {
@@ -138,29 +138,29 @@ TEST_F(SettingsDialogTest, FieldsTheAnalysisDoesNotUseAreGreyedOut) {
       }
       return QDialog::Rejected;
     };
-    run_settings_command(active_program(), SettingsKind::kGraph, user, nullptr, QPoint(0, 0));
+    run_settings_command(session(), SettingsKind::kGraph, user, nullptr, QPoint(0, 0));
     return enabled;
   };
   const std::vector<bool> all = {true, true, true, true, true};
   const std::vector<bool> no_y = {true, true, false, false, true};
   for (int analysis = 1; analysis <= 4; ++analysis) {
-    analysis_index = analysis;
+    session().analysis_index = analysis;
     EXPECT_EQ(enabled_fields(), analysis <= 2 ? all : no_y) << "Ombra analysis " << analysis;
   }
   start(velto_program());
   for (int analysis = 1; analysis <= 3; ++analysis) {
-    analysis_index = analysis;
+    session().analysis_index = analysis;
     EXPECT_EQ(enabled_fields(), all) << "Velto analysis " << analysis;
   }
 }
 
 TEST_F(SettingsDialogTest, MagnificationDialogSetsBothMagnifications) {
   EXPECT_EQ(run(SettingsKind::kMagnification, {"1", "-0.8"}), (std::vector<QString>{"1.5", "1.2"}));
-  EXPECT_EQ(display_magnification, 1.0);
-  EXPECT_EQ(print_magnification, 0.8);
+  EXPECT_EQ(session().display_magnification, 1.0);
+  EXPECT_EQ(session().print_magnification, 0.8);
   run(SettingsKind::kMagnification, {"3", "3"}, false);
-  EXPECT_EQ(display_magnification, 1.0);
-  EXPECT_EQ(print_magnification, 0.8);
+  EXPECT_EQ(session().display_magnification, 1.0);
+  EXPECT_EQ(session().print_magnification, 0.8);
 }
 
 TEST_F(SettingsDialogTest, DecimalPointWhateverTheUserLocale) {
@@ -175,8 +175,8 @@ TEST_F(SettingsDialogTest, DecimalPointWhateverTheUserLocale) {
 
   EXPECT_EQ(shown, (std::vector<QString>{"1.5", "1.2"}))
       << "German C library: " << german_c_library;
-  EXPECT_EQ(display_magnification, 0.5);
-  EXPECT_EQ(print_magnification, 1.0) << "a comma ends the number, as it does for atof";
+  EXPECT_EQ(session().display_magnification, 0.5);
+  EXPECT_EQ(session().print_magnification, 1.0) << "a comma ends the number, as it does for atof";
 }
 
 TEST_F(SettingsDialogTest, VeltosCircuitDialogHasOnlyLAndC) {
@@ -203,19 +203,19 @@ TEST_F(SettingsDialogTest, VeltoEditsLCAndTheSelectedAnalysisRow) {
   EXPECT_EQ(run(SettingsKind::kCircuit, {"-0.005"}), (std::vector<QString>{"0.002533", "1e-005"}));
   EXPECT_EQ(circuit(), (std::vector<double>{0.005, 1e-05}));
 
-  analysis_index = 2;
+  session().analysis_index = 2;
   EXPECT_EQ(run(SettingsKind::kGraph, {"5", "500", "", "30", "100"}),
             (std::vector<QString>{"1", "2000", "0.1", "60", "400"}));
   EXPECT_EQ(graph(), (std::vector<double>{5, 500, 0, 30, 100}));
-  analysis_index = 1;
+  session().analysis_index = 1;
   EXPECT_EQ(run(SettingsKind::kGraph, {}, false),
             (std::vector<QString>{"100", "10000", "0.1", "1000", "400"}))
       << "the logarithmic analysis keeps its own row";
-  analysis_index = 3;
+  session().analysis_index = 3;
   EXPECT_EQ(run(SettingsKind::kGraph, {}, false),
             (std::vector<QString>{"1", "2000", "60", "60", "400"}))
       << "the reactance's depth below zero, unsigned";
-  analysis_index = 2;
+  session().analysis_index = 2;
   EXPECT_EQ(run(SettingsKind::kGraph, {}, false),
             (std::vector<QString>{"5", "500", "0", "30", "100"}));
   EXPECT_EQ(user.dialogs, 5);
@@ -226,22 +226,22 @@ TEST_F(SettingsDialogTest, QuirnEditsLCRAndTheSelectedAnalysisRow) {
   EXPECT_EQ(run(SettingsKind::kCircuit, {"3", "2e-5", "-47"}),
             (std::vector<QString>{"1.5", "1.5e-005", "300"}));
   EXPECT_EQ(circuit(), (std::vector<double>{3.0, 2e-5, 47.0}));
-  analysis_index = 2;
+  session().analysis_index = 2;
   EXPECT_EQ(run(SettingsKind::kGraph, {"20"}),
             (std::vector<QString>{"10", "100", "100", "1000", "400"}));
   EXPECT_EQ(graph(), (std::vector<double>{20, 100, 100, 1000, 400}));
-  analysis_index = 1;
+  session().analysis_index = 1;
   EXPECT_EQ(graph(), (std::vector<double>{1, 100, 1, 1000, 400}));
   // Quirn has no "DLG3": nothing opens.
   run(SettingsKind::kMagnification, {"3", "3"});
   EXPECT_EQ(user.dialogs, 2);
-  EXPECT_EQ(display_magnification, 1.5);
+  EXPECT_EQ(session().display_magnification, 1.5);
 }
 
 TEST_F(SettingsDialogTest, EditsHoldFortyNineCharacters) {
   const QString long_number = QStringLiteral("1") + QString(60, QLatin1Char('0'));
   run(SettingsKind::kMagnification, {long_number, "1"});
-  EXPECT_EQ(display_magnification, 1e48);
+  EXPECT_EQ(session().display_magnification, 1e48);
 }
 
 }  // namespace

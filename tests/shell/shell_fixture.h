@@ -9,13 +9,15 @@
 #include <QString>
 #include <QTest>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
 #include "programs/descriptor.h"
-#include "shell/alert.h"
 #include "shell/graph_canvas.h"
+#include "shell/main_window.h"
 #include "shell/user_interaction.h"
+#include "shell/window_state.h"
 
 namespace tessaly::shell {
 
@@ -60,17 +62,23 @@ inline void settle(GraphCanvas& canvas) {
 
 class ShellTest : public testing::Test {
  protected:
+  // A window's state of the program from start-up, for the parts tested without the window;
+  // its alerts are counted.
   void start(const ProgramDescriptor& program) {
-    activate_program(program);
-    install_alert();
+    state = std::make_unique<WindowState>(program);
+    state->surface.set_alert_hook([](void* count) { ++*static_cast<int*>(count); }, &alerts);
     alerts = 0;
-    set_alert_sink([this] { ++alerts; });
+  }
+  // Counts the window's alerts instead of beeping.
+  void count_alerts(MainWindow& window) {
+    window.set_alert_sink([this] { ++alerts; });
   }
   void SetUp() override { start(ombra_program()); }
-  void TearDown() override { set_alert_sink(nullptr); }
+  Session& session() { return state->session; }
 
   ScriptedUser user;
   int alerts = 0;
+  std::unique_ptr<WindowState> state;
 };
 
 }  // namespace tessaly::shell

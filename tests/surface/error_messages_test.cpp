@@ -27,28 +27,28 @@ TEST_F(ErrorMessages, TheFiveTexts) {
 }
 
 TEST_F(ErrorMessages, ShowErrorAlertsThreeTimesAndLeavesTheCodeToTheShell) {
-  static int rung;
-  rung = 0;
-  set_alert_hook([] { ++rung; });
+  int rung = 0;
+  surface_.set_alert_hook([](void* count) { ++*static_cast<int*>(count); }, &rung);
   int code = 0;
-  EXPECT_FALSE(take_pending_error(&code));
-  EXPECT_EQ(show_error(2), -1);
-  set_alert_hook(nullptr);
+  EXPECT_FALSE(surface_.take_pending_error(&code));
+  EXPECT_EQ(surface_.show_error(2), -1);
+  surface_.set_alert_hook(nullptr, nullptr);
   EXPECT_EQ(trace(), (Lines{"error 2", "alert", "alert", "alert"}));
   EXPECT_EQ(rung, 3);
-  EXPECT_EQ(last_error_code(), 2);
-  EXPECT_TRUE(take_pending_error(&code));
+  EXPECT_EQ(surface_.last_error_code(), 2);
+  EXPECT_TRUE(surface_.take_pending_error(&code));
   EXPECT_EQ(code, 2);
-  EXPECT_FALSE(take_pending_error(&code));
-  EXPECT_EQ(last_error_code(), 2);
+  EXPECT_FALSE(surface_.take_pending_error(&code));
+  EXPECT_EQ(surface_.last_error_code(), 2);
 
-  show_error(4);
-  show_error(9);  // no message of its own, shown all the same
-  EXPECT_TRUE(take_pending_error(&code));
+  surface_.show_error(4);
+  surface_.show_error(9);  // no message of its own, shown all the same
+  EXPECT_TRUE(surface_.take_pending_error(&code));
   EXPECT_EQ(code, 9);
-  reset_surface_state();
-  EXPECT_EQ(last_error_code(), 0);
-  EXPECT_FALSE(take_pending_error(&code));
+  // Another surface has shown nothing.
+  Surface other;
+  EXPECT_EQ(other.last_error_code(), 0);
+  EXPECT_FALSE(other.take_pending_error(&code));
 }
 
 }  // namespace

@@ -28,7 +28,7 @@ class Pattern : public testing::SurfaceTest {
 };
 
 TEST_F(Pattern, LineBitsStartAtBit15ForEveryLine) {
-  pattern_line(0, 0, 20, 5, 4, 6, 0xFFFF);
+  surface_.pattern_line(0, 0, 20, 5, 4, 6, 0xFFFF);
   const Lines solid = trace();
   ASSERT_EQ(solid.size(), 21u);
   EXPECT_EQ(solid.front(), "point 0 0 4 6 13");
@@ -38,29 +38,29 @@ TEST_F(Pattern, LineBitsStartAtBit15ForEveryLine) {
   EXPECT_EQ(solid.back(), "point 20 5 4 6 13");
 
   clear();
-  pattern_line(0, 0, 20, 5, 0, 0, 0xAAAA);
+  surface_.pattern_line(0, 0, 20, 5, 0, 0, 0xAAAA);
   EXPECT_EQ(dots(), (Lines{"0 0", "2 0", "4 1", "6 1", "8 2", "10 2", "12 3", "14 3", "16 4",
                            "18 4", "20 5"}));
 
   clear();
-  pattern_line(0, 0, 20, 5, 0, 0, 0xFF00);
+  surface_.pattern_line(0, 0, 20, 5, 0, 0, 0xFF00);
   EXPECT_EQ(dots(), (Lines{"0 0", "1 0", "2 0", "3 0", "4 1", "5 1", "6 1", "7 1", "16 4", "17 4",
                            "18 4", "19 4", "20 5"}));
 
   // A second line starts over at bit 15, wherever the first one stopped.
   clear();
-  pattern_line(0, 0, 2, 0, 0, 0, 0xA000);
-  pattern_line(10, 0, 12, 0, 0, 0, 0xA000);
+  surface_.pattern_line(0, 0, 2, 0, 0, 0, 0xA000);
+  surface_.pattern_line(10, 0, 12, 0, 0, 0, 0xA000);
   EXPECT_EQ(dots(), (Lines{"0 0", "2 0", "10 0", "12 0"}));
 }
 
 TEST_F(Pattern, LineStepsAlongTheLongerAxisAndTruncates) {
-  pattern_line(0, 0, -3, 7, 0, 0, 0xFFFF);
+  surface_.pattern_line(0, 0, -3, 7, 0, 0, 0xFFFF);
   EXPECT_EQ(dots(), (Lines{"0 0", "0 1", "0 2", "-1 3", "-1 4", "-2 5", "-2 6", "-3 7"}));
 
   // 1 / 49 x 49 lies just below 1 in double precision.
   clear();
-  pattern_line(0, 0, 49, 0, 0, 0, 0xFFFF);
+  surface_.pattern_line(0, 0, 49, 0, 0, 0, 0xFFFF);
   const Lines d = dots();
   ASSERT_EQ(d.size(), 50u);
   EXPECT_EQ(d[1], "0 0");
@@ -68,48 +68,48 @@ TEST_F(Pattern, LineStepsAlongTheLongerAxisAndTruncates) {
 }
 
 TEST_F(Pattern, LineWithBothEndsEqualIsItsFirstDot) {
-  pattern_line(5, 6, 5, 6, 2, 1, 0x8000);
-  pattern_line(7, 8, 7, 8, 2, 1, 0x7FFF);
+  surface_.pattern_line(5, 6, 5, 6, 2, 1, 0x8000);
+  surface_.pattern_line(7, 8, 7, 8, 2, 1, 0x7FFF);
   EXPECT_EQ(trace(), (Lines{"point 5 6 2 1 13"}));
 }
 
 TEST_F(Pattern, CurveDotsSegmentStartsWithARunningPhase) {
-  pattern_curve_point(10, 10, 11, 10, 2, 3, 0xFFFF, 0);
+  surface_.pattern_curve_point(10, 10, 11, 10, 2, 3, 0xFFFF, 0);
   EXPECT_EQ(trace(), (Lines{"point 10 10 2 3 13"}));
 
   // Phase 1 now: with bit 15 alone the next fifteen segments stay dark, the one after is dotted.
   clear();
-  for (int x = 11; x < 28; ++x) pattern_curve_point(x, 10, x + 1, 10, 2, 3, 0x8000, 0);
+  for (int x = 11; x < 28; ++x) surface_.pattern_curve_point(x, 10, x + 1, 10, 2, 3, 0x8000, 0);
   EXPECT_EQ(trace(), (Lines{"point 26 10 2 3 13"}));
 
   // Slot 1 keeps its own phase; slots beyond 1 draw nothing.
   clear();
-  pattern_curve_point(0, 0, 5, 5, 1, 0, 0x8000, 1);
-  pattern_curve_point(0, 0, 5, 5, 1, 0, 0x8000, 2);
-  pattern_curve_point(0, 0, 5, 5, 1, 0, 0x8000, -1);
+  surface_.pattern_curve_point(0, 0, 5, 5, 1, 0, 0x8000, 1);
+  surface_.pattern_curve_point(0, 0, 5, 5, 1, 0, 0x8000, 2);
+  surface_.pattern_curve_point(0, 0, 5, 5, 1, 0, 0x8000, -1);
   EXPECT_EQ(trace(), (Lines{"point 0 0 1 0 13"}));
 }
 
 TEST_F(Pattern, CurveSkipsSegmentsEndingOnTheStoredPoint) {
   // The first call stores its start, so a first segment of no length draws nothing.
-  pattern_curve_point(3, 3, 3, 3, 0, 0, 0xFFFF, 0);
+  surface_.pattern_curve_point(3, 3, 3, 3, 0, 0, 0xFFFF, 0);
   EXPECT_TRUE(trace().empty());
   // The stored point is the previous segment's start: going straight back is skipped too,
   // and the phase does not move.
-  pattern_curve_point(3, 3, 4, 3, 0, 0, 0xAAAA, 0);
-  pattern_curve_point(4, 3, 3, 3, 0, 0, 0xAAAA, 0);
-  pattern_curve_point(4, 3, 5, 3, 0, 0, 0xAAAA, 0);
-  pattern_curve_point(5, 3, 6, 3, 0, 0, 0xAAAA, 0);
+  surface_.pattern_curve_point(3, 3, 4, 3, 0, 0, 0xAAAA, 0);
+  surface_.pattern_curve_point(4, 3, 3, 3, 0, 0, 0xAAAA, 0);
+  surface_.pattern_curve_point(4, 3, 5, 3, 0, 0, 0xAAAA, 0);
+  surface_.pattern_curve_point(5, 3, 6, 3, 0, 0, 0xAAAA, 0);
   EXPECT_EQ(dots(), (Lines{"3 3", "5 3"}));
 }
 
-TEST_F(Pattern, CurvePhaseSurvivesUntilTheRoomIsReset) {
-  pattern_curve_point(0, 0, 1, 0, 0, 0, 0x8000, 0);
-  pattern_curve_point(1, 0, 2, 0, 0, 0, 0x8000, 0);
-  reset_surface_state();
-  current_dc = &recorder_;
+TEST_F(Pattern, CurvePhaseBelongsToItsSurface) {
+  surface_.pattern_curve_point(0, 0, 1, 0, 0, 0, 0x8000, 0);
+  surface_.pattern_curve_point(1, 0, 2, 0, 0, 0, 0x8000, 0);
+  Surface other;
+  other.current_dc = &recorder_;
   clear();
-  pattern_curve_point(40, 0, 41, 0, 0, 0, 0x8000, 0);
+  other.pattern_curve_point(40, 0, 41, 0, 0, 0, 0x8000, 0);
   EXPECT_EQ(trace(), (Lines{"point 40 0 0 0 13"}));
 }
 

@@ -18,8 +18,8 @@ TEST_F(Primitives, ColourTable) {
                                       0x0100000E, 0x01000012, 0x0100000F, 0x01000013,
                                       0x01000007, 0x01000004, 0x0100000F, 0x01000005,
                                       0x01000002, 0x01000006, 0x01000003, 0x0100000C};
-  for (int k = 0; k < 16; ++k) EXPECT_EQ(colour_table[k], expected[k]) << "colour " << k;
-  EXPECT_EQ(background_colour, 0x01000013u);
+  for (int k = 0; k < 16; ++k) EXPECT_EQ(surface_.colour_table[k], expected[k]) << "colour " << k;
+  EXPECT_EQ(surface_.background_colour, 0x01000013u);
 
   struct Expect {
     int colour, r, g, b;
@@ -31,9 +31,9 @@ TEST_F(Primitives, ColourTable) {
     EXPECT_EQ((std::vector<int>{rgb.r, rgb.g, rgb.b}), (std::vector<int>{e.r, e.g, e.b}))
         << "colour " << e.colour;
   }
-  const Rgb white = reference_rgb(background_colour);
+  const Rgb white = reference_rgb(surface_.background_colour);
   EXPECT_EQ((std::vector<int>{white.r, white.g, white.b}), (std::vector<int>{255, 255, 255}));
-  const Rgb dark_cyan = reference_rgb(colour_table[13]);
+  const Rgb dark_cyan = reference_rgb(surface_.colour_table[13]);
   EXPECT_EQ((std::vector<int>{dark_cyan.r, dark_cyan.g, dark_cyan.b}),
             (std::vector<int>{0, 128, 128}));
   const Rgb plain = reference_rgb(0x00302010);
@@ -41,14 +41,14 @@ TEST_F(Primitives, ColourTable) {
 }
 
 TEST_F(Primitives, LinesCarryTheirEndsAndTheCurrentPosition) {
-  move_to(10, 20);
-  line_to(30, 40, 2, 1, 0, 13);
-  line_to(50, 20, 3, 0, 2, 7);
-  draw_line(5, 6, 7, 8, 0, 0, 2);
-  draw_line_mode(1, 2, 3, 4, 5, 6, 1, 7);
-  line_to(0, 0, 1, 0, 0, 13);  // draw_line and draw_line_mode leave the position alone
-  plot_point(100, 200, 4, 3, 13);
-  line_to(110, 200, 4, 1, 0, 13);
+  surface_.move_to(10, 20);
+  surface_.line_to(30, 40, 2, 1, 0, 13);
+  surface_.line_to(50, 20, 3, 0, 2, 7);
+  surface_.draw_line(5, 6, 7, 8, 0, 0, 2);
+  surface_.draw_line_mode(1, 2, 3, 4, 5, 6, 1, 7);
+  surface_.line_to(0, 0, 1, 0, 0, 13);  // draw_line and draw_line_mode leave the position alone
+  surface_.plot_point(100, 200, 4, 3, 13);
+  surface_.line_to(110, 200, 4, 1, 0, 13);
   EXPECT_EQ(trace(),
             (Lines{"line 10 20 30 40 2 1 0 13", "line 30 40 50 20 3 0 2 7", "line 5 6 7 8 0 0 2 13",
                    "line 1 2 3 4 5 6 1 7", "line 50 20 0 0 1 0 0 13", "point 100 200 4 3 13",
@@ -56,81 +56,80 @@ TEST_F(Primitives, LinesCarryTheirEndsAndTheCurrentPosition) {
 }
 
 TEST_F(Primitives, ShapesOrderTheirCorners) {
-  fill_box(10, 10, 5, 5, 7);
-  fill_box(5, 10, 10, 5, 6);
-  draw_box(300, 20, 100, 200, 1, 2, 3);
-  draw_circle(100, 100, 10, 2, 0, 0);
-  draw_ellipse(50, 60, 20, 10, 3, 1, 1);
-  flood_fill(320, 240, 6, 0);
+  surface_.fill_box(10, 10, 5, 5, 7);
+  surface_.fill_box(5, 10, 10, 5, 6);
+  surface_.draw_box(300, 20, 100, 200, 1, 2, 3);
+  surface_.draw_circle(100, 100, 10, 2, 0, 0);
+  surface_.draw_ellipse(50, 60, 20, 10, 3, 1, 1);
+  surface_.flood_fill(320, 240, 6, 0);
   EXPECT_EQ(trace(), (Lines{"fill 5 5 10 10 7", "fill 5 5 10 10 6", "box 100 20 300 200 1 2 3",
                             "ellipse 100 100 10 10 2 0 0", "ellipse 50 60 20 10 3 1 1",
                             "flood 320 240 6 0"}));
 }
 
 TEST_F(Primitives, TextPositionsAndFactors) {
-  draw_text(10, 20, "Ｘ軸 ", 1.5, 2.0, 1, 1);
-  text_at(30, 40, "fo", 1, 0);
-  text_centred(100, 50, "1.2k", 0, 0);
-  text_centred(100, 60, "共振点", 0, 0);  // six Shift-JIS bytes
-  text_at_cell(3, 2, "周波数  ", 3);
+  surface_.draw_text(10, 20, "Ｘ軸 ", 1.5, 2.0, 1, 1);
+  surface_.text_at(30, 40, "fo", 1, 0);
+  surface_.text_centred(100, 50, "1.2k", 0, 0);
+  surface_.text_centred(100, 60, "共振点", 0, 0);  // six Shift-JIS bytes
+  surface_.text_at_cell(3, 2, "周波数  ", 3);
   EXPECT_EQ(trace(),
             (Lines{"text 10 20 1 1 1.5 2 Ｘ軸 ", "text 30 40 1 0 1 1 fo", "text 84 50 0 0 1 1 1.2k",
                    "text 76 60 0 0 1 1 共振点", "text 24 32 3 0 1 1 周波数  "}));
 }
 
 TEST_F(Primitives, AlertReachesTheTraceAndTheHook) {
-  static int rung;
-  rung = 0;
-  set_alert_hook([] { ++rung; });
-  alert();
-  alert();
-  set_alert_hook(nullptr);
-  alert();
+  int rung = 0;
+  surface_.set_alert_hook([](void* count) { ++*static_cast<int*>(count); }, &rung);
+  surface_.alert();
+  surface_.alert();
+  surface_.set_alert_hook(nullptr, nullptr);
+  surface_.alert();
   EXPECT_EQ(rung, 2);
   EXPECT_EQ(trace(), (Lines{"alert", "alert", "alert"}));
 }
 
 TEST_F(Primitives, SaveSetAndClearScreenGoThroughTheBackend) {
-  create_save_bitmaps(2, 64, 32);
-  save_area(1, 10, 20);
-  restore_area(1, 30, 40, 0x00CC0020);
-  delete_save_bitmaps();
-  client_width = 900;
-  client_height = 650;
-  clear_screen();
+  surface_.create_save_bitmaps(2, 64, 32);
+  surface_.save_area(1, 10, 20);
+  surface_.restore_area(1, 30, 40, 0x00CC0020);
+  surface_.delete_save_bitmaps();
+  surface_.client_width = 900;
+  surface_.client_height = 650;
+  surface_.clear_screen();
   EXPECT_EQ(trace(), (Lines{"create_bitmaps 2 64 32", "save 1 10 20", "restore 1 30 40 13369376",
                             "delete_bitmaps", "clear 900 650"}));
 }
 
 TEST_F(Primitives, TraceKeepsItsStorageBetweenPasses) {
-  for (int i = 0; i < 100; ++i) draw_line(i, 0, i, 479, 0, 0, 0);
+  for (int i = 0; i < 100; ++i) surface_.draw_line(i, 0, i, 479, 0, 0, 0);
   const std::size_t capacity = recorder_.trace().capacity();
   clear();
   EXPECT_TRUE(recorder_.trace().empty());
   EXPECT_EQ(recorder_.trace().capacity(), capacity);
-  draw_line(1, 2, 3, 4, 0, 0, 0);
+  surface_.draw_line(1, 2, 3, 4, 0, 0, 0);
   EXPECT_EQ(recorder_.trace(), "line 1 2 3 4 0 0 0 13\n");
 }
 
-TEST_F(Primitives, ResetRestoresTheStartUpState) {
-  device_scale_x = 7.5;
-  device_scale_y = 7.5;
-  output_target = 1;
-  set_logical_screen(640, 480, 1.5);
-  client_width = 10;
-  colour_table[3] = 0;
-  move_to(7, 9);
-  reset_surface_state();
-  EXPECT_EQ(device_scale_x, 1.0);
-  EXPECT_EQ(device_scale_y, 1.0);
-  EXPECT_EQ(output_target, 0);
-  EXPECT_EQ(display_scale, 1.0);
-  EXPECT_EQ(client_width, 640);
-  EXPECT_EQ(client_height, 480);
-  EXPECT_EQ(colour_table[3], 0x01000011u);
-  EXPECT_NE(current_dc, &recorder_);
-  current_dc = &recorder_;
-  line_to(1, 1, 0, 0, 0, 13);
+TEST_F(Primitives, ANewSurfaceStartsAtTheStartUpState) {
+  surface_.device_scale_x = 7.5;
+  surface_.device_scale_y = 7.5;
+  surface_.output_target = 1;
+  surface_.set_logical_screen(640, 480, 1.5);
+  surface_.client_width = 10;
+  surface_.colour_table[3] = 0;
+  surface_.move_to(7, 9);
+  Surface fresh;
+  EXPECT_EQ(fresh.device_scale_x, 1.0);
+  EXPECT_EQ(fresh.device_scale_y, 1.0);
+  EXPECT_EQ(fresh.output_target, 0);
+  EXPECT_EQ(fresh.display_scale, 1.0);
+  EXPECT_EQ(fresh.client_width, 640);
+  EXPECT_EQ(fresh.client_height, 480);
+  EXPECT_EQ(fresh.colour_table[3], 0x01000011u);
+  EXPECT_NE(fresh.current_dc, &recorder_);
+  fresh.current_dc = &recorder_;
+  fresh.line_to(1, 1, 0, 0, 0, 13);
   EXPECT_EQ(trace(), (Lines{"line 0 0 1 1 0 0 0 13"}));
 }
 

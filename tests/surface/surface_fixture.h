@@ -1,4 +1,4 @@
-// Shared set-up of the surface tests: the room at its start-up state, drawing into a
+// Shared set-up of the surface tests: a fresh surface at its start-up state, drawing into a
 // recording backend.
 #pragma once
 
@@ -14,15 +14,12 @@ namespace tessaly::surface::testing {
 
 class SurfaceTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    reset_surface_state();
-    current_dc = &recorder_;
-  }
-  void TearDown() override { reset_surface_state(); }
+  void SetUp() override { surface_.current_dc = &recorder_; }
 
   std::vector<std::string> trace() const { return recorder_.lines(); }
   void clear() { recorder_.clear_trace(); }
 
+  Surface surface_;
   RecordingBackend recorder_;
 };
 

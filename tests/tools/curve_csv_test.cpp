@@ -8,10 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "core/state.h"
-#include "graph/sweep.h"
+#include "core/session.h"
 #include "programs/descriptor.h"
-#include "tools/headless_outputs.h"
 
 namespace tessaly::tools {
 namespace {
@@ -23,12 +21,12 @@ struct Row {
   double value_2;
 };
 
-std::vector<Row> csv_rows(const char* program, std::vector<Step> steps, std::string* header) {
-  RenderRequest request;
-  request.program = find_program(program);
-  request.steps = std::move(steps);
-  request.format = Format::kCsv;
-  std::istringstream csv(headless_output(request));
+// The CSV as the renderer makes it, from a window left as the replay left it.
+std::vector<Row> csv_rows(HeadlessWindow& window, const std::vector<Step>& steps,
+                          std::string* header) {
+  SweepWatchingTarget target;
+  replay(window, steps, target);
+  std::istringstream csv(curve_csv(window.session, target.last_sweep()));
   std::getline(csv, *header);
   std::vector<Row> rows;
   std::string line;
@@ -52,10 +50,11 @@ Step command(int number) {
 
 TEST(CurveCsv, LogarithmicSweepOfTheLastCurve) {
   std::string header;
-  const std::vector<Row> rows = csv_rows("ombra", {}, &header);
+  HeadlessWindow window(ombra_program());
+  const std::vector<Row> rows = csv_rows(window, {}, &header);
   EXPECT_EQ(header, "point,frequency_hz,value_1,value_2");
   ASSERT_EQ(rows.size(), 501u) << "the last product lands at 100 kHz or below";
-  const double step = graph::sweep_step;
+  const double step = window.graph.sweep_step;
   EXPECT_EQ(rows[0].frequency, 10.0);
   EXPECT_EQ(rows[1].frequency, 10.0 * step);
   EXPECT_EQ(rows[2].frequency, 10.0 * step * step) << "repeated multiplication";
@@ -64,8 +63,8 @@ TEST(CurveCsv, LogarithmicSweepOfTheLastCurve) {
     EXPECT_EQ(rows[i].point, i);
     EXPECT_NEAR(rows[i].frequency, 10.0 * std::pow(10.0, 4.0 * i / 500), 1e-9 * rows[i].frequency);
     // "%.17g" keeps every bit of the stored values.
-    EXPECT_EQ(rows[i].value_1, plot_values_1[i]);
-    EXPECT_EQ(rows[i].value_2, plot_values_2[i]);
+    EXPECT_EQ(rows[i].value_1, window.session.plot_values_1[i]);
+    EXPECT_EQ(rows[i].value_2, window.session.plot_values_2[i]);
   }
   // The values belong to their frequencies: the parallel circuit with R = 1000 at 1 kHz.
   const double w = 6.2831854 * rows[250].frequency;
@@ -77,12 +76,14 @@ TEST(CurveCsv, LogarithmicSweepOfTheLastCurve) {
 
 TEST(CurveCsv, NarrowedLocusAndLinearSweeps) {
   std::string header;
-  std::vector<Row> rows = csv_rows("ombra", {command(404)}, &header);
+  HeadlessWindow ombra(ombra_program());
+  std::vector<Row> rows = csv_rows(ombra, {command(404)}, &header);
   EXPECT_EQ(rows.front().frequency, 800.0) << "the fifth curve's narrowed sweep";
   ASSERT_EQ(rows.size(), 500u) << "rounding carries the 501st product past 1200 Hz";
-  EXPECT_GT(rows.back().frequency * graph::sweep_step, 1200.0);
+  EXPECT_GT(rows.back().frequency * ombra.graph.sweep_step, 1200.0);
 
-  rows = csv_rows("quirn", {command(302)}, &header);
+  HeadlessWindow quirn(quirn_program());
+  rows = csv_rows(quirn, {command(302)}, &header);
   ASSERT_GE(rows.size(), 400u);
   EXPECT_EQ(rows[1].frequency, 1.0 + 0.2475);
   EXPECT_EQ(rows[2].frequency, 1.0 + 0.2475 + 0.2475) << "repeated addition";
@@ -96,9 +97,10 @@ TEST(CurveCsv, PassesWithoutACurveKeepTheLastOne) {
   Step seven;
   seven.kind = Step::Kind::kCharacter;
   seven.character = '7';
-  const std::vector<Row> rows = csv_rows("velto", {seven, command(402)}, &header);
+  HeadlessWindow window(velto_program());
+  const std::vector<Row> rows = csv_rows(window, {seven, command(402)}, &header);
   ASSERT_EQ(rows.size(), 400u);
-  EXPECT_EQ(graph::graph_settings.sweep_start, 1.0) << "the settings moved on";
+  EXPECT_EQ(window.graph.graph_settings.sweep_start, 1.0) << "the settings moved on";
   EXPECT_EQ(rows[0].frequency, 100.0);
   EXPECT_NEAR(rows[1].frequency, 100.0 * std::pow(100.0, 1.0 / 400), 1e-9);
   EXPECT_NEAR(rows[0].value_1, 6.2831854 * 100.0 * 0.002533, 1e-12) << "|Z| of the L";

@@ -9,7 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "models/data_file.h"
+#include "core/data_file.h"
+#include "programs/descriptor.h"
 #include "tools/output_file.h"
 
 namespace {
@@ -43,7 +44,8 @@ TEST(OutputSync, FileBeforeRenameFolderAfter) {
     if (renderer) {
       ASSERT_EQ(tools::write_whole_file(folder + "/ombra.png", "png"), "");
     } else {
-      ASSERT_TRUE(save_data_file(folder + "/ombra.dat").ok());
+      const Session session = start_session(ombra_program());
+      ASSERT_TRUE(save_data_file(session, folder + "/ombra.dat").ok());
     }
     ASSERT_EQ(synced_names().size(), 2u) << renderer;
     EXPECT_EQ(synced_names()[0].rfind(folder + "/.tessaly-save.", 0), 0u) << synced_names()[0];

@@ -65,6 +65,10 @@ class RenderProcess : public ::testing::Test {
     return found;
   }
 
+  void write_batch(const std::string& text) const {
+    std::ofstream(folder_ + "/batch", std::ios::binary) << text;
+  }
+
   std::string folder_;
   std::string out_;
   std::string err_;
@@ -236,6 +240,72 @@ TEST_F(RenderProcess, SvgOverlaysStayBounded) {
   EXPECT_EQ(run("ombra --do " + steps + " --format svg -o overlay.svg", "ulimit -v 140000 &&"), 1);
   EXPECT_EQ(err_, "tessaly-render: out of memory\n");
   EXPECT_TRUE(names().empty());
+}
+
+TEST_F(RenderProcess, BatchWritesWhatSingleRunsWrite) {
+  struct Case {
+    const char* golden;
+    const char* arguments;
+  };
+  const Case cases[] = {
+      {"ombra_default", "ombra"}, {"ombra_locus", "ombra --do 404"},
+      {"velto_default", "velto"}, {"velto_series_lc", "velto --do=303"},
+      {"quirn_default", "quirn"}, {"quirn_rlc", "quirn --do 304"},
+  };
+  std::string batch = "# the golden graphs, as traces and pictures\n\n";
+  for (const Case& c : cases) {
+    batch += std::string(c.arguments) + " --format trace -o " + c.golden + ".trace\n";
+    // Quoted words keep their blanks; the file name reaches the renderer whole.
+    batch += std::string("  ") + c.arguments + " -o '" + c.golden + " batch.png'\n";
+  }
+  batch += "velto --do 303 --format \"svg\" -o velto\\ batch.svg\n";
+  write_batch(batch);
+  ASSERT_EQ(run("--batch batch --jobs 2"), 0) << err_;
+  EXPECT_EQ(err_, "");
+  EXPECT_EQ(out_, "");
+  for (const Case& c : cases) {
+    const std::string golden =
+        slurp(std::string(TESSALY_SOURCE_DIR) + "/tests/golden/" + c.golden + ".trace");
+    ASSERT_FALSE(golden.empty()) << c.golden;
+    EXPECT_TRUE(slurp(folder_ + "/" + c.golden + ".trace") == golden) << c.golden;
+    ASSERT_EQ(run(std::string(c.arguments) + " -o single.png"), 0) << c.arguments;
+    const std::string single = slurp(folder_ + "/single.png");
+    EXPECT_GT(single.size(), 1000u);
+    EXPECT_TRUE(slurp(folder_ + "/" + c.golden + " batch.png") == single) << c.golden;
+  }
+  ASSERT_EQ(run("velto --do 303 --format svg -o single.svg"), 0);
+  EXPECT_TRUE(slurp(folder_ + "/velto batch.svg") == slurp(folder_ + "/single.svg"));
+}
+
+TEST_F(RenderProcess, BadBatchLinesAreReportedAndTheRestIsWritten) {
+  write_batch(
+      "quirn --format trace\n"
+      "ombra --format dat -o first.dat\n"
+      "nope -o x.png\n"
+      "# a comment\n"
+      "quirn --format dat -o missing/quirn.dat\n"
+      "velto -o 'open.png\n"
+      "velto --format csv\n"
+      "ombra -o last.png\n");
+  EXPECT_EQ(run("--batch batch"), 2) << "the worst line's status";
+  EXPECT_EQ(err_,
+            "tessaly-render: line 3: unknown program \"nope\" (ombra, velto or quirn)\n"
+            "tessaly-render: line 5: cannot write \"missing/quirn.dat\": create: No such file or "
+            "directory\n"
+            "tessaly-render: line 6: a single quote is not closed\n");
+  EXPECT_EQ(slurp(folder_ + "/first.dat").size(), 8016u);
+  EXPECT_EQ(slurp(folder_ + "/last.png").compare(0, 8, "\x89PNG\r\n\x1a\n"), 0);
+  const std::string batch_out = out_;
+  ASSERT_EQ(run("quirn --format trace"), 0);
+  std::string expected = out_;
+  ASSERT_EQ(run("velto --format csv"), 0);
+  expected += out_;
+  EXPECT_TRUE(batch_out == expected) << "standard output in line order";
+
+  write_batch("quirn --format dat -o missing/quirn.dat\n");
+  EXPECT_EQ(run("--batch - < batch"), 1) << "read from standard input";
+  EXPECT_EQ(run("--batch absent"), 2);
+  EXPECT_EQ(err_, "tessaly-render: cannot read the batch absent\n");
 }
 
 }  // namespace

@@ -5,9 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/state.h"
+#include "core/session.h"
 #include "programs/descriptor.h"
-#include "programs/ombra/tables.h"
 #include "surface/recording_backend.h"
 
 namespace tessaly::tools {
@@ -44,12 +43,13 @@ class NotingTarget final : public PassTarget {
     double display_magnification;
   };
 
-  surface::Backend& begin_pass(int index, bool erase) override {
-    passes.push_back({index, erase, circuit_index, display_magnification});
+  surface::Backend& begin_pass(HeadlessWindow& window, int index, bool erase) override {
+    passes.push_back(
+        {index, erase, window.session.circuit_index, window.session.display_magnification});
     recorder.clear_trace();
     return recorder;
   }
-  void end_pass(int index) override { ended.push_back(index); }
+  void end_pass(const HeadlessWindow&, int index) override { ended.push_back(index); }
 
   std::vector<Pass> passes;
   std::vector<int> ended;
@@ -68,7 +68,8 @@ TEST(Replay, RepaintsFollowTheWindowsModes) {
   EXPECT_EQ(plan.display_magnification, 1.0);
 
   NotingTarget target;
-  replay(ombra_program(), steps, target);
+  HeadlessWindow window(ombra_program());
+  replay(window, steps, target);
   ASSERT_EQ(target.passes.size(), 9u);
   for (int i = 0; i < 9; ++i) {
     EXPECT_EQ(target.passes[i].index, i);
@@ -82,13 +83,17 @@ TEST(Replay, RepaintsFollowTheWindowsModes) {
   EXPECT_EQ(target.recorder.lines().back(), "alert") << "the last pass was drawn whole";
 }
 
-TEST(Replay, StartsFromTheProgramsStartUpState) {
+TEST(Replay, EveryWindowKeepsItsOwnState) {
   NotingTarget target;
-  replay(ombra_program(), {command(302), command(501)}, target);
-  EXPECT_EQ(circuit_index, 2);
-  replay(ombra_program(), {}, target);
-  EXPECT_EQ(circuit_index, 1);
-  EXPECT_EQ(step_count, 0.0);
+  HeadlessWindow stepped(ombra_program());
+  replay(stepped, {command(302), command(501)}, target);
+  EXPECT_EQ(stepped.session.circuit_index, 2);
+  EXPECT_EQ(stepped.session.step_count, 1.0);
+  HeadlessWindow fresh(ombra_program());
+  replay(fresh, {}, target);
+  EXPECT_EQ(fresh.session.circuit_index, 1);
+  EXPECT_EQ(fresh.session.step_count, 0.0);
+  EXPECT_EQ(stepped.session.circuit_index, 2) << "untouched by the other window";
   ASSERT_EQ(target.passes.size(), 4u);
   EXPECT_EQ(target.passes[3].index, 0);
 }
@@ -99,9 +104,10 @@ TEST(Replay, SettingsAndPrintKeysEraseAndDrawNothingElse) {
   const RepaintPlan plan = plan_repaints(ombra_program(), steps);
   EXPECT_EQ(plan.erase, (std::vector<bool>{true, false, true, false, true}));
   NotingTarget target;
-  replay(ombra_program(), steps, target);
-  EXPECT_EQ(ombra::circuit_constants[0], 0.005);
-  EXPECT_EQ(print_magnification, 1.0);
+  HeadlessWindow window(ombra_program());
+  replay(window, steps, target);
+  EXPECT_EQ(window.session.circuit_constants[0], 0.005);
+  EXPECT_EQ(window.session.print_magnification, 1.0);
   EXPECT_EQ(target.passes.size(), 5u) << "a print key prints nothing here";
 }
 

@@ -19,6 +19,8 @@
 #include <thread>
 #include <vector>
 
+#include "tools/signal_cleanup.h"
+
 namespace tessaly {
 namespace {
 
@@ -175,7 +177,11 @@ TEST_F(SafeWrite, ASignalDuringTheWriteLeavesNoTemporaryFile) {
     const pid_t child = ::fork();
     if (child == 0) {
       ::signal(signal_number, SIG_DFL);
-      for (;;) write(path("out"), bytes);
+      tools::SignalCleanup cleanup;
+      for (;;) {
+        write_file_safely(path("out"), bytes.data(), bytes.size(), FifoReader::kMustBeThere,
+                          &cleanup);
+      }
     }
     // Long enough that the child is in the middle of a write most of the time.
     ::usleep(50000);

@@ -1,4 +1,4 @@
-#include "core/temporary_file_guard.h"
+#include "tools/signal_cleanup.h"
 
 #include <limits.h>
 #include <pthread.h>
@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <cstring>
 
-namespace tessaly {
+namespace tessaly::tools {
 
 namespace {
 
@@ -56,7 +56,7 @@ int forget_after(Action action) {
 
 }  // namespace
 
-TemporaryFileGuard::TemporaryFileGuard() {
+SignalCleanup::SignalCleanup() {
   struct sigaction action {};
   action.sa_handler = remove_and_pass_on;
   sigemptyset(&action.sa_mask);
@@ -68,18 +68,18 @@ TemporaryFileGuard::TemporaryFileGuard() {
   }
 }
 
-TemporaryFileGuard::~TemporaryFileGuard() {
-  remove();
+SignalCleanup::~SignalCleanup() {
   for (int i = 0; i < kSignalCount; ++i) {
     if (installed[i]) ::sigaction(kSignals[i], &earlier[i], nullptr);
   }
 }
 
-int TemporaryFileGuard::create(const char* pattern) {
+int SignalCleanup::create(char* pattern) {
   if (std::strlen(pattern) >= sizeof pending_name) {
     errno = ENAMETOOLONG;
     return -1;
   }
+  turn_.lock();
   const sigset_t set = guarded_signals();
   sigset_t before;
   ::pthread_sigmask(SIG_BLOCK, &set, &before);
@@ -87,20 +87,27 @@ int TemporaryFileGuard::create(const char* pattern) {
   const int fd = ::mkstemp(pending_name);
   const int error_number = errno;
   have_pending = fd >= 0;
+  if (fd >= 0) std::strcpy(pattern, pending_name);
   ::pthread_sigmask(SIG_SETMASK, &before, nullptr);
+  if (fd < 0) turn_.unlock();
   errno = error_number;
   return fd;
 }
 
-int TemporaryFileGuard::rename_to(const char* target) {
-  return forget_after([target] { return ::rename(pending_name, target); });
+int SignalCleanup::rename_to(const char*, const char* target) {
+  const int result = forget_after([target] { return ::rename(pending_name, target); });
+  // A failed rename keeps the turn for the removal that follows it.
+  if (result == 0) turn_.unlock();
+  return result;
 }
 
-void TemporaryFileGuard::remove() {
+void SignalCleanup::remove(const char*) {
+  if (!have_pending) return;
   forget_after([] {
     ::unlink(pending_name);
     return 0;
   });
+  turn_.unlock();
 }
 
-}  // namespace tessaly
+}  // namespace tessaly::tools

@@ -1,0 +1,15 @@
+// The frequency marker: a vertical line through the frequency frames of the last graph, or a
+// point on the locus of the chosen curve, in a colour that no curve uses.
+#pragma once
+
+#include "graph/context.h"
+
+namespace tessaly {
+
+constexpr int kMarkerColour = 13;  // dark cyan: the curves use 1 to 5, the saved curve 15
+
+// Draws the marker at `frequency` for curve `curve` of the last pass (clamped to the curves
+// known); nothing where the last pass drew no curve or the frequency lies off the frames.
+void draw_frequency_marker(graph::Context& g, double frequency, int curve, int colour);
+
+}  // namespace tessaly
