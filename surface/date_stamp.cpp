@@ -4,7 +4,6 @@
 #include <cstdlib>
 #include <cstring>
 
-
 namespace tessaly::surface {
 
 DateText date_stamp_of(const char* build_date) {

@@ -31,8 +31,8 @@ void Surface::pattern_line(int x1, int y1, int x2, int y2, int colour, int width
 }
 
 // Slots other than 0 and 1 have no state and draw nothing.
-void Surface::pattern_curve_point(int x1, int y1, int x2, int y2, int colour, int width, int pattern,
-                         int slot) {
+void Surface::pattern_curve_point(int x1, int y1, int x2, int y2, int colour, int width,
+                                  int pattern, int slot) {
   if (slot < 0 || slot > 1) return;
   PatternSlot& s = slots_[slot];
   if (s.calls == 0) {

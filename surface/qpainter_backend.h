@@ -1,7 +1,7 @@
 // The drawing surface over QPainter: the window's backing image, a printer, an SVG or PDF
 // generator or any other paint device. Coordinates reach the device through the geometry of
-// the surface that draws on it; on the window the painter's world transform is the isotropic mapping
-// of the logical screen, on the printer it stays one to one.
+// the surface that draws on it; on the window the painter's world transform is the isotropic
+// mapping of the logical screen, on the printer it stays one to one.
 #pragma once
 
 #include <QBrush>

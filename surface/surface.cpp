@@ -73,7 +73,8 @@ void Surface::plot_point(int x, int y, int colour, int width, int mode) {
   current_dc->point(x, y, colour, width, mode);
 }
 
-void Surface::draw_line_mode(int x1, int y1, int x2, int y2, int colour, int width, int style, int mode) {
+void Surface::draw_line_mode(int x1, int y1, int x2, int y2, int colour, int width, int style,
+                             int mode) {
   current_dc->line(x1, y1, x2, y2, colour, width, style, mode);
 }
 
@@ -105,7 +106,8 @@ void Surface::flood_fill(int x, int y, int fill_colour, int border_colour) {
   current_dc->flood(x, y, fill_colour, border_colour);
 }
 
-void Surface::draw_text(int x, int y, const char* text, double wf, double hf, int colour, int direction) {
+void Surface::draw_text(int x, int y, const char* text, double wf, double hf, int colour,
+                        int direction) {
   current_dc->text(x, y, colour, direction, wf, hf, text ? text : "");
 }
 

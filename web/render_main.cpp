@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "surface/surface.h"
-#include "tools/message_text.h"
-#include "tools/replay.h"
 #include "tools/headless_outputs.h"
+#include "tools/message_text.h"
 #include "tools/render_arguments.h"
+#include "tools/replay.h"
 
 // Inside EM_JS is JavaScript, which the C++ formatter would mangle.
 // clang-format off
