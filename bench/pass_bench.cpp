@@ -14,6 +14,7 @@
 #include "core/session.h"
 #include "graph/context.h"
 #include "programs/descriptor.h"
+#include "programs/instance.h"
 #include "programs/passes.h"
 #include "resources/commands.h"
 #include "surface/qpainter_backend.h"
@@ -39,15 +40,10 @@ constexpr PassCase kPassCases[] = {
 };
 
 // A window's state at the case's graph.
-struct BenchWindow {
-  explicit BenchWindow(const PassCase& c)
-      : session(start_session(c.program())), graph(surface, c.program().corner_nudges) {
+struct BenchWindow : ProgramInstance {
+  explicit BenchWindow(const PassCase& c) : ProgramInstance(c.program()) {
     if (c.command != 0) apply_menu_command(session, c.command);
   }
-
-  Session session;
-  surface::Surface surface;
-  graph::Context graph;
 
   void pass(surface::Backend& backend) {
     window_pass(session, graph, backend, kScreenDpi, kScreenDpi);

@@ -7,6 +7,7 @@
 #include "fuzz/fuzz_input.h"
 #include "graph/context.h"
 #include "programs/descriptor.h"
+#include "programs/instance.h"
 #include "surface/backend.h"
 #include "surface/surface.h"
 
@@ -16,16 +17,7 @@ namespace tessaly::fuzz {
 const ProgramDescriptor& pick_program(FuzzInput& in);
 
 // The window of one run: the program's session from start-up, its surface and graph state.
-struct FuzzWindow {
-  explicit FuzzWindow(const ProgramDescriptor& program)
-      : session(start_session(program)), graph(surface, program.corner_nudges) {}
-  FuzzWindow(const FuzzWindow&) = delete;
-  FuzzWindow& operator=(const FuzzWindow&) = delete;
-
-  Session session;
-  surface::Surface surface;
-  graph::Context graph;
-};
+using FuzzWindow = ProgramInstance;
 
 // Called after every pass; may examine what the backend received and reset it.
 using PassCheck = void (*)(const Session& session, surface::Backend& backend);

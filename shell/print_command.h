@@ -2,12 +2,13 @@
 // keys p, q and r). Cancelling the printer choice prints nothing and says nothing.
 #pragma once
 
+#include "shell/window_state.h"
+
 class QWidget;
 
 namespace tessaly::shell {
 
 class UserInteraction;
-struct WindowState;
 
 // True when a page went to the printer.
 bool print_graph(WindowState& state, UserInteraction& user, QWidget* owner);

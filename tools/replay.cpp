@@ -44,9 +44,6 @@ void paint(HeadlessWindow& window, PassTarget& target, int index, bool erase) {
 
 }  // namespace
 
-HeadlessWindow::HeadlessWindow(const ProgramDescriptor& program)
-    : session(start_session(program)), graph(surface, program.corner_nudges) {}
-
 int RepaintPlan::first_kept_pass() const {
   for (int i = last_pass(); i > 0; --i) {
     if (erase[i]) return i;

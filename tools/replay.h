@@ -9,6 +9,7 @@
 #include "core/session.h"
 #include "graph/context.h"
 #include "programs/descriptor.h"
+#include "programs/instance.h"
 #include "surface/backend.h"
 #include "surface/surface.h"
 #include "tools/render_arguments.h"
@@ -20,15 +21,7 @@ constexpr int kPrinterDpi = 600;
 
 // One headless window of a program: its analysis state from start-up, the surface it draws
 // on and the graph engine's state. Renders on different threads each own one.
-struct HeadlessWindow {
-  explicit HeadlessWindow(const ProgramDescriptor& program);
-  HeadlessWindow(const HeadlessWindow&) = delete;
-  HeadlessWindow& operator=(const HeadlessWindow&) = delete;
-
-  Session session;
-  surface::Surface surface;
-  graph::Context graph;
-};
+using HeadlessWindow = ProgramInstance;
 
 // Where the window passes of a replay draw.
 class PassTarget {

@@ -13,6 +13,7 @@
 #include "graph/context.h"
 #include "graph/readout.h"
 #include "programs/descriptor.h"
+#include "programs/instance.h"
 #include "programs/passes.h"
 #include "resources/commands.h"
 #include "resources/program_resources.h"
@@ -29,13 +30,9 @@ constexpr int kCssDpi = 96;
 constexpr int kMaxDialogValues = 5;
 
 // The one program a page runs, owned here as the window owns its own.
-struct Page {
-  explicit Page(const ProgramDescriptor& program)
-      : session(start_session(program)), context(surface, program.corner_nudges) {}
+struct Page : ProgramInstance {
+  explicit Page(const ProgramDescriptor& program) : ProgramInstance(program) {}
 
-  Session session;
-  surface::Surface surface;
-  graph::Context context;
   surface::RecordingBackend recorder;
   std::string text_out;
   std::string program_json_out;
@@ -95,14 +92,14 @@ EMSCRIPTEN_KEEPALIVE const char* tessaly_program_json() {
 EMSCRIPTEN_KEEPALIVE const char* tessaly_window_pass() {
   if (!page) return "";
   page->recorder.clear_trace();
-  window_pass(page->session, page->context, page->recorder, kCssDpi, kCssDpi);
+  window_pass(page->session, page->graph, page->recorder, kCssDpi, kCssDpi);
   return pass_list();
 }
 
 EMSCRIPTEN_KEEPALIVE const char* tessaly_print_pass(int dpi) {
   if (!page) return "";
   page->recorder.clear_trace();
-  print_pass(page->session, page->context, page->recorder, dpi, dpi);
+  print_pass(page->session, page->graph, page->recorder, dpi, dpi);
   return pass_list();
 }
 
@@ -180,7 +177,7 @@ EMSCRIPTEN_KEEPALIVE const unsigned char* tessaly_save_file() {
 EMSCRIPTEN_KEEPALIVE const char* tessaly_readout(double x, double y) {
   if (!page) return "";
   char text[256];
-  graph::format_readout(text, sizeof text, graph::readout_at(page->context, x, y));
+  graph::format_readout(text, sizeof text, graph::readout_at(page->graph, x, y));
   page->text_out = text;
   return page->text_out.c_str();
 }
