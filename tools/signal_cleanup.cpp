@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 
 namespace tessaly::tools {
@@ -17,14 +16,20 @@ namespace {
 constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
 constexpr int kSignalCount = sizeof kSignals / sizeof kSignals[0];
 
-// Read by the handler: plain storage, set only while the signals are blocked.
-char pending_name[PATH_MAX + 32];
-volatile sig_atomic_t have_pending = 0;
+// The temporary files of the writes in progress, one slot each. The handler reads them, so
+// they are plain storage: a slot's name is written while it is not yet marked in use.
+struct PendingFile {
+  char name[PATH_MAX + 32];
+  volatile sig_atomic_t in_use;
+};
+PendingFile pending[SignalCleanup::kMostPendingFiles];
 struct sigaction earlier[kSignalCount];
 bool installed[kSignalCount];
 
 void remove_and_pass_on(int signal_number) {
-  if (have_pending) ::unlink(pending_name);
+  for (const PendingFile& file : pending) {
+    if (file.in_use) ::unlink(file.name);
+  }
   for (int i = 0; i < kSignalCount; ++i) {
     if (kSignals[i] == signal_number) ::sigaction(signal_number, &earlier[i], nullptr);
   }
@@ -32,26 +37,33 @@ void remove_and_pass_on(int signal_number) {
   ::raise(signal_number);
 }
 
-sigset_t guarded_signals() {
-  sigset_t set;
-  sigemptyset(&set);
-  for (int s : kSignals) sigaddset(&set, s);
-  return set;
-}
+// Holds the signals back in this thread for its lifetime, so that no signal falls between a
+// file's creation and its registration, or between its rename and its release.
+class SignalsHeld {
+ public:
+  SignalsHeld() {
+    sigset_t set;
+    sigemptyset(&set);
+    for (int s : kSignals) sigaddset(&set, s);
+    ::pthread_sigmask(SIG_BLOCK, &set, &before_);
+  }
+  ~SignalsHeld() {
+    const int error_number = errno;
+    ::pthread_sigmask(SIG_SETMASK, &before_, nullptr);
+    errno = error_number;
+  }
+  SignalsHeld(const SignalsHeld&) = delete;
+  SignalsHeld& operator=(const SignalsHeld&) = delete;
 
-template <typename Action>
-// Runs the action on the pending file, if any, with the signals held back, and forgets the
-// file once the action has succeeded (it is then gone or no longer ours).
-int forget_after(Action action) {
-  const sigset_t set = guarded_signals();
-  sigset_t before;
-  ::pthread_sigmask(SIG_BLOCK, &set, &before);
-  const int result = have_pending ? action() : 0;
-  const int error_number = errno;
-  if (result == 0) have_pending = 0;
-  ::pthread_sigmask(SIG_SETMASK, &before, nullptr);
-  errno = error_number;
-  return result;
+ private:
+  sigset_t before_;
+};
+
+PendingFile* find(const char* name) {
+  for (PendingFile& file : pending) {
+    if (file.in_use && std::strcmp(file.name, name) == 0) return &file;
+  }
+  return nullptr;
 }
 
 }  // namespace
@@ -75,39 +87,53 @@ SignalCleanup::~SignalCleanup() {
 }
 
 int SignalCleanup::create(char* pattern) {
-  if (std::strlen(pattern) >= sizeof pending_name) {
+  if (std::strlen(pattern) >= sizeof pending[0].name) {
     errno = ENAMETOOLONG;
     return -1;
   }
-  turn_.lock();
-  const sigset_t set = guarded_signals();
-  sigset_t before;
-  ::pthread_sigmask(SIG_BLOCK, &set, &before);
-  std::strcpy(pending_name, pattern);
-  const int fd = ::mkstemp(pending_name);
-  const int error_number = errno;
-  have_pending = fd >= 0;
-  if (fd >= 0) std::strcpy(pattern, pending_name);
-  ::pthread_sigmask(SIG_SETMASK, &before, nullptr);
-  if (fd < 0) turn_.unlock();
-  errno = error_number;
+  std::unique_lock<std::mutex> lock(slots_);
+  // More writes at once than slots: the others wait for one to finish.
+  PendingFile* slot = nullptr;
+  free_slot_.wait(lock, [&slot] {
+    for (PendingFile& file : pending) {
+      if (!file.in_use) {
+        slot = &file;
+        return true;
+      }
+    }
+    return false;
+  });
+  const SignalsHeld held;
+  std::strcpy(slot->name, pattern);
+  const int fd = ::mkstemp(slot->name);
+  if (fd < 0) return -1;
+  std::strcpy(pattern, slot->name);
+  slot->in_use = 1;
   return fd;
 }
 
-int SignalCleanup::rename_to(const char*, const char* target) {
-  const int result = forget_after([target] { return ::rename(pending_name, target); });
-  // A failed rename keeps the turn for the removal that follows it.
-  if (result == 0) turn_.unlock();
+int SignalCleanup::rename_to(const char* name, const char* target) {
+  const SignalsHeld held;
+  const int result = ::rename(name, target);
+  // Renamed, the name is no longer ours: a late signal must not remove whatever takes it.
+  if (result == 0) release(name);
   return result;
 }
 
-void SignalCleanup::remove(const char*) {
-  if (!have_pending) return;
-  forget_after([] {
-    ::unlink(pending_name);
-    return 0;
-  });
-  turn_.unlock();
+void SignalCleanup::remove(const char* name) {
+  const SignalsHeld held;
+  ::unlink(name);
+  release(name);
+}
+
+void SignalCleanup::release(const char* name) {
+  const int error_number = errno;
+  {
+    const std::lock_guard<std::mutex> lock(slots_);
+    if (PendingFile* file = find(name)) file->in_use = 0;
+  }
+  free_slot_.notify_one();
+  errno = error_number;
 }
 
 }  // namespace tessaly::tools

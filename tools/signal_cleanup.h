@@ -3,15 +3,16 @@
 // writes.
 #pragma once
 
+#include <condition_variable>
 #include <mutex>
 
 #include "core/safe_write.h"
 
 namespace tessaly::tools {
 
-// While it lives, the file being written is unlinked by those signals before they take their
-// earlier course (a signal that was ignored stays ignored). Writes through it take turns: one
-// temporary file exists at a time, whatever thread writes.
+// While it lives, the files being written are unlinked by those signals before they take their
+// earlier course (a signal that was ignored stays ignored). The threads of a batch write at
+// once, each with a temporary file of its own.
 class SignalCleanup final : public TemporaryFileWatch {
  public:
   SignalCleanup();
@@ -19,15 +20,19 @@ class SignalCleanup final : public TemporaryFileWatch {
   SignalCleanup(const SignalCleanup&) = delete;
   SignalCleanup& operator=(const SignalCleanup&) = delete;
 
+  static constexpr int kMostPendingFiles = 64;
+
   // mkstemp with the signals held back until the name is registered, so that no signal falls
-  // between the file's creation and its registration; the write then holds the turn until its
-  // file is renamed or removed.
+  // between the file's creation and its registration.
   int create(char* pattern) override;
   int rename_to(const char* name, const char* target) override;
   void remove(const char* name) override;
 
  private:
-  std::mutex turn_;
+  void release(const char* name);
+
+  std::mutex slots_;
+  std::condition_variable free_slot_;
 };
 
 }  // namespace tessaly::tools
