@@ -1,4 +1,4 @@
-#include "graph/point_plotter.h"
+#include "graph/plotting_beyond_the_programs.h"
 
 #include "graph_fixture.h"
 
