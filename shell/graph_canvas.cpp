@@ -57,7 +57,8 @@ void GraphCanvas::draw_picture() {
   bool erased = erase_pending_;
   const QSize size = picture_size(state_.session.display_magnification);
   if (picture_.size() != size) {
-    // A new magnification: the old picture is drawn at the old scale and cannot stay.
+    // A new magnification: the old picture is drawn at the old scale and cannot
+    // stay.
     picture_ = QImage(size, QImage::Format_RGB32);
     erased = true;
   }
@@ -93,9 +94,11 @@ void GraphCanvas::paintEvent(QPaintEvent* event) {
   for (const QRect& rest : QRegion(event->rect()).subtracted(QRegion(shown))) {
     painter.fillRect(rest, Qt::white);
   }
+  if (overlay_) overlay_(painter);
 }
 
-// The window is redrawn whole when its width or height changes, old curves wiped.
+// The window is redrawn whole when its width or height changes, old curves
+// wiped.
 void GraphCanvas::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   request_repaint(Repaint::kErase);
@@ -106,12 +109,21 @@ void GraphCanvas::mouseMoveEvent(QMouseEvent* event) {
   pointer_inside_ = true;
   pointer_ = event->position();
   read_out_at(pointer_);
+  emit pointer_moved(logical_position(pointer_, pixels_per_unit_));
   QWidget::mouseMoveEvent(event);
+}
+
+void GraphCanvas::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) {
+    emit clicked(logical_position(event->position(), pixels_per_unit_));
+  }
+  QWidget::mousePressEvent(event);
 }
 
 void GraphCanvas::leaveEvent(QEvent* event) {
   pointer_inside_ = false;
   emit readout_changed(QString());
+  emit pointer_left();
   QWidget::leaveEvent(event);
 }
 

@@ -23,8 +23,9 @@ namespace {
 
 constexpr surface::Rgb kWhite = {255, 255, 255};
 
-// The window's picture: the passes from the last erase on draw into one paint device, the
-// earlier ones into nothing. A device that keeps no clip region gets the clipping done first.
+// The window's picture: the passes from the last erase on draw into one paint
+// device, the earlier ones into nothing. A device that keeps no clip region
+// gets the clipping done first.
 class WindowPicture final : public PassTarget {
  public:
   enum class Clip { kByDevice, kBeforeDevice };
@@ -65,9 +66,11 @@ class WindowPicture final : public PassTarget {
   surface::NullBackend discard_;
 };
 
-// trunc(640 x M) by trunc(480 x M), or nothing when that is not a usable picture.
-bool picture_size(double magnification, int& width, int& height, std::string& error) {
-  const double w = std::trunc(surface::kLogicalWidth * magnification);
+// trunc(640 x M) by trunc(480 x M), wider by the phasor panel where it is
+// shown, or nothing when that is not a usable picture.
+bool picture_size(const RenderRequest& request, double magnification, int& width, int& height,
+                  std::string& error) {
+  const double w = std::trunc(logical_picture_width(request) * magnification);
   const double h = std::trunc(surface::kLogicalHeight * magnification);
   if (!(w >= 1.0 && h >= 1.0 && w <= 32767.0 && h <= 32767.0)) {
     error = "display magnification " + std::to_string(magnification) +
@@ -84,7 +87,9 @@ PictureResult png_picture(HeadlessWindow& window, const RenderRequest& request) 
   const RepaintPlan plan = plan_repaints(*request.program, request.steps);
   int width = 0;
   int height = 0;
-  if (!picture_size(plan.display_magnification, width, height, result.error)) return result;
+  if (!picture_size(request, plan.display_magnification, width, height, result.error)) {
+    return result;
+  }
   QImage image(width, height, QImage::Format_RGB32);
   if (image.isNull()) {
     result.error = "no memory for a picture of " + std::to_string(width) + " x " +
@@ -108,7 +113,9 @@ PictureResult svg_picture(HeadlessWindow& window, const RenderRequest& request) 
   const RepaintPlan plan = plan_repaints(*request.program, request.steps);
   int width = 0;
   int height = 0;
-  if (!picture_size(plan.display_magnification, width, height, result.error)) return result;
+  if (!picture_size(request, plan.display_magnification, width, height, result.error)) {
+    return result;
+  }
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
@@ -128,19 +135,20 @@ PictureResult svg_picture(HeadlessWindow& window, const RenderRequest& request) 
   return result;
 }
 
-// One page the size of the printed graph: 640 by 480 screen pixels of 1/96 inch, times the
-// print magnification.
+// One page the size of the printed graph: 640 by 480 screen pixels of 1/96
+// inch, times the print magnification.
 PictureResult pdf_page(HeadlessWindow& window, const RenderRequest& request) {
   PictureResult result;
   DiscardingTarget on_screen;
   replay(window, request.steps, on_screen);
   const double print_magnification = window.session.print_magnification;
-  const double inches_wide = surface::kLogicalWidth * print_magnification / kScreenDpi;
+  const double inches_wide = logical_picture_width(request) * print_magnification / kScreenDpi;
   const double inches_high = surface::kLogicalHeight * print_magnification / kScreenDpi;
   if (!(inches_wide * kPrinterDpi >= 1.0 && inches_high * kPrinterDpi >= 1.0 &&
         inches_wide <= 200.0 && inches_high <= 200.0)) {
     result.error = "print magnification " + std::to_string(print_magnification) +
-                   " gives no page (640 x 480 pixels at 96 dpi times it must fit 200 inches)";
+                   " gives no page (640 x 480 pixels at 96 dpi times it must "
+                   "fit 200 inches)";
     return result;
   }
   QByteArray bytes;
