@@ -116,7 +116,10 @@ void arrow(graph::Context& g, Point from, Point to, const char* name, int colour
   const double nx = -uy * side;
   const double ny = ux * side;
   const double half_width = 4.0 * sjis_length(name);
-  const int lx = graph::round_to_screen((from.x + to.x) / 2.0 + nx * (4.0 + half_width));
+  // Kept inside the panel where the arrow runs along its edge.
+  const double centre = std::clamp((from.x + to.x) / 2.0 + nx * (4.0 + half_width),
+                                   kBoxLeft + 2.0 + half_width, kBoxRight - 2.0 - half_width);
+  const int lx = graph::round_to_screen(centre);
   const int ly = graph::round_to_screen((from.y + to.y) / 2.0 + ny * (4.0 + kRow / 2)) - kRow / 2;
   g.surface.text_centred(lx, ly, name, colour, 0);
 }

@@ -105,9 +105,11 @@ void GraphCanvas::paintEvent(QPaintEvent* event) {
   for (const QRect& rest : QRegion(event->rect()).subtracted(QRegion(shown))) {
     painter.fillRect(rest, Qt::white);
   }
+  if (overlay_) overlay_(painter);
 }
 
-// The window is redrawn whole when its width or height changes, old curves wiped.
+// The window is redrawn whole when its width or height changes, old curves
+// wiped.
 void GraphCanvas::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   request_repaint(Repaint::kErase);
@@ -118,12 +120,21 @@ void GraphCanvas::mouseMoveEvent(QMouseEvent* event) {
   pointer_inside_ = true;
   pointer_ = event->position();
   read_out_at(pointer_);
+  emit pointer_moved(logical_position(pointer_, pixels_per_unit_));
   QWidget::mouseMoveEvent(event);
+}
+
+void GraphCanvas::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) {
+    emit clicked(logical_position(event->position(), pixels_per_unit_));
+  }
+  QWidget::mousePressEvent(event);
 }
 
 void GraphCanvas::leaveEvent(QEvent* event) {
   pointer_inside_ = false;
   emit readout_changed(QString());
+  emit pointer_left();
   QWidget::leaveEvent(event);
 }
 

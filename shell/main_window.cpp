@@ -8,7 +8,9 @@
 #include <QStatusBar>
 #include <QWindow>
 
+#include "programs/phasor_panel.h"
 #include "resources/program_resources.h"
+#include "resources/teaching_menu.h"
 #include "shell/alert.h"
 #include "shell/data_file_commands.h"
 #include "shell/graph_canvas.h"
@@ -33,7 +35,8 @@ MainWindow::MainWindow(const ProgramDescriptor& program, UserInteraction& user)
       state_(program),
       alert_(this),
       canvas_(new GraphCanvas(state_, this)),
-      status_line_(new QLabel) {
+      status_line_(new QLabel),
+      teaching_(state_) {
   state_.surface.set_alert_hook(&Alert::ring_hook, &alert_);
   setWindowTitle(QStringLiteral("Tessaly"));
   setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -45,7 +48,14 @@ MainWindow::MainWindow(const ProgramDescriptor& program, UserInteraction& user)
   statusBar()->addWidget(status_line_, 1);
   const int status_height = statusBar()->sizeHint().height();
   statusBar()->setFixedHeight(status_height);
-  connect(canvas_, &GraphCanvas::readout_changed, status_line_, &QLabel::setText);
+  status_height_ = status_height;
+  connect(canvas_, &GraphCanvas::readout_changed, this, &MainWindow::show_status);
+  connect(canvas_, &GraphCanvas::pointer_moved, this,
+          [this](QPointF at) { follow(teaching_.pointer_at(at)); });
+  connect(canvas_, &GraphCanvas::clicked, this,
+          [this](QPointF at) { follow(teaching_.click_at(at)); });
+  connect(canvas_, &GraphCanvas::pointer_left, this, [this] { follow(teaching_.pointer_left()); });
+  canvas_->set_overlay([this](QPainter& painter) { teaching_.draw_overlay(painter); });
   // The window opens no larger than the screen has room for.
   const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
   if (screen) {
@@ -59,6 +69,9 @@ MainWindow::MainWindow(const ProgramDescriptor& program, UserInteraction& user)
   outer_size_ = outer_window_size(state_.session.display_magnification, status_height);
   build_menu_bar(*menuBar(), *resources::resources_of(program).menu,
                  [this](int command) { run_command(command); });
+  // The teaching menu comes after the program's own.
+  const resources::Menu teaching = {&resources::teaching_popup(program), 1};
+  build_menu_bar(*menuBar(), teaching, [this](int command) { run_command(command); });
   setFocusPolicy(Qt::StrongFocus);
   place_window();
   // The first paint draws the graph of the default circuit and analysis.
@@ -69,7 +82,32 @@ QString MainWindow::status_text() const {
   return status_line_->text();
 }
 
+void MainWindow::show_status(const QString& readout) {
+  readout_ = readout;
+  const QString teaching = teaching_.status();
+  status_line_->setText(teaching.isEmpty() ? readout : teaching);
+}
+
+bool MainWindow::follow(const TeachingOutcome& outcome) {
+  if (!outcome.handled) return false;
+  if (outcome.panel_toggled) {
+    // The graph keeps its size and place; the window grows by the panel to its
+    // right.
+    const double magnification = drawn_magnification(state_.session.display_magnification);
+    outer_size_ = outer_window_size(state_.session.display_magnification, status_height_);
+    if (teaching_.panel_shown()) {
+      outer_size_.rwidth() += static_cast<int>(kPhasorPanelWidth * magnification);
+    }
+    place_window();
+  }
+  canvas_->request_repaint(outcome.repaint);
+  if (outcome.overlay_changed) canvas_->update();
+  show_status(readout_);
+  return true;
+}
+
 void MainWindow::run_command(int command) {
+  if (follow(teaching_.command(command))) return;
   const CommandOutcome outcome = apply_menu_command(state_.session, command);
   if (!outcome.accepted) return;
   carry_out(outcome.action);
@@ -78,14 +116,18 @@ void MainWindow::run_command(int command) {
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
   const QString text = event->text();
+  if (follow(teaching_.key(event->key(), text))) {
+    alert_.ring();
+    return;
+  }
   if (text.isEmpty()) {
     QMainWindow::keyPressEvent(event);
     return;
   }
   for (const char32_t character : text.toUcs4()) {
     alert_.ring();
-    // Only ASCII letters and digits mean anything; every other character still alerts and
-    // wipes the window.
+    // Only ASCII letters and digits mean anything; every other character still
+    // alerts and wipes the window.
     const char typed = character < 0x80 ? static_cast<char>(character) : '\0';
     const CommandOutcome outcome = apply_typed_character(state_.session, typed);
     carry_out(outcome.action);
@@ -139,7 +181,8 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
-    // Before the first paint, so that the graph is drawn once, at the final size.
+    // Before the first paint, so that the graph is drawn once, at the final
+    // size.
     windowHandle()->removeEventFilter(this);
     place_window();
   }

@@ -1,6 +1,7 @@
-// The one main window of a program: its menu, its keys and the command dispatch. Every
-// command and key changes the analysis state and then asks the canvas for a repaint. A status
-// line under the graph reads out the values under the pointer.
+// The one main window of a program: its menu, its keys and the command
+// dispatch. Every command and key changes the analysis state and then asks the
+// canvas for a repaint. A status line under the graph reads out the values
+// under the pointer.
 #pragma once
 
 #include <QMainWindow>
@@ -11,6 +12,7 @@
 #include "programs/descriptor.h"
 #include "resources/commands.h"
 #include "shell/alert.h"
+#include "shell/teaching_controller.h"
 #include "shell/window_state.h"
 #include "tools/signal_cleanup.h"
 
@@ -21,8 +23,9 @@ namespace tessaly::shell {
 class GraphCanvas;
 class UserInteraction;
 
-// The outer size, frame included, of a window for the given display magnification: the
-// status line below adds its own height, so that the graph keeps all of its area.
+// The outer size, frame included, of a window for the given display
+// magnification: the status line below adds its own height, so that the graph
+// keeps all of its area.
 QSize outer_window_size(double magnification, int status_line_height);
 
 class MainWindow final : public QMainWindow {
@@ -47,7 +50,12 @@ class MainWindow final : public QMainWindow {
 
  private:
   void carry_out(ShellAction action);
-  // Sizes the frame, not the client area, and puts it at the screen's top-left corner.
+  // Applies what the teaching controller decided; false when it did not handle
+  // the event.
+  bool follow(const TeachingOutcome& outcome);
+  void show_status(const QString& readout);
+  // Sizes the frame, not the client area, and puts it at the screen's top-left
+  // corner.
   void place_window();
 
   const ProgramDescriptor& program_;
@@ -58,6 +66,10 @@ class MainWindow final : public QMainWindow {
   Alert alert_;
   GraphCanvas* canvas_;
   QLabel* status_line_;
+  TeachingController teaching_;
+  QString readout_;  // the last read-out, shown whenever the exercise has
+                     // nothing to say
+  int status_height_ = 0;
   QSize outer_size_;
   bool placed_ = false;
 };

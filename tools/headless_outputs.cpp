@@ -2,6 +2,8 @@
 
 #include "core/data_file.h"
 #include "programs/passes.h"
+#include "programs/phasor_csv.h"
+#include "programs/phasors.h"
 #include "surface/recording_backend.h"
 #include "tools/curve_csv.h"
 #include "tools/replay.h"
@@ -51,6 +53,13 @@ std::string output_of(HeadlessWindow& window, const RenderRequest& request) {
       SweepWatchingTarget target;
       replay(window, request.steps, target);
       return curve_csv(window.session, target.last_sweep());
+    }
+    case Format::kPhasors: {
+      DiscardingTarget target;
+      replay(window, request.steps, target);
+      const FrequencyMarker& marker = window.session.teaching.marker;
+      return phasor_csv(
+          curve_phasors(*request.program, window.graph, marker.curve, marker.frequency));
     }
     default:
       return std::string();

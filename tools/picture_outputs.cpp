@@ -149,17 +149,18 @@ class SvgPasses final : public PassTarget {
 };
 
 // The size of the window's picture: trunc(640 x M) by trunc(480 x M) for the magnification that
-// the passes draw at (held between 0.1 and 10), so the picture holds the drawing and no more.
-QSize picture_size(double stored_magnification) {
+// the passes draw at (held between 0.1 and 10), wider by the phasor panel where it is shown, so
+// the picture holds the drawing and no more.
+QSize picture_size(const RenderRequest& request, double stored_magnification) {
   const double magnification = drawn_magnification(stored_magnification);
-  return QSize(static_cast<int>(surface::kLogicalWidth * magnification),
+  return QSize(static_cast<int>(logical_picture_width(request) * magnification),
                static_cast<int>(surface::kLogicalHeight * magnification));
 }
 
 PictureResult png_picture(HeadlessWindow& window, const RenderRequest& request) {
   PictureResult result;
   const RepaintPlan plan = plan_repaints(*request.program, request.steps);
-  const QSize size = picture_size(plan.display_magnification);
+  const QSize size = picture_size(request, plan.display_magnification);
   const int width = size.width();
   const int height = size.height();
   QImage image(width, height, QImage::Format_RGB32);
@@ -185,7 +186,7 @@ PictureResult svg_picture(HeadlessWindow& window, const RenderRequest& request) 
   JoiningDevice device(result.bytes);
   device.open(QIODevice::WriteOnly);
   {
-    SvgPasses target(device, picture_size(plan.display_magnification),
+    SvgPasses target(device, picture_size(request, plan.display_magnification),
                      QString::fromUtf8(request.program->display_name), plan.first_kept_pass());
     replay(window, request.steps, target);
     target.finish();
@@ -203,7 +204,7 @@ PictureResult pdf_page(HeadlessWindow& window, const RenderRequest& request) {
   DiscardingTarget on_screen;
   replay(window, request.steps, on_screen);
   const double magnification = drawn_magnification(window.session.print_magnification);
-  const double inches_wide = surface::kLogicalWidth * magnification / kScreenDpi;
+  const double inches_wide = logical_picture_width(request) * magnification / kScreenDpi;
   const double inches_high = surface::kLogicalHeight * magnification / kScreenDpi;
   QByteArray bytes;
   QBuffer buffer(&bytes);

@@ -1,9 +1,14 @@
 #include "tools/render_arguments.h"
 
+#include <cmath>
+#include <cstdlib>
 #include <cstring>
 
+#include "programs/exercise.h"
+#include "programs/phasor_panel.h"
 #include "resources/menus.h"
 #include "resources/program_resources.h"
+#include "surface/device_geometry.h"
 #include "tools/dialog_settings.h"
 #include "tools/message_text.h"
 
@@ -24,10 +29,13 @@ constexpr FormatName kFormats[] = {
     {Format::kTracePrint, "trace-print"},
     {Format::kDat, "dat"},
     {Format::kCsv, "csv"},
+    {Format::kPhasors, "phasors"},
 };
 
-// The menu commands that only change the state and repaint: the window replays them without
-// files, dialogs, printers or message boxes.
+constexpr int kMostCurves = 5;  // Ombra's five resistances
+
+// The menu commands that only change the state and repaint: the window replays
+// them without files, dialogs, printers or message boxes.
 bool replayable_command(int command) {
   return (command >= 201 && command <= 204) || (command >= 301 && command <= 309) ||
          (command >= 401 && command <= 409) || (command >= 501 && command <= 505);
@@ -61,7 +69,8 @@ bool parse_steps(const std::string& text, std::vector<Step>& steps, std::string&
       step.command = std::stoi(token);
       if (!replayable_command(step.command)) {
         error = "step " + quoted(token) +
-                " is refused: only menu commands 201-204, 301-309, 401-409 and 501-505 are "
+                " is refused: only menu commands 201-204, 301-309, 401-409 and "
+                "501-505 are "
                 "replayed";
         return false;
       }
@@ -99,11 +108,13 @@ bool parse_format(const std::string& text, Format& format, std::string& error) {
       return true;
     }
   }
-  error = "unknown format " + quoted(text) + " (png, svg, pdf, trace, trace-print, dat or csv)";
+  error = "unknown format " + quoted(text) +
+          " (png, svg, pdf, trace, trace-print, dat, csv or phasors)";
   return false;
 }
 
-// What the program itself would refuse: commands its menu lacks, values its dialogs lack.
+// What the program itself would refuse: commands its menu lacks, values its
+// dialogs lack.
 bool check_against_program(const RenderRequest& request, std::string& error) {
   const ProgramDescriptor& program = *request.program;
   for (const Step& step : request.steps) {
@@ -156,6 +167,48 @@ bool parse_jobs(const std::string& text, int& jobs) {
   return jobs >= 1 && jobs <= kMostJobs;
 }
 
+// A frequency above 0 Hz, the whole text a number.
+bool parse_frequency(const std::string& text, double& hz) {
+  if (text.empty()) return false;
+  char* end = nullptr;
+  hz = std::strtod(text.c_str(), &end);
+  return *end == '\0' && std::isfinite(hz) && hz > 0.0;
+}
+
+bool parse_seed(const std::string& text, std::uint64_t& seed) {
+  if (text.empty() || text.size() > 19) return false;
+  for (char c : text) {
+    if (c < '0' || c > '9') return false;
+  }
+  seed = std::strtoull(text.c_str(), nullptr, 10);
+  return true;
+}
+
+// The teaching options that fit together and fit the program; appends their
+// step.
+bool check_teaching(RenderRequest& request, bool curve_given, bool seed_given, std::string& error) {
+  TeachingOptions& t = request.teaching;
+  if (curve_given && !t.marker) {
+    error = "--curve needs --marker";
+  } else if (t.exercise == ExerciseKind::kNone && (seed_given || t.reveal)) {
+    error = "--seed and --reveal need --exercise";
+  } else if (request.format == Format::kPhasors && !t.marker) {
+    error = "--format phasors needs --marker HZ";
+  } else if (t.exercise != ExerciseKind::kNone &&
+             !offers_exercise(start_session(*request.program), t.exercise)) {
+    error = std::string(request.program->id) + " has no " +
+            (t.exercise == ExerciseKind::kQuality ? "Q" : "f0") +
+            " exercise (f0: ombra and velto; q: ombra)";
+  }
+  if (!error.empty()) return false;
+  if (!t.any()) return true;
+  Step step;
+  step.kind = Step::Kind::kTeaching;
+  step.teaching = t;
+  request.steps.push_back(step);
+  return true;
+}
+
 ParsedArguments failure(std::string error) {
   ParsedArguments parsed;
   parsed.outcome = ParsedArguments::Outcome::kError;
@@ -172,6 +225,9 @@ ParsedArguments parse_render_arguments(const std::vector<std::string>& arguments
   bool output_given = false;
   bool batch_given = false;
   bool jobs_given = false;
+  bool curve_given = false;
+  bool seed_given = false;
+  bool exercise_given = false;
   std::string error;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
@@ -202,6 +258,44 @@ ParsedArguments parse_render_arguments(const std::vector<std::string>& arguments
       if (value.empty()) return failure("--output needs a file name (or - for the default)");
       request.output = value;
       output_given = true;
+    } else if (option_value(arguments, i, "--marker", nullptr, value, error)) {
+      if (!error.empty()) return failure(error);
+      if (request.teaching.marker) return failure("--marker given twice");
+      if (!parse_frequency(value, request.teaching.marker_hz)) {
+        return failure("--marker needs a frequency in Hz above 0, not " + quoted(value));
+      }
+      request.teaching.marker = true;
+    } else if (option_value(arguments, i, "--curve", nullptr, value, error)) {
+      if (!error.empty()) return failure(error);
+      if (curve_given) return failure("--curve given twice");
+      if (!all_digits(value) || std::stoi(value) < 1 || std::stoi(value) > kMostCurves) {
+        return failure("--curve needs a curve number from 1 to " + std::to_string(kMostCurves) +
+                       ", not " + quoted(value));
+      }
+      request.teaching.curve = std::stoi(value);
+      curve_given = true;
+    } else if (argument == "--phasor") {
+      request.teaching.phasor_panel = true;
+    } else if (option_value(arguments, i, "--exercise", nullptr, value, error)) {
+      if (!error.empty()) return failure(error);
+      if (exercise_given) return failure("--exercise given twice");
+      if (value == "f0") {
+        request.teaching.exercise = ExerciseKind::kResonance;
+      } else if (value == "q") {
+        request.teaching.exercise = ExerciseKind::kQuality;
+      } else {
+        return failure("--exercise needs f0 or q, not " + quoted(value));
+      }
+      exercise_given = true;
+    } else if (option_value(arguments, i, "--seed", nullptr, value, error)) {
+      if (!error.empty()) return failure(error);
+      if (seed_given) return failure("--seed given twice");
+      if (!parse_seed(value, request.teaching.seed)) {
+        return failure("--seed needs a whole number of up to 19 digits, not " + quoted(value));
+      }
+      seed_given = true;
+    } else if (argument == "--reveal") {
+      request.teaching.reveal = true;
     } else if (option_value(arguments, i, "--batch", nullptr, value, error)) {
       if (!error.empty()) return failure(error);
       if (batch_given) return failure("--batch given twice");
@@ -228,8 +322,11 @@ ParsedArguments parse_render_arguments(const std::vector<std::string>& arguments
     }
   }
   if (batch_given) {
-    if (request.program != nullptr || !request.steps.empty() || format_given || output_given) {
-      return failure("--batch takes no PROGRAM and no options but --jobs: each line has its own");
+    if (request.program != nullptr || !request.steps.empty() || format_given || output_given ||
+        request.teaching.any() || curve_given || seed_given || request.teaching.reveal) {
+      return failure(
+          "--batch takes no PROGRAM and no options but --jobs: each "
+          "line has its own");
     }
     parsed.outcome = ParsedArguments::Outcome::kBatch;
     return parsed;
@@ -237,6 +334,7 @@ ParsedArguments parse_render_arguments(const std::vector<std::string>& arguments
   if (jobs_given) return failure("--jobs is for --batch only");
   if (request.program == nullptr) return failure("no PROGRAM given (ombra, velto or quirn)");
   if (!check_against_program(request, error)) return failure(error);
+  if (!check_teaching(request, curve_given, seed_given, error)) return failure(error);
   parsed.outcome = ParsedArguments::Outcome::kRender;
   return parsed;
 }
@@ -253,7 +351,12 @@ bool draws_picture(Format format) {
 }
 
 bool writes_to_standard_output(Format format) {
-  return format == Format::kTrace || format == Format::kTracePrint || format == Format::kCsv;
+  return format == Format::kTrace || format == Format::kTracePrint || format == Format::kCsv ||
+         format == Format::kPhasors;
+}
+
+int logical_picture_width(const RenderRequest& request) {
+  return surface::kLogicalWidth + (request.teaching.phasor_panel ? kPhasorPanelWidth : 0);
 }
 
 std::string output_path(const RenderRequest& request) {
@@ -267,6 +370,7 @@ std::string output_path(const RenderRequest& request) {
 const char* render_usage() {
   return R"(Usage: tessaly-render PROGRAM [--do STEPS] [--set NAME=VALUES] [--read FILE]...
                       [--format FORMAT] [--output FILE]
+                      [--marker HZ [--curve N] [--phasor]] [--exercise f0|q [--seed N] [--reveal]]
        tessaly-render --batch FILE [--jobs N]
 
 Draws a graph of Ombra, Velto or Quirn without a window. It replays what the window does: the
@@ -306,9 +410,27 @@ mode and state carries from one paint to the next.
                          dat            the data file after the last pass (8016 bytes)
                          csv            the stored points of the last curve:
                                         point,frequency_hz,value_1,value_2
+                         phasors        the phasors of the marked curve at the marker:
+                                        name,real,imaginary,magnitude,phase_deg
   --output FILE, -o FILE where to write; absent or -: standard output for trace,
-                           trace-print and csv, PROGRAM.FORMAT in the current folder
-                           for the others
+                           trace-print, csv and phasors, PROGRAM.FORMAT in the current
+                           folder for the others
+
+  --marker HZ            after the steps, a marker at this frequency: a line through the
+                           frequency frames, a point on the locus (dark cyan)
+  --curve N              the curve of the marker and the diagram, 1 to 5 (default 1):
+                           Ombra's five resistances, Velto's curve and its dashed L and C,
+                           Quirn's elements in the order drawn
+  --phasor               the phasor diagram beside the graph; pictures grow by 240 x the
+                           display magnification
+  --exercise f0|q        a worksheet after the steps: random component values (Ombra,
+                           Velto: f0; Ombra: Q of one of the five curves) with frames,
+                           axes and legend but no curves, and the question below
+  --seed N               the worksheet's number: the same seed gives the same values
+                           (default 1)
+  --reveal               the answer to the worksheet: the curves, the true f0 (and for Q
+                           the half-power frequencies) marked and printed
+
   --batch FILE           renders many graphs in one process: each line of FILE (- for
                            standard input) holds the arguments of one run, with its own
                            --output; blank lines and lines starting with # are skipped.

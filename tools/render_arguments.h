@@ -1,9 +1,12 @@
 // The command line of tessaly-render:
-//   tessaly-render PROGRAM [--do STEPS] [--set NAME=VALUES] [--read FILE]... [--format FORMAT]
-//                  [--output FILE]
+//   tessaly-render PROGRAM [--do STEPS] [--set NAME=VALUES] [--read FILE]...
+//   [--format FORMAT]
+//                  [--output FILE] [--marker HZ [--curve N] [--phasor]]
+//                  [--exercise f0|q [--seed N] [--reveal]]
 //   tessaly-render --batch FILE [--jobs N]
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -11,26 +14,49 @@
 
 namespace tessaly::tools {
 
+// The teaching views of a render: a marker and the phasor diagram, or an
+// exercise sheet.
+struct TeachingOptions {
+  bool marker = false;
+  double marker_hz = 0.0;
+  int curve = 1;  // from 1
+  bool phasor_panel = false;
+  ExerciseKind exercise = ExerciseKind::kNone;
+  std::uint64_t seed = 1;
+  bool reveal = false;
+
+  bool any() const { return marker || phasor_panel || exercise != ExerciseKind::kNone; }
+};
+
 // One thing the user does to the window, in the order given.
 struct Step {
-  enum class Kind { kCommand, kCharacter, kSetting, kRead };
+  // kTeaching comes last, after every other step: the marker, the diagram or
+  // the exercise.
+  enum class Kind { kCommand, kCharacter, kSetting, kRead, kTeaching };
   Kind kind = Kind::kCommand;
   int command = 0;     // kCommand: a menu command number
   char character = 0;  // kCharacter: the typed character
   std::string name;    // kSetting: the dialog values' name; kRead: the data file
   std::vector<std::string> values;
+  TeachingOptions teaching;  // kTeaching
 };
 
-enum class Format { kPng, kSvg, kPdf, kTrace, kTracePrint, kDat, kCsv };
+enum class Format { kPng, kSvg, kPdf, kTrace, kTracePrint, kDat, kCsv, kPhasors };
 
 struct RenderRequest {
   const ProgramDescriptor* program = nullptr;
   std::vector<Step> steps;
   Format format = Format::kPng;
   std::string output;  // as given; empty when absent
+  TeachingOptions teaching;
 };
 
-// Many renders in one process: one command line per line of a file ("-": standard input).
+// Logical width of the request's pictures: the graph, and the phasor panel
+// beside it.
+int logical_picture_width(const RenderRequest& request);
+
+// Many renders in one process: one command line per line of a file ("-":
+// standard input).
 struct BatchRequest {
   std::string file;
   int jobs = 0;  // renders at a time; 0: one per core
@@ -44,8 +70,8 @@ struct ParsedArguments {
   std::string error;  // kError: one line naming what was wrong
 };
 
-// Reads the arguments after the executable's name. Nothing is applied yet: steps and settings
-// are checked against the program's menu and dialogs only.
+// Reads the arguments after the executable's name. Nothing is applied yet:
+// steps and settings are checked against the program's menu and dialogs only.
 ParsedArguments parse_render_arguments(const std::vector<std::string>& arguments);
 
 const char* render_usage();
@@ -55,8 +81,8 @@ const char* format_name(Format format);
 bool draws_picture(Format format);
 // Formats that go to standard output when no file (or "-") is given.
 bool writes_to_standard_output(Format format);
-// The file to write: the --output value, PROGRAM.FORMAT in the current folder, or "" for
-// standard output.
+// The file to write: the --output value, PROGRAM.FORMAT in the current folder,
+// or "" for standard output.
 std::string output_path(const RenderRequest& request);
 
 }  // namespace tessaly::tools

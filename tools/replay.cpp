@@ -1,6 +1,7 @@
 #include "tools/replay.h"
 
 #include "core/reference_curve.h"
+#include "programs/exercise.h"
 #include "programs/passes.h"
 #include "resources/commands.h"
 #include "tools/dialog_settings.h"
@@ -9,6 +10,19 @@
 namespace tessaly::tools {
 
 namespace {
+
+// The marker, the diagram or the exercise, as the window's teaching menu and a
+// click set them.
+void apply_teaching(Session& session, const TeachingOptions& options) {
+  FrequencyMarker& marker = session.teaching.marker;
+  marker.shown = options.marker;
+  marker.frequency = options.marker_hz;
+  marker.curve = options.curve - 1;
+  session.teaching.phasor_panel = options.phasor_panel;
+  if (options.exercise == ExerciseKind::kNone) return;
+  start_exercise(session, options.exercise, options.seed);
+  session.teaching.exercise.revealed = options.reveal;
+}
 
 // The state effect of one step and the repaint the window requests after it. Printing (keys
 // p, q, r) only sets the print magnification here. A read that fails says why in `failed_read`
@@ -28,6 +42,9 @@ Repaint apply_step(Session& session, const Step& step, std::string& failed_read)
     }
     case Step::Kind::kSetting:
       store_setting(session, step.name, step.values);
+      return Repaint::kErase;
+    case Step::Kind::kTeaching:
+      apply_teaching(session, step.teaching);
       return Repaint::kErase;
   }
   return Repaint::kNone;

@@ -79,7 +79,7 @@ TEST(RenderArguments, WrongArgumentsNameWhatWasWrong) {
   EXPECT_EQ(error_of({"ombra", "--do"}), "option --do needs a value");
   EXPECT_EQ(error_of({"ombra", "-o"}), "option -o needs a value");
   EXPECT_EQ(error_of({"ombra", "--format", "jpg"}),
-            "unknown format \"jpg\" (png, svg, pdf, trace, trace-print, dat or csv)");
+            "unknown format \"jpg\" (png, svg, pdf, trace, trace-print, dat, csv or phasors)");
   EXPECT_EQ(error_of({"ombra", "--format", "png", "--format", "svg"}), "--format given twice");
   EXPECT_EQ(error_of({"ombra", "-o", "a", "--output", "b"}), "--output given twice");
   EXPECT_EQ(error_of({"ombra", "--output="}), "--output needs a file name (or - for the default)");

@@ -82,7 +82,8 @@ TEST_F(RenderProcess, WrongArgumentsExitTwoAndWriteNothing) {
        "301-309, 401-409 and 501-505 are replayed\n"},
       {"velto --do 305", "tessaly-render: step \"305\" is not in velto's menu\n"},
       {"ombra --format jpg -o x.jpg",
-       "tessaly-render: unknown format \"jpg\" (png, svg, pdf, trace, trace-print, dat or csv)\n"},
+       "tessaly-render: unknown format \"jpg\" (png, svg, pdf, trace, trace-print, dat, csv or "
+       "phasors)\n"},
       {"quirn --set display_magnification=1",
        "tessaly-render: quirn binds no values to \"display_magnification\" (names: "
        "circuit_constants (3), graph_constants (5))\n"},
