@@ -46,6 +46,16 @@ inline int interval_count(double points) {
   return static_cast<int>(points);
 }
 
+// The sweep of a row of graph constants (start, stop [Hz], y min, y max, points) and the phase
+// axis every stacked graph shares; the y range is the driver's, since it depends on the kind.
+inline void set_sweep(graph::GraphSettings& settings, const double* row) {
+  settings.point_count = interval_count(row[4]);
+  settings.sweep_start = row[0];
+  settings.sweep_stop = row[1];
+  settings.phase_min = -90.0;
+  settings.phase_max = 90.0;
+}
+
 // A base value stepped by half of itself per step. A step down to zero or below would leave
 // no element: the base value stands in.
 inline double stepped(double base, double steps) {

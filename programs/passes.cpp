@@ -18,11 +18,12 @@ void set_exercise_flags(const Session& session, graph::Context& context) {
 }  // namespace
 
 void window_pass(Session& session, graph::Context& context, surface::Backend& backend, int dpi_x,
-                 int dpi_y) {
+                 int dpi_y, double pixel_ratio) {
   surface::Surface& surface = context.surface;
   surface.current_dc = &backend;
+  const double shown = drawn_magnification(session.display_magnification);
   surface.set_logical_screen(surface::kLogicalWidth, surface::kLogicalHeight,
-                             drawn_magnification(session.display_magnification));
+                             drawn_magnification(shown * pixel_ratio));
   session.screen_dpi_x = dpi_x;
   session.screen_dpi_y = dpi_y;
   surface.device_scale_x = 1.0;

@@ -76,14 +76,11 @@ void GraphCanvas::draw_picture() {
   surface.client_width = static_cast<int>(width() * ratio);
   surface.client_height = static_cast<int>(height() * ratio);
   surface::Backend* const idle = surface.current_dc;
-  const double stored_magnification = state_.session.display_magnification;
-  state_.session.display_magnification = shown_magnification * ratio;
   {
     QPainter painter(&picture_);
     surface::QPainterBackend backend(painter, surface);
-    window_pass(state_.session, state_.graph, backend, logicalDpiX(), logicalDpiY());
+    window_pass(state_.session, state_.graph, backend, logicalDpiX(), logicalDpiY(), ratio);
   }
-  state_.session.display_magnification = stored_magnification;
   picture_.setDevicePixelRatio(ratio);
   pixels_per_unit_ = surface::window_mapping(surface::kLogicalWidth, surface::kLogicalHeight,
                                              surface.display_scale)

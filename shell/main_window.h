@@ -9,12 +9,12 @@
 
 #include <functional>
 
+#include "process/signal_cleanup.h"
 #include "programs/descriptor.h"
 #include "resources/commands.h"
 #include "shell/alert.h"
 #include "shell/teaching_controller.h"
 #include "shell/window_state.h"
-#include "tools/signal_cleanup.h"
 
 class QLabel;
 
@@ -62,7 +62,7 @@ class MainWindow final : public QMainWindow {
   UserInteraction& user_;
   WindowState state_;
   // A save ended by a signal leaves no temporary file behind.
-  tools::SignalCleanup signal_cleanup_;
+  process::SignalCleanup signal_cleanup_;
   Alert alert_;
   GraphCanvas* canvas_;
   QLabel* status_line_;

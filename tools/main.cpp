@@ -12,10 +12,10 @@
 #include <thread>
 #include <vector>
 
+#include "process/signal_cleanup.h"
 #include "tools/batch.h"
 #include "tools/render_arguments.h"
 #include "tools/render_job.h"
-#include "tools/signal_cleanup.h"
 
 namespace {
 
@@ -81,7 +81,7 @@ int batch_run(const tessaly::tools::BatchRequest& batch, int& argc, char** argv,
 
 int render(int argc, char** argv) {
   // A signal during a write removes the file half written.
-  tessaly::tools::SignalCleanup cleanup;
+  tessaly::process::SignalCleanup cleanup;
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   const tessaly::tools::ParsedArguments parsed = tessaly::tools::parse_render_arguments(arguments);
   switch (parsed.outcome) {

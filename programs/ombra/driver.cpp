@@ -20,14 +20,10 @@ constexpr double kSeriesFactors[kCurves] = {0.0003, 0.001, 0.003, 0.01, 0.03};
 constexpr const char* kCaptions[3] = {"ｲﾝﾀﾞｸﾀﾝｽ[H]", "容量 [F]", "抵抗［Ω］"};
 
 void fill_settings(const Session& session, graph::GraphSettings& settings) {
-  const double* graph_constants = session.graph_constants[0];
-  settings.point_count = interval_count(graph_constants[4]);
-  settings.sweep_start = graph_constants[0];
-  settings.sweep_stop = graph_constants[1];
-  settings.magnitude_min = graph_constants[2];
-  settings.magnitude_max = graph_constants[3];
-  settings.phase_min = -90.0;
-  settings.phase_max = 90.0;
+  const double* row = session.graph_constants[0];
+  set_sweep(settings, row);
+  settings.magnitude_min = row[2];
+  settings.magnitude_max = row[3];
   settings.locus_x_min = 0.0;
   settings.locus_x_max = 1200.0;
   settings.locus_y_min = -600.0;

@@ -20,13 +20,9 @@ void fill_ranges(Session& session, graph::GraphSettings& settings) {
   if (analysis_index != 1 && analysis_index != 2) return;
   const double* row = graph_constant_row(session);
   session.current_kind = analysis_kinds[analysis_index];
-  settings.point_count = interval_count(row[4]);
-  settings.sweep_start = row[0];
-  settings.sweep_stop = row[1];
+  set_sweep(settings, row);
   settings.magnitude_min = row[2];
   settings.magnitude_max = row[3];
-  settings.phase_min = -90.0;
-  settings.phase_max = 90.0;
 }
 
 }  // namespace

@@ -22,9 +22,7 @@ constexpr int kPatternedPen = 4;
 
 void fill_settings(Session& session, graph::GraphSettings& settings) {
   const double* row = graph_constant_row(session);
-  settings.point_count = interval_count(row[4]);
-  settings.sweep_start = row[0];
-  settings.sweep_stop = row[1];
+  set_sweep(settings, row);
   // The reactance analysis reads the reactance range, the others the magnitude range; the
   // range a pass does not set keeps what an earlier pass left.
   if (session.analysis_index == kReactanceAnalysis) {
@@ -34,8 +32,6 @@ void fill_settings(Session& session, graph::GraphSettings& settings) {
     settings.magnitude_min = row[2];
     settings.magnitude_max = row[3];
   }
-  settings.phase_min = -90.0;
-  settings.phase_max = 90.0;
   settings.pen_style = 0;
   settings.pen_width = 1;
   set_graph_texts(settings, table_entry(circuit_names, session.circuit_index, ""),

@@ -19,7 +19,7 @@
 #include <thread>
 #include <vector>
 
-#include "tools/signal_cleanup.h"
+#include "process/signal_cleanup.h"
 
 namespace tessaly {
 namespace {
@@ -177,7 +177,7 @@ TEST_F(SafeWrite, ASignalDuringTheWriteLeavesNoTemporaryFile) {
     const pid_t child = ::fork();
     if (child == 0) {
       ::signal(signal_number, SIG_DFL);
-      tools::SignalCleanup cleanup;
+      process::SignalCleanup cleanup;
       for (;;) {
         write_file_safely(path("out"), bytes.data(), bytes.size(), FifoReader::kMustBeThere,
                           &cleanup);

@@ -8,7 +8,7 @@
 
 #include "core/safe_write.h"
 
-namespace tessaly::tools {
+namespace tessaly::process {
 
 // While it lives, the files being written are unlinked by those signals before they take their
 // earlier course (a signal that was ignored stays ignored). The threads of a batch write at
@@ -35,4 +35,4 @@ class SignalCleanup final : public TemporaryFileWatch {
   std::condition_variable free_slot_;
 };
 
-}  // namespace tessaly::tools
+}  // namespace tessaly::process

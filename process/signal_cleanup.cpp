@@ -1,4 +1,4 @@
-#include "tools/signal_cleanup.h"
+#include "process/signal_cleanup.h"
 
 #include <limits.h>
 #include <pthread.h>
@@ -9,7 +9,7 @@
 #include <cerrno>
 #include <cstring>
 
-namespace tessaly::tools {
+namespace tessaly::process {
 
 namespace {
 
@@ -136,4 +136,4 @@ void SignalCleanup::release(const char* name) {
   errno = error_number;
 }
 
-}  // namespace tessaly::tools
+}  // namespace tessaly::process
