@@ -38,6 +38,9 @@ class WindowPicture final : public PassTarget {
   surface::Backend& begin_pass(HeadlessWindow& window, int index, bool erase) override {
     if (index < first_kept_) return discard_;
     if (!backend_) {
+      // The kept passes start with an erase that whitens the whole picture; only without one
+      // is it whitened here first.
+      if (!erase) image_.fill(Qt::white);
       painter_.begin(&image_);
       backend_.emplace(painter_, window.surface);
     }
@@ -47,7 +50,11 @@ class WindowPicture final : public PassTarget {
     return *backend_;
   }
 
+  // Ends the picture; one that no kept pass drew is a new window's white.
   void finish() {
+    if (finished_) return;
+    finished_ = true;
+    if (!backend_) image_.fill(Qt::white);
     backend_.reset();
     if (painter_.isActive()) painter_.end();
   }
@@ -58,6 +65,7 @@ class WindowPicture final : public PassTarget {
   QPainter painter_;
   std::optional<surface::QPainterBackend> backend_;
   surface::NullBackend discard_;
+  bool finished_ = false;
 };
 
 // Receives the SVG generator's text and keeps it with runs of small groups joined. Running out
@@ -169,7 +177,6 @@ PictureResult png_picture(HeadlessWindow& window, const RenderRequest& request) 
                    std::to_string(height) + " pixels";
     return result;
   }
-  image.fill(Qt::white);
   {
     WindowPicture target(image, plan.first_kept_pass());
     replay(window, request.steps, target);

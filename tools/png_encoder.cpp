@@ -5,6 +5,8 @@
 #include <cstring>
 #include <vector>
 
+#include "tools/run_length_deflate.h"
+
 namespace tessaly::tools {
 
 namespace {
@@ -50,6 +52,19 @@ std::uint32_t byte_differences(std::uint32_t a, std::uint32_t b) {
   return ((a | kHigh) - (b & ~kHigh)) ^ ((a ^ ~b) & kHigh);
 }
 
+// Whether eight pixels equal those above them, as most of a picture's do.
+bool same_eight(const std::uint32_t* row, const std::uint32_t* above) {
+  std::uint64_t differing = 0;
+  for (int i = 0; i < 8; i += 2) {
+    std::uint64_t a;
+    std::uint64_t b;
+    std::memcpy(&a, row + i, sizeof a);
+    std::memcpy(&b, above + i, sizeof b);
+    differing |= a ^ b;
+  }
+  return differing == 0;
+}
+
 // Filter "Up" of one row of 0x00RRGGBB pixels: R, G, B bytes less those of the row above (none
 // above the first row), in one pass over both rows. Each pixel is stored as a word whose fourth
 // byte the next pixel overwrites; the last one only as its three bytes.
@@ -57,17 +72,30 @@ void filtered_row(const std::uint32_t* row, const std::uint32_t* above, int widt
                   unsigned char* out) {
   if (width <= 0) return;
   const int last = width - 1;
-  for (int x = 0; x < last; ++x) {
+  int x = 0;
+  auto store = [&](int at) {
     const std::uint32_t word =
-        rgb_bytes(above == nullptr ? row[x] : byte_differences(row[x], above[x]));
-    std::memcpy(out + 3 * x, &word, sizeof word);
+        rgb_bytes(above == nullptr ? row[at] : byte_differences(row[at], above[at]));
+    std::memcpy(out + 3 * at, &word, sizeof word);
+  };
+  if (above != nullptr) {
+    while (x + 8 <= last) {
+      if (same_eight(row + x, above + x)) {
+        std::memset(out + 3 * x, 0, 24);
+        x += 8;
+      } else {
+        for (const int end = x + 8; x < end; ++x) store(x);
+      }
+    }
   }
+  for (; x < last; ++x) store(x);
   const std::uint32_t word =
       rgb_bytes(above == nullptr ? row[last] : byte_differences(row[last], above[last]));
   std::memcpy(out + 3 * last, &word, 3);
 }
 
-std::string compressed_rows(const std::uint32_t* pixels, int width, int height, int stride) {
+// zlib itself, for the rare picture whose blocks it would store unpacked (noise, say).
+std::string zlib_compressed_rows(const std::uint32_t* pixels, int width, int height, int stride) {
   const std::size_t row_size = static_cast<std::size_t>(width) * 3;
   std::vector<unsigned char> filtered(row_size + 1);
   filtered[0] = kFilterUp;
@@ -99,6 +127,21 @@ std::string compressed_rows(const std::uint32_t* pixels, int width, int height, 
   }
   deflateEnd(&stream);
   return packed;
+}
+
+std::string compressed_rows(const std::uint32_t* pixels, int width, int height, int stride) {
+  const std::size_t row_size = static_cast<std::size_t>(width) * 3 + 1;
+  RunLengthDeflate stream;
+  for (int y = 0; y < height && !stream.gave_up(); ++y) {
+    const std::uint32_t* const row = pixels + static_cast<std::size_t>(y) * stride;
+    unsigned char* const out = stream.input_space(row_size);
+    out[0] = kFilterUp;
+    filtered_row(row, y > 0 ? row - stride : nullptr, width, out + 1);
+    stream.commit(row_size);
+  }
+  std::string packed;
+  if (stream.finish(packed)) return packed;
+  return zlib_compressed_rows(pixels, width, height, stride);
 }
 
 }  // namespace

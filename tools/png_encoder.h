@@ -1,7 +1,7 @@
 // A PNG writer tuned for the renderer's pictures: mostly white, a few thousand colours from
-// antialiased text. Each row is stored as its difference to the row above and packed with
-// zlib's run-length strategy, which is several times faster than a general encoder's
-// adaptive filters for a file not much larger.
+// antialiased text. Each row is stored as its difference to the row above and packed as zlib's
+// run-length strategy packs it, byte for byte, by a packer that knows the rows are mostly runs;
+// zlib itself packs only a picture that will not pack (noise).
 #pragma once
 
 #include <cstdint>

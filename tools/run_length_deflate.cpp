@@ -1,0 +1,553 @@
+#include "tools/run_length_deflate.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+namespace tessaly::tools {
+
+namespace {
+
+constexpr int kEndOfBlock = 256;
+constexpr int kFirstLengthSymbol = 257;
+constexpr int kLengthSymbols = 29;
+constexpr int kLiteralCodes = kFirstLengthSymbol + kLengthSymbols;  // 286
+constexpr int kDistanceCodes = 30;
+constexpr int kCodeLengthCodes = 19;
+constexpr int kMaxBits = 15;
+constexpr int kHeapSize = 2 * kLiteralCodes + 1;
+constexpr std::size_t kMinRun = 3;
+constexpr std::size_t kMaxRun = 258;
+// zlib's symbol buffer at memory level 8 holds 2^14 symbols and ends a block one short of full.
+constexpr std::size_t kBlockSymbols = (std::size_t{1} << 14) - 1;
+constexpr std::uint64_t kAdlerModulus = 65521;
+constexpr std::size_t kInputChunk = std::size_t{1} << 16;
+
+constexpr int kExtraLengthBits[kLengthSymbols] = {0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2,
+                                                  2, 3, 3, 3, 3, 4, 4, 4, 4, 5, 5, 5, 5, 0};
+constexpr int kExtraDistanceBits[kDistanceCodes] = {0, 0, 0,  0,  1,  1,  2,  2,  3,  3,
+                                                    4, 4, 5,  5,  6,  6,  7,  7,  8,  8,
+                                                    9, 9, 10, 10, 11, 11, 12, 12, 13, 13};
+constexpr int kExtraCodeLengthBits[kCodeLengthCodes] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                                                        0, 0, 0, 0, 0, 0, 2, 3, 7};
+constexpr int kCodeLengthOrder[kCodeLengthCodes] = {16, 17, 18, 0, 8,  7, 9,  6, 10, 5,
+                                                    11, 4,  12, 3, 13, 2, 14, 1, 15};
+constexpr int kRepeatLength = 16;    // the previous length 3-6 times
+constexpr int kRepeatZero = 17;      // a zero length 3-10 times
+constexpr int kRepeatZeroLong = 18;  // a zero length 11-138 times
+
+// A run's length less 3 -> its length symbol less 257, and each symbol's first length less 3.
+struct LengthTable {
+  std::uint8_t symbol[256] = {};
+  std::uint8_t base[kLengthSymbols] = {};
+};
+
+constexpr LengthTable make_length_table() {
+  LengthTable table;
+  int length = 0;
+  for (int code = 0; code < kLengthSymbols - 1; ++code) {
+    table.base[code] = static_cast<std::uint8_t>(length);
+    for (int n = 0; n < (1 << kExtraLengthBits[code]); ++n) {
+      table.symbol[length++] = static_cast<std::uint8_t>(code);
+    }
+  }
+  // 258 could also be symbol 284 with all extra bits set; its own symbol is shorter.
+  table.symbol[255] = kLengthSymbols - 1;
+  return table;
+}
+
+constexpr LengthTable kLengths = make_length_table();
+
+std::uint16_t reversed(unsigned code, int length) {
+  unsigned result = 0;
+  for (int i = 0; i < length; ++i, code >>= 1) result = (result << 1) | (code & 1);
+  return static_cast<std::uint16_t>(result);
+}
+
+// Leaves first, then the inner nodes a build adds after them.
+struct Tree {
+  std::uint32_t freq[kHeapSize] = {};
+  std::uint16_t len[kHeapSize] = {};
+  std::uint16_t dad[kHeapSize] = {};
+  std::uint16_t code[kHeapSize] = {};
+  int max_code = -1;  // largest leaf in use
+};
+
+struct TreeKind {
+  int elements;
+  const std::uint8_t* fixed_lengths;  // of the fixed code, for its cost; null for none
+  const int* extra_bits;
+  int extra_base;  // first element with extra bits
+  int max_length;
+};
+
+struct FixedLengths {
+  std::uint8_t literal[kLiteralCodes + 2] = {};
+  std::uint8_t distance[kDistanceCodes] = {};
+};
+
+constexpr FixedLengths make_fixed_lengths() {
+  FixedLengths fixed;
+  for (int n = 0; n < kLiteralCodes + 2; ++n)
+    fixed.literal[n] = n < 144 ? 8 : n < 256 ? 9 : n < 280 ? 7 : 8;
+  for (int n = 0; n < kDistanceCodes; ++n) fixed.distance[n] = 5;
+  return fixed;
+}
+
+constexpr FixedLengths kFixed = make_fixed_lengths();
+
+constexpr TreeKind kLiteralKind = {kLiteralCodes, kFixed.literal, kExtraLengthBits,
+                                   kFirstLengthSymbol, kMaxBits};
+constexpr TreeKind kDistanceKind = {kDistanceCodes, kFixed.distance, kExtraDistanceBits, 0,
+                                    kMaxBits};
+constexpr TreeKind kCodeLengthKind = {kCodeLengthCodes, nullptr, kExtraCodeLengthBits, 0, 7};
+
+// Canonical codes, bit-reversed for sending, from the lengths and the count of each length.
+void assign_codes(Tree& tree, int max_code, const std::uint16_t (&count)[kMaxBits + 1]) {
+  std::uint16_t next[kMaxBits + 1] = {};
+  unsigned code = 0;
+  for (int bits = 1; bits <= kMaxBits; ++bits) {
+    code = (code + count[bits - 1]) << 1;
+    next[bits] = static_cast<std::uint16_t>(code);
+  }
+  for (int n = 0; n <= max_code; ++n) {
+    const int length = tree.len[n];
+    if (length != 0) tree.code[n] = reversed(next[length]++, length);
+  }
+}
+
+// The fixed codes of a block that uses no trees of its own.
+struct FixedCodes {
+  Tree literal;
+  Tree distance;
+  FixedCodes() {
+    std::uint16_t count[kMaxBits + 1] = {};
+    for (int n = 0; n < kLiteralCodes + 2; ++n) {
+      literal.len[n] = kFixed.literal[n];
+      ++count[kFixed.literal[n]];
+    }
+    assign_codes(literal, kLiteralCodes + 1, count);
+    for (int n = 0; n < kDistanceCodes; ++n) {
+      distance.len[n] = 5;
+      distance.code[n] = reversed(static_cast<unsigned>(n), 5);
+    }
+  }
+};
+
+// Bits each way of writing the block would take (modulo 2^64, as the counts may dip below zero
+// on the way, where a build adds an unused leaf).
+struct BlockCost {
+  std::uint64_t dynamic_bits = 0;
+  std::uint64_t fixed_bits = 0;
+};
+
+// Builds a Huffman tree exactly as zlib does: the same heap, ties broken by subtree depth, and
+// lengths over the limit repaired the same way, so that equal counts give equal codes.
+class TreeBuilder {
+ public:
+  void build(Tree& tree, const TreeKind& kind, BlockCost& cost) {
+    heap_len_ = 0;
+    heap_max_ = kHeapSize;
+    int max_code = -1;
+    for (int n = 0; n < kind.elements; ++n) {
+      if (tree.freq[n] != 0) {
+        heap_[++heap_len_] = max_code = n;
+        depth_[n] = 0;
+      } else {
+        tree.len[n] = 0;
+      }
+    }
+    // Every tree gets at least two codes, so that a lone symbol still takes a bit.
+    while (heap_len_ < 2) {
+      const int node = heap_[++heap_len_] = max_code < 2 ? ++max_code : 0;
+      tree.freq[node] = 1;
+      depth_[node] = 0;
+      --cost.dynamic_bits;
+      if (kind.fixed_lengths != nullptr) cost.fixed_bits -= kind.fixed_lengths[node];
+    }
+    tree.max_code = max_code;
+    for (int n = heap_len_ / 2; n >= 1; --n) sift_down(tree, n);
+
+    int node = kind.elements;
+    do {
+      const int least = heap_[1];
+      heap_[1] = heap_[heap_len_--];
+      sift_down(tree, 1);
+      const int next = heap_[1];
+      heap_[--heap_max_] = least;
+      heap_[--heap_max_] = next;
+      tree.freq[node] = tree.freq[least] + tree.freq[next];
+      depth_[node] = static_cast<std::uint8_t>(std::max(depth_[least], depth_[next]) + 1);
+      tree.dad[least] = tree.dad[next] = static_cast<std::uint16_t>(node);
+      heap_[1] = node++;
+      sift_down(tree, 1);
+    } while (heap_len_ >= 2);
+    heap_[--heap_max_] = heap_[1];
+
+    assign_lengths(tree, kind, cost);
+    assign_codes(tree, max_code, count_);
+  }
+
+ private:
+  bool smaller(const Tree& tree, int n, int m) const {
+    return tree.freq[n] < tree.freq[m] || (tree.freq[n] == tree.freq[m] && depth_[n] <= depth_[m]);
+  }
+
+  void sift_down(const Tree& tree, int k) {
+    const int v = heap_[k];
+    int j = k << 1;
+    while (j <= heap_len_) {
+      if (j < heap_len_ && smaller(tree, heap_[j + 1], heap_[j])) ++j;
+      if (smaller(tree, v, heap_[j])) break;
+      heap_[k] = heap_[j];
+      k = j;
+      j <<= 1;
+    }
+    heap_[k] = v;
+  }
+
+  // Depths from the root down the nodes in heap order, cut at the limit; the cut leaves are then
+  // given lengths again, the least frequent the longest, until the code is complete.
+  void assign_lengths(Tree& tree, const TreeKind& kind, BlockCost& cost) {
+    std::fill(std::begin(count_), std::end(count_), 0);
+    tree.len[heap_[heap_max_]] = 0;
+    int overflow = 0;
+    for (int h = heap_max_ + 1; h < kHeapSize; ++h) {
+      const int n = heap_[h];
+      int bits = tree.len[tree.dad[n]] + 1;
+      if (bits > kind.max_length) {
+        bits = kind.max_length;
+        ++overflow;
+      }
+      tree.len[n] = static_cast<std::uint16_t>(bits);
+      if (n > tree.max_code) continue;
+      ++count_[bits];
+      const int extra = n >= kind.extra_base ? kind.extra_bits[n - kind.extra_base] : 0;
+      const std::uint64_t freq = tree.freq[n];
+      cost.dynamic_bits += freq * static_cast<unsigned>(bits + extra);
+      if (kind.fixed_lengths != nullptr) {
+        cost.fixed_bits += freq * static_cast<unsigned>(kind.fixed_lengths[n] + extra);
+      }
+    }
+    if (overflow == 0) return;
+
+    do {
+      int bits = kind.max_length - 1;
+      while (count_[bits] == 0) --bits;
+      --count_[bits];
+      count_[bits + 1] += 2;
+      --count_[kind.max_length];
+      overflow -= 2;
+    } while (overflow > 0);
+    int h = kHeapSize;
+    for (int bits = kind.max_length; bits != 0; --bits) {
+      for (int n = count_[bits]; n != 0;) {
+        const int m = heap_[--h];
+        if (m > tree.max_code) continue;
+        if (tree.len[m] != bits) {
+          cost.dynamic_bits += (static_cast<std::uint64_t>(bits) - tree.len[m]) * tree.freq[m];
+          tree.len[m] = static_cast<std::uint16_t>(bits);
+        }
+        --n;
+      }
+    }
+  }
+
+  int heap_[kHeapSize] = {};
+  std::uint8_t depth_[kHeapSize] = {};
+  int heap_len_ = 0;
+  int heap_max_ = kHeapSize;
+  std::uint16_t count_[kMaxBits + 1] = {};
+};
+
+// The code lengths of a tree as the symbols that send them: runs of a length become repeats.
+// `emit(symbol, extra value, extra bits)` receives them in order.
+template <typename Emit>
+void code_length_symbols(const Tree& tree, Emit&& emit) {
+  const int max_code = tree.max_code;
+  auto length_at = [&](int n) { return n <= max_code ? int{tree.len[n]} : -1; };
+  int previous = -1;
+  int next = length_at(0);
+  int count = 0;
+  int max_count = next == 0 ? 138 : 7;
+  int min_count = next == 0 ? 3 : 4;
+  for (int n = 0; n <= max_code; ++n) {
+    const int current = next;
+    next = length_at(n + 1);
+    if (++count < max_count && current == next) continue;
+    if (count < min_count) {
+      for (; count > 0; --count) emit(current, 0, 0);
+    } else if (current != 0) {
+      if (current != previous) {
+        emit(current, 0, 0);
+        --count;
+      }
+      emit(kRepeatLength, count - 3, 2);
+    } else if (count <= 10) {
+      emit(kRepeatZero, count - 3, 3);
+    } else {
+      emit(kRepeatZeroLong, count - 11, 7);
+    }
+    count = 0;
+    previous = current;
+    if (next == 0) {
+      max_count = 138;
+      min_count = 3;
+    } else if (current == next) {
+      max_count = 6;
+      min_count = 3;
+    } else {
+      max_count = 7;
+      min_count = 4;
+    }
+  }
+}
+
+// Length of the run of `byte` at `p`, at most `limit`, eight bytes to a step.
+std::size_t run_length(const unsigned char* p, unsigned char byte, std::size_t limit) {
+  const std::uint64_t pattern = 0x0101010101010101ull * byte;
+  std::size_t n = 0;
+  for (; n + 8 <= limit; n += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, p + n, sizeof word);
+    const std::uint64_t differing = word ^ pattern;
+    if (differing != 0) return n + static_cast<std::size_t>(__builtin_ctzll(differing)) / 8;
+  }
+  while (n < limit && p[n] == byte) ++n;
+  return n;
+}
+
+static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__,
+              "words are compared and written as little-endian bytes");
+
+}  // namespace
+
+// Bits to bytes, first bit lowest, into room reserved beforehand; at most 32 bits at a time.
+struct BitSink {
+  unsigned char* out;
+  std::uint64_t bits;
+  int count;  // below 32 between calls
+
+  void put(std::uint64_t value, int size) {
+    bits |= value << count;
+    count += size;
+    if (count >= 32) {
+      const auto word = static_cast<std::uint32_t>(bits);
+      std::memcpy(out, &word, sizeof word);
+      out += sizeof word;
+      bits >>= 32;
+      count -= 32;
+    }
+  }
+};
+
+// Writes one block: its trees, then its symbols, or gives up where zlib would store it.
+class BlockWriter {
+ public:
+  explicit BlockWriter(RunLengthDeflate& stream) : s_(stream) {}
+
+  void write(bool last) {
+    Tree literal;
+    Tree distance;
+    Tree lengths;
+    std::copy(std::begin(s_.literal_counts_), std::end(s_.literal_counts_), literal.freq);
+    distance.freq[0] = s_.run_count_;
+    BlockCost cost;
+    TreeBuilder builder;
+    builder.build(literal, kLiteralKind, cost);
+    builder.build(distance, kDistanceKind, cost);
+    auto tally = [&](int symbol, int, int) { ++lengths.freq[symbol]; };
+    code_length_symbols(literal, tally);
+    code_length_symbols(distance, tally);
+    builder.build(lengths, kCodeLengthKind, cost);
+    int last_length_code = kCodeLengthCodes - 1;
+    while (last_length_code >= 3 && lengths.len[kCodeLengthOrder[last_length_code]] == 0) {
+      --last_length_code;
+    }
+    cost.dynamic_bits += 3 * static_cast<std::uint64_t>(last_length_code + 1) + 5 + 5 + 4;
+
+    // Whole bytes with the 3 header bits; the fixed code wins a tie.
+    const std::uint64_t fixed_bytes = (cost.fixed_bits + 3 + 7) >> 3;
+    const std::uint64_t best_bytes = std::min(fixed_bytes, (cost.dynamic_bits + 3 + 7) >> 3);
+    if (s_.block_bytes_ + 4 <= best_bytes) {
+      s_.gave_up_ = true;
+      return;
+    }
+
+    // Room for the trees (under a thousand bytes) and for each symbol's code, at most 25 bits.
+    const std::size_t written = s_.packed_.size();
+    s_.packed_.resize(written + 1024 + 4 * s_.symbol_count_);
+    BitSink sink{reinterpret_cast<unsigned char*>(s_.packed_.data()) + written, s_.bits_,
+                 s_.bit_count_};
+    if (best_bytes == fixed_bytes) {
+      sink.put(2 + last, 3);
+      const FixedCodes fixed;
+      symbols(fixed.literal, fixed.distance, sink);
+    } else {
+      sink.put(4 + last, 3);
+      sink.put(static_cast<unsigned>(literal.max_code + 1 - kFirstLengthSymbol), 5);
+      sink.put(static_cast<unsigned>(distance.max_code), 5);
+      sink.put(static_cast<unsigned>(last_length_code + 1 - 4), 4);
+      for (int rank = 0; rank <= last_length_code; ++rank) {
+        sink.put(lengths.len[kCodeLengthOrder[rank]], 3);
+      }
+      auto send = [&](int symbol, int extra, int extra_bits) {
+        sink.put(lengths.code[symbol], lengths.len[symbol]);
+        if (extra_bits != 0) sink.put(static_cast<unsigned>(extra), extra_bits);
+      };
+      code_length_symbols(literal, send);
+      code_length_symbols(distance, send);
+      symbols(literal, distance, sink);
+    }
+    if (last) {
+      for (; sink.count > 0; sink.count -= 8) {
+        *sink.out++ = static_cast<unsigned char>(sink.bits);
+        sink.bits >>= 8;
+      }
+      sink.bits = 0;
+      sink.count = 0;
+    }
+    s_.packed_.resize(
+        static_cast<std::size_t>(sink.out - reinterpret_cast<unsigned char*>(s_.packed_.data())));
+    s_.bits_ = sink.bits;
+    s_.bit_count_ = sink.count;
+  }
+
+ private:
+  // Each symbol's whole code at once: a literal's, or a run's length code, its extra bits and
+  // the code of distance 1 (every run copies the byte just before it), together at most
+  // 15 + 5 + 5 bits: the distance tree has two codes of one bit, or the fixed code's five.
+  void symbols(const Tree& literal, const Tree& distance, BitSink& sink) {
+    std::uint32_t code[512];
+    std::uint8_t size[512];
+    for (int value = 0; value < 256; ++value) {
+      code[value] = literal.code[value];
+      size[value] = static_cast<std::uint8_t>(literal.len[value]);
+    }
+    for (int length = 0; length < 256; ++length) {
+      const int symbol = kLengths.symbol[length];
+      const int length_bits = literal.len[kFirstLengthSymbol + symbol];
+      const int extra_bits = kExtraLengthBits[symbol];
+      const int extra = extra_bits == 0 ? 0 : length - kLengths.base[symbol];
+      code[256 + length] =
+          literal.code[kFirstLengthSymbol + symbol] |
+          (static_cast<std::uint32_t>(extra) << length_bits) |
+          (static_cast<std::uint32_t>(distance.code[0]) << (length_bits + extra_bits));
+      size[256 + length] = static_cast<std::uint8_t>(length_bits + extra_bits + distance.len[0]);
+    }
+    const std::uint16_t* const values = s_.symbols_.data();
+    for (std::size_t i = 0, n = s_.symbol_count_; i < n; ++i) {
+      sink.put(code[values[i]], size[values[i]]);
+    }
+    sink.put(literal.code[kEndOfBlock], literal.len[kEndOfBlock]);
+  }
+
+  RunLengthDeflate& s_;
+};
+
+RunLengthDeflate::RunLengthDeflate() : input_(kInputChunk), symbols_(kBlockSymbols) {
+  // CMF: deflate with a 2^15 window; FLG: "fastest" with the check bits that make it 31's multiple.
+  packed_ = std::string("\x78\x01", 2);
+  literal_counts_[kEndOfBlock] = 1;
+}
+
+unsigned char* RunLengthDeflate::input_space(std::size_t size) {
+  if (end_ + size > input_.size()) {
+    if (gave_up_) {
+      next_ = end_ = 1;
+    } else {
+      consume(false);
+      // Keep the byte before the next one, which a run starting there repeats.
+      const std::size_t keep_from = next_ - 1;
+      std::memmove(input_.data(), input_.data() + keep_from, end_ - keep_from);
+      end_ -= keep_from;
+      next_ = 1;
+    }
+    if (end_ + size > input_.size()) input_.resize(std::max(end_ + size, 2 * input_.size()));
+  }
+  return input_.data() + end_;
+}
+
+void RunLengthDeflate::commit(std::size_t size) {
+  end_ += size;
+}
+
+// zlib looks for a run only with a longest run's bytes ahead (until the input ends) and never
+// at the first byte; taking the longest run at each byte, as it does, gives its symbols.
+void RunLengthDeflate::consume(bool at_end) {
+  const unsigned char* const data = input_.data();
+  std::size_t at = next_;
+  if (!started_ && at < end_) {
+    literal(data[at++]);
+    started_ = true;
+  }
+  while (at < end_) {
+    const std::size_t ahead = end_ - at;
+    if (!at_end && ahead < kMaxRun) break;
+    const unsigned char byte = data[at];
+    if (ahead >= kMinRun && byte == data[at - 1] && byte == data[at + 1] && byte == data[at + 2]) {
+      const std::size_t length =
+          kMinRun + run_length(data + at + kMinRun, byte, std::min(ahead, kMaxRun) - kMinRun);
+      run(byte, length);
+      at += length;
+    } else {
+      literal(byte);
+      ++at;
+    }
+    if (symbol_count_ == kBlockSymbols) {
+      end_block(false);
+      if (gave_up_) break;
+    }
+  }
+  next_ = at;
+}
+
+void RunLengthDeflate::literal(unsigned char byte) {
+  symbols_[symbol_count_++] = byte;
+  ++literal_counts_[byte];
+  ++block_bytes_;
+  adler_low_ += byte;
+  adler_high_ += adler_low_;
+}
+
+void RunLengthDeflate::run(unsigned char byte, std::size_t length) {
+  symbols_[symbol_count_++] = static_cast<std::uint16_t>(256 + length - kMinRun);
+  ++literal_counts_[kFirstLengthSymbol + kLengths.symbol[length - kMinRun]];
+  ++run_count_;
+  block_bytes_ += length;
+  // The sums over `length` copies of `byte` at once: low grows by byte each step, and high
+  // by each of those lows.
+  adler_high_ += length * adler_low_ + byte * (length * (length + 1) / 2);
+  adler_low_ += length * byte;
+  reduce_checksum();
+}
+
+void RunLengthDeflate::reduce_checksum() {
+  adler_low_ %= kAdlerModulus;
+  adler_high_ %= kAdlerModulus;
+}
+
+void RunLengthDeflate::end_block(bool last) {
+  // A block's literals alone keep both sums far below 2^64 until this reduction.
+  reduce_checksum();
+  BlockWriter(*this).write(last);
+  symbol_count_ = 0;
+  block_bytes_ = 0;
+  run_count_ = 0;
+  std::fill(std::begin(literal_counts_), std::end(literal_counts_), 0);
+  literal_counts_[kEndOfBlock] = 1;
+}
+
+bool RunLengthDeflate::finish(std::string& out) {
+  if (!gave_up_) consume(true);
+  if (!gave_up_) end_block(true);
+  if (gave_up_) return false;
+  const auto checksum = static_cast<std::uint32_t>((adler_high_ << 16) | adler_low_);
+  const char trailer[4] = {static_cast<char>(checksum >> 24), static_cast<char>(checksum >> 16),
+                           static_cast<char>(checksum >> 8), static_cast<char>(checksum)};
+  packed_.append(trailer, 4);
+  out.swap(packed_);
+  return true;
+}
+
+}  // namespace tessaly::tools
