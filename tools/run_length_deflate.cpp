@@ -4,6 +4,10 @@
 #include <array>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace tessaly::tools {
 
 namespace {
@@ -303,10 +307,18 @@ void code_length_symbols(const Tree& tree, Emit&& emit) {
   }
 }
 
-// Length of the run of `byte` at `p`, at most `limit`, eight bytes to a step.
+// Length of the run of `byte` at `p`, at most `limit`, sixteen or eight bytes to a step.
 std::size_t run_length(const unsigned char* p, unsigned char byte, std::size_t limit) {
-  const std::uint64_t pattern = 0x0101010101010101ull * byte;
   std::size_t n = 0;
+#if defined(__SSE2__)
+  const __m128i bytes = _mm_set1_epi8(static_cast<char>(byte));
+  for (; n + 16 <= limit; n += 16) {
+    const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + n));
+    const auto equal = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, bytes)));
+    if (equal != 0xffff) return n + static_cast<std::size_t>(__builtin_ctz(~equal));
+  }
+#endif
+  const std::uint64_t pattern = 0x0101010101010101ull * byte;
   for (; n + 8 <= limit; n += 8) {
     std::uint64_t word;
     std::memcpy(&word, p + n, sizeof word);
@@ -435,10 +447,23 @@ class BlockWriter {
           (static_cast<std::uint32_t>(distance.code[0]) << (length_bits + extra_bits));
       size[256 + length] = static_cast<std::uint8_t>(length_bits + extra_bits + distance.len[0]);
     }
+    // The sink's state in locals, which the byte stores cannot be taken to change; all eight
+    // bytes stored each time, the whole ones kept (the room has slack for the rest).
+    std::uint64_t bits = sink.bits;
+    int count = sink.count;
+    unsigned char* out = sink.out;
     const std::uint16_t* const values = s_.symbols_.data();
     for (std::size_t i = 0, n = s_.symbol_count_; i < n; ++i) {
-      sink.put(code[values[i]], size[values[i]]);
+      bits |= static_cast<std::uint64_t>(code[values[i]]) << count;
+      count += size[values[i]];
+      std::memcpy(out, &bits, sizeof bits);
+      out += count >> 3;
+      bits >>= count & ~7;
+      count &= 7;
     }
+    sink.bits = bits;
+    sink.count = count;
+    sink.out = out;
     sink.put(literal.code[kEndOfBlock], literal.len[kEndOfBlock]);
   }
 
@@ -476,9 +501,30 @@ void RunLengthDeflate::commit(std::size_t size) {
 // at the first byte; taking the longest run at each byte, as it does, gives its symbols.
 void RunLengthDeflate::consume(bool at_end) {
   const unsigned char* const data = input_.data();
+  std::uint16_t* const symbols = symbols_.data();
+  // The running state in locals, which the stores of the loop cannot be taken to change.
   std::size_t at = next_;
+  std::size_t count = symbol_count_;
+  std::uint64_t low = adler_low_;
+  std::uint64_t high = adler_high_;
+  std::size_t counted_from = at;
+  auto save = [&] {
+    symbol_count_ = count;
+    adler_low_ = low;
+    adler_high_ = high;
+    block_bytes_ += at - counted_from;
+    counted_from = at;
+  };
+  auto literal = [&](unsigned char byte) {
+    symbols[count++] = byte;
+    ++literal_counts_[byte];
+    low += byte;
+    high += low;
+    ++at;
+  };
+
   if (!started_ && at < end_) {
-    literal(data[at++]);
+    literal(data[at]);
     started_ = true;
   }
   while (at < end_) {
@@ -488,38 +534,28 @@ void RunLengthDeflate::consume(bool at_end) {
     if (ahead >= kMinRun && byte == data[at - 1] && byte == data[at + 1] && byte == data[at + 2]) {
       const std::size_t length =
           kMinRun + run_length(data + at + kMinRun, byte, std::min(ahead, kMaxRun) - kMinRun);
-      run(byte, length);
+      symbols[count++] = static_cast<std::uint16_t>(256 + length - kMinRun);
+      ++literal_counts_[kFirstLengthSymbol + kLengths.symbol[length - kMinRun]];
+      ++run_count_;
+      // The sums over `length` copies of `byte` at once: low grows by byte each step, and
+      // high by each of those lows.
+      high = (high + length * low + byte * (length * (length + 1) / 2)) % kAdlerModulus;
+      low = (low + length * byte) % kAdlerModulus;
       at += length;
     } else {
       literal(byte);
-      ++at;
     }
-    if (symbol_count_ == kBlockSymbols) {
+    if (count == kBlockSymbols) {
+      save();
       end_block(false);
       if (gave_up_) break;
+      count = 0;
+      low = adler_low_;
+      high = adler_high_;
     }
   }
+  save();
   next_ = at;
-}
-
-void RunLengthDeflate::literal(unsigned char byte) {
-  symbols_[symbol_count_++] = byte;
-  ++literal_counts_[byte];
-  ++block_bytes_;
-  adler_low_ += byte;
-  adler_high_ += adler_low_;
-}
-
-void RunLengthDeflate::run(unsigned char byte, std::size_t length) {
-  symbols_[symbol_count_++] = static_cast<std::uint16_t>(256 + length - kMinRun);
-  ++literal_counts_[kFirstLengthSymbol + kLengths.symbol[length - kMinRun]];
-  ++run_count_;
-  block_bytes_ += length;
-  // The sums over `length` copies of `byte` at once: low grows by byte each step, and high
-  // by each of those lows.
-  adler_high_ += length * adler_low_ + byte * (length * (length + 1) / 2);
-  adler_low_ += length * byte;
-  reduce_checksum();
 }
 
 void RunLengthDeflate::reduce_checksum() {

@@ -30,8 +30,6 @@ class RunLengthDeflate {
 
  private:
   void consume(bool at_end);
-  void literal(unsigned char byte);
-  void run(unsigned char byte, std::size_t length);
   void end_block(bool last);
   void reduce_checksum();
 
