@@ -5,5 +5,6 @@ namespace tessaly::bench {
 
 void register_model_benchmarks();
 void register_pass_benchmarks();
+void register_png_benchmarks();
 
 }  // namespace tessaly::bench

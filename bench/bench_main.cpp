@@ -31,6 +31,7 @@ int main(int argc, char** argv) {
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   tessaly::bench::register_model_benchmarks();
   tessaly::bench::register_pass_benchmarks();
+  tessaly::bench::register_png_benchmarks();
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   return 0;
