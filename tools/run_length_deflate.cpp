@@ -329,6 +329,25 @@ std::size_t run_length(const unsigned char* p, unsigned char byte, std::size_t l
   return n;
 }
 
+#if defined(__SSE2__)
+// How many of the sixteen bytes from `p` start no run, a run starting where a byte repeats the
+// one before it and the next two repeat it. Reads p[-1] to p[17].
+unsigned literals_ahead(const unsigned char* p) {
+  auto at = [p](int offset) {
+    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + offset));
+  };
+  const __m128i before = at(-1);
+  const __m128i here = at(0);
+  const __m128i next = at(1);
+  const __m128i after = at(2);
+  const __m128i starts =
+      _mm_and_si128(_mm_and_si128(_mm_cmpeq_epi8(before, here), _mm_cmpeq_epi8(here, next)),
+                    _mm_cmpeq_epi8(next, after));
+  const auto mask = static_cast<unsigned>(_mm_movemask_epi8(starts));
+  return mask == 0 ? 16 : static_cast<unsigned>(__builtin_ctz(mask));
+}
+#endif
+
 static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__,
               "words are compared and written as little-endian bytes");
 
@@ -362,7 +381,9 @@ class BlockWriter {
     Tree literal;
     Tree distance;
     Tree lengths;
-    std::copy(std::begin(s_.literal_counts_), std::end(s_.literal_counts_), literal.freq);
+    for (const auto& counts : s_.literal_counts_) {
+      for (int n = 0; n < kLiteralCodes; ++n) literal.freq[n] += counts[n];
+    }
     distance.freq[0] = s_.run_count_;
     BlockCost cost;
     TreeBuilder builder;
@@ -448,18 +469,35 @@ class BlockWriter {
       size[256 + length] = static_cast<std::uint8_t>(length_bits + extra_bits + distance.len[0]);
     }
     // The sink's state in locals, which the byte stores cannot be taken to change; all eight
-    // bytes stored each time, the whole ones kept (the room has slack for the rest).
+    // bytes stored each time, the whole ones kept (the room has slack for the rest), so that
+    // fewer than 8 bits wait and two codes (50 bits at most) fit beside them.
     std::uint64_t bits = sink.bits;
     int count = sink.count;
     unsigned char* out = sink.out;
-    const std::uint16_t* const values = s_.symbols_.data();
-    for (std::size_t i = 0, n = s_.symbol_count_; i < n; ++i) {
-      bits |= static_cast<std::uint64_t>(code[values[i]]) << count;
-      count += size[values[i]];
+    auto keep_whole_bytes = [&] {
       std::memcpy(out, &bits, sizeof bits);
       out += count >> 3;
       bits >>= count & ~7;
       count &= 7;
+    };
+    keep_whole_bytes();
+    const std::uint16_t* const values = s_.symbols_.data();
+    const std::size_t n = s_.symbol_count_;
+    std::size_t i = 0;
+    // Two symbols to a step: their codes are joined apart from the running bit count.
+    for (; i + 1 < n; i += 2) {
+      const unsigned first = values[i];
+      const unsigned second = values[i + 1];
+      const std::uint64_t pair =
+          code[first] | (static_cast<std::uint64_t>(code[second]) << size[first]);
+      bits |= pair << count;
+      count += size[first] + size[second];
+      keep_whole_bytes();
+    }
+    if (i < n) {
+      bits |= static_cast<std::uint64_t>(code[values[i]]) << count;
+      count += size[values[i]];
+      keep_whole_bytes();
     }
     sink.bits = bits;
     sink.count = count;
@@ -473,7 +511,7 @@ class BlockWriter {
 RunLengthDeflate::RunLengthDeflate() : input_(kInputChunk), symbols_(kBlockSymbols) {
   // CMF: deflate with a 2^15 window; FLG: "fastest" with the check bits that make it 31's multiple.
   packed_ = std::string("\x78\x01", 2);
-  literal_counts_[kEndOfBlock] = 1;
+  literal_counts_[0][kEndOfBlock] = 1;
 }
 
 unsigned char* RunLengthDeflate::input_space(std::size_t size) {
@@ -517,7 +555,7 @@ void RunLengthDeflate::consume(bool at_end) {
   };
   auto literal = [&](unsigned char byte) {
     symbols[count++] = byte;
-    ++literal_counts_[byte];
+    ++literal_counts_[count & 3][byte];
     low += byte;
     high += low;
     ++at;
@@ -530,12 +568,20 @@ void RunLengthDeflate::consume(bool at_end) {
   while (at < end_) {
     const std::size_t ahead = end_ - at;
     if (!at_end && ahead < kMaxRun) break;
+    std::size_t literals = 0;
+#if defined(__SSE2__)
+    if (ahead >= 18)
+      literals = std::min<std::size_t>(literals_ahead(data + at), kBlockSymbols - count);
+#endif
     const unsigned char byte = data[at];
-    if (ahead >= kMinRun && byte == data[at - 1] && byte == data[at + 1] && byte == data[at + 2]) {
+    if (literals > 0) {
+      for (; literals > 0; --literals) literal(data[at]);
+    } else if (ahead >= kMinRun && byte == data[at - 1] && byte == data[at + 1] &&
+               byte == data[at + 2]) {
       const std::size_t length =
           kMinRun + run_length(data + at + kMinRun, byte, std::min(ahead, kMaxRun) - kMinRun);
       symbols[count++] = static_cast<std::uint16_t>(256 + length - kMinRun);
-      ++literal_counts_[kFirstLengthSymbol + kLengths.symbol[length - kMinRun]];
+      ++literal_counts_[count & 3][kFirstLengthSymbol + kLengths.symbol[length - kMinRun]];
       ++run_count_;
       // The sums over `length` copies of `byte` at once: low grows by byte each step, and
       // high by each of those lows.
@@ -570,8 +616,8 @@ void RunLengthDeflate::end_block(bool last) {
   symbol_count_ = 0;
   block_bytes_ = 0;
   run_count_ = 0;
-  std::fill(std::begin(literal_counts_), std::end(literal_counts_), 0);
-  literal_counts_[kEndOfBlock] = 1;
+  for (auto& counts : literal_counts_) std::fill(std::begin(counts), std::end(counts), 0);
+  literal_counts_[0][kEndOfBlock] = 1;
 }
 
 bool RunLengthDeflate::finish(std::string& out) {

@@ -40,7 +40,9 @@ class RunLengthDeflate {
 
   std::vector<std::uint16_t> symbols_;  // this block's: a literal byte, or 256 + a run's length - 3
   std::size_t symbol_count_ = 0;
-  std::uint32_t literal_counts_[286] = {};  // of literals, the end of block and run lengths
+  // Of literals, the end of block and run lengths, kept in four tables taken in turn by symbol,
+  // so that a byte repeated as literals waits for no store of its own count.
+  std::uint32_t literal_counts_[4][286] = {};
   std::uint32_t run_count_ = 0;
   std::size_t block_bytes_ = 0;  // input bytes the block's symbols stand for
 
