@@ -1,8 +1,9 @@
 #include "tools/run_length_deflate.h"
 
 #include <algorithm>
-#include <array>
 #include <cstring>
+
+#include "tools/deflate_codes.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -12,300 +13,14 @@ namespace tessaly::tools {
 
 namespace {
 
-constexpr int kEndOfBlock = 256;
-constexpr int kFirstLengthSymbol = 257;
-constexpr int kLengthSymbols = 29;
-constexpr int kLiteralCodes = kFirstLengthSymbol + kLengthSymbols;  // 286
-constexpr int kDistanceCodes = 30;
-constexpr int kCodeLengthCodes = 19;
-constexpr int kMaxBits = 15;
-constexpr int kHeapSize = 2 * kLiteralCodes + 1;
+using namespace deflate;
+
 constexpr std::size_t kMinRun = 3;
 constexpr std::size_t kMaxRun = 258;
 // zlib's symbol buffer at memory level 8 holds 2^14 symbols and ends a block one short of full.
 constexpr std::size_t kBlockSymbols = (std::size_t{1} << 14) - 1;
 constexpr std::uint64_t kAdlerModulus = 65521;
 constexpr std::size_t kInputChunk = std::size_t{1} << 16;
-
-constexpr int kExtraLengthBits[kLengthSymbols] = {0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2,
-                                                  2, 3, 3, 3, 3, 4, 4, 4, 4, 5, 5, 5, 5, 0};
-constexpr int kExtraDistanceBits[kDistanceCodes] = {0, 0, 0,  0,  1,  1,  2,  2,  3,  3,
-                                                    4, 4, 5,  5,  6,  6,  7,  7,  8,  8,
-                                                    9, 9, 10, 10, 11, 11, 12, 12, 13, 13};
-constexpr int kExtraCodeLengthBits[kCodeLengthCodes] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                                                        0, 0, 0, 0, 0, 0, 2, 3, 7};
-constexpr int kCodeLengthOrder[kCodeLengthCodes] = {16, 17, 18, 0, 8,  7, 9,  6, 10, 5,
-                                                    11, 4,  12, 3, 13, 2, 14, 1, 15};
-constexpr int kRepeatLength = 16;    // the previous length 3-6 times
-constexpr int kRepeatZero = 17;      // a zero length 3-10 times
-constexpr int kRepeatZeroLong = 18;  // a zero length 11-138 times
-
-// A run's length less 3 -> its length symbol less 257, and each symbol's first length less 3.
-struct LengthTable {
-  std::uint8_t symbol[256] = {};
-  std::uint8_t base[kLengthSymbols] = {};
-};
-
-constexpr LengthTable make_length_table() {
-  LengthTable table;
-  int length = 0;
-  for (int code = 0; code < kLengthSymbols - 1; ++code) {
-    table.base[code] = static_cast<std::uint8_t>(length);
-    for (int n = 0; n < (1 << kExtraLengthBits[code]); ++n) {
-      table.symbol[length++] = static_cast<std::uint8_t>(code);
-    }
-  }
-  // 258 could also be symbol 284 with all extra bits set; its own symbol is shorter.
-  table.symbol[255] = kLengthSymbols - 1;
-  return table;
-}
-
-constexpr LengthTable kLengths = make_length_table();
-
-std::uint16_t reversed(unsigned code, int length) {
-  unsigned result = 0;
-  for (int i = 0; i < length; ++i, code >>= 1) result = (result << 1) | (code & 1);
-  return static_cast<std::uint16_t>(result);
-}
-
-// Leaves first, then the inner nodes a build adds after them.
-struct Tree {
-  std::uint32_t freq[kHeapSize] = {};
-  std::uint16_t len[kHeapSize] = {};
-  std::uint16_t dad[kHeapSize] = {};
-  std::uint16_t code[kHeapSize] = {};
-  int max_code = -1;  // largest leaf in use
-};
-
-struct TreeKind {
-  int elements;
-  const std::uint8_t* fixed_lengths;  // of the fixed code, for its cost; null for none
-  const int* extra_bits;
-  int extra_base;  // first element with extra bits
-  int max_length;
-};
-
-struct FixedLengths {
-  std::uint8_t literal[kLiteralCodes + 2] = {};
-  std::uint8_t distance[kDistanceCodes] = {};
-};
-
-constexpr FixedLengths make_fixed_lengths() {
-  FixedLengths fixed;
-  for (int n = 0; n < kLiteralCodes + 2; ++n)
-    fixed.literal[n] = n < 144 ? 8 : n < 256 ? 9 : n < 280 ? 7 : 8;
-  for (int n = 0; n < kDistanceCodes; ++n) fixed.distance[n] = 5;
-  return fixed;
-}
-
-constexpr FixedLengths kFixed = make_fixed_lengths();
-
-constexpr TreeKind kLiteralKind = {kLiteralCodes, kFixed.literal, kExtraLengthBits,
-                                   kFirstLengthSymbol, kMaxBits};
-constexpr TreeKind kDistanceKind = {kDistanceCodes, kFixed.distance, kExtraDistanceBits, 0,
-                                    kMaxBits};
-constexpr TreeKind kCodeLengthKind = {kCodeLengthCodes, nullptr, kExtraCodeLengthBits, 0, 7};
-
-// Canonical codes, bit-reversed for sending, from the lengths and the count of each length.
-void assign_codes(Tree& tree, int max_code, const std::uint16_t (&count)[kMaxBits + 1]) {
-  std::uint16_t next[kMaxBits + 1] = {};
-  unsigned code = 0;
-  for (int bits = 1; bits <= kMaxBits; ++bits) {
-    code = (code + count[bits - 1]) << 1;
-    next[bits] = static_cast<std::uint16_t>(code);
-  }
-  for (int n = 0; n <= max_code; ++n) {
-    const int length = tree.len[n];
-    if (length != 0) tree.code[n] = reversed(next[length]++, length);
-  }
-}
-
-// The fixed codes of a block that uses no trees of its own.
-struct FixedCodes {
-  Tree literal;
-  Tree distance;
-  FixedCodes() {
-    std::uint16_t count[kMaxBits + 1] = {};
-    for (int n = 0; n < kLiteralCodes + 2; ++n) {
-      literal.len[n] = kFixed.literal[n];
-      ++count[kFixed.literal[n]];
-    }
-    assign_codes(literal, kLiteralCodes + 1, count);
-    for (int n = 0; n < kDistanceCodes; ++n) {
-      distance.len[n] = 5;
-      distance.code[n] = reversed(static_cast<unsigned>(n), 5);
-    }
-  }
-};
-
-// Bits each way of writing the block would take (modulo 2^64, as the counts may dip below zero
-// on the way, where a build adds an unused leaf).
-struct BlockCost {
-  std::uint64_t dynamic_bits = 0;
-  std::uint64_t fixed_bits = 0;
-};
-
-// Builds a Huffman tree exactly as zlib does: the same heap, ties broken by subtree depth, and
-// lengths over the limit repaired the same way, so that equal counts give equal codes.
-class TreeBuilder {
- public:
-  void build(Tree& tree, const TreeKind& kind, BlockCost& cost) {
-    heap_len_ = 0;
-    heap_max_ = kHeapSize;
-    int max_code = -1;
-    for (int n = 0; n < kind.elements; ++n) {
-      if (tree.freq[n] != 0) {
-        heap_[++heap_len_] = max_code = n;
-        depth_[n] = 0;
-      } else {
-        tree.len[n] = 0;
-      }
-    }
-    // Every tree gets at least two codes, so that a lone symbol still takes a bit.
-    while (heap_len_ < 2) {
-      const int node = heap_[++heap_len_] = max_code < 2 ? ++max_code : 0;
-      tree.freq[node] = 1;
-      depth_[node] = 0;
-      --cost.dynamic_bits;
-      if (kind.fixed_lengths != nullptr) cost.fixed_bits -= kind.fixed_lengths[node];
-    }
-    tree.max_code = max_code;
-    for (int n = heap_len_ / 2; n >= 1; --n) sift_down(tree, n);
-
-    int node = kind.elements;
-    do {
-      const int least = heap_[1];
-      heap_[1] = heap_[heap_len_--];
-      sift_down(tree, 1);
-      const int next = heap_[1];
-      heap_[--heap_max_] = least;
-      heap_[--heap_max_] = next;
-      tree.freq[node] = tree.freq[least] + tree.freq[next];
-      depth_[node] = static_cast<std::uint8_t>(std::max(depth_[least], depth_[next]) + 1);
-      tree.dad[least] = tree.dad[next] = static_cast<std::uint16_t>(node);
-      heap_[1] = node++;
-      sift_down(tree, 1);
-    } while (heap_len_ >= 2);
-    heap_[--heap_max_] = heap_[1];
-
-    assign_lengths(tree, kind, cost);
-    assign_codes(tree, max_code, count_);
-  }
-
- private:
-  bool smaller(const Tree& tree, int n, int m) const {
-    return tree.freq[n] < tree.freq[m] || (tree.freq[n] == tree.freq[m] && depth_[n] <= depth_[m]);
-  }
-
-  void sift_down(const Tree& tree, int k) {
-    const int v = heap_[k];
-    int j = k << 1;
-    while (j <= heap_len_) {
-      if (j < heap_len_ && smaller(tree, heap_[j + 1], heap_[j])) ++j;
-      if (smaller(tree, v, heap_[j])) break;
-      heap_[k] = heap_[j];
-      k = j;
-      j <<= 1;
-    }
-    heap_[k] = v;
-  }
-
-  // Depths from the root down the nodes in heap order, cut at the limit; the cut leaves are then
-  // given lengths again, the least frequent the longest, until the code is complete.
-  void assign_lengths(Tree& tree, const TreeKind& kind, BlockCost& cost) {
-    std::fill(std::begin(count_), std::end(count_), 0);
-    tree.len[heap_[heap_max_]] = 0;
-    int overflow = 0;
-    for (int h = heap_max_ + 1; h < kHeapSize; ++h) {
-      const int n = heap_[h];
-      int bits = tree.len[tree.dad[n]] + 1;
-      if (bits > kind.max_length) {
-        bits = kind.max_length;
-        ++overflow;
-      }
-      tree.len[n] = static_cast<std::uint16_t>(bits);
-      if (n > tree.max_code) continue;
-      ++count_[bits];
-      const int extra = n >= kind.extra_base ? kind.extra_bits[n - kind.extra_base] : 0;
-      const std::uint64_t freq = tree.freq[n];
-      cost.dynamic_bits += freq * static_cast<unsigned>(bits + extra);
-      if (kind.fixed_lengths != nullptr) {
-        cost.fixed_bits += freq * static_cast<unsigned>(kind.fixed_lengths[n] + extra);
-      }
-    }
-    if (overflow == 0) return;
-
-    do {
-      int bits = kind.max_length - 1;
-      while (count_[bits] == 0) --bits;
-      --count_[bits];
-      count_[bits + 1] += 2;
-      --count_[kind.max_length];
-      overflow -= 2;
-    } while (overflow > 0);
-    int h = kHeapSize;
-    for (int bits = kind.max_length; bits != 0; --bits) {
-      for (int n = count_[bits]; n != 0;) {
-        const int m = heap_[--h];
-        if (m > tree.max_code) continue;
-        if (tree.len[m] != bits) {
-          cost.dynamic_bits += (static_cast<std::uint64_t>(bits) - tree.len[m]) * tree.freq[m];
-          tree.len[m] = static_cast<std::uint16_t>(bits);
-        }
-        --n;
-      }
-    }
-  }
-
-  int heap_[kHeapSize] = {};
-  std::uint8_t depth_[kHeapSize] = {};
-  int heap_len_ = 0;
-  int heap_max_ = kHeapSize;
-  std::uint16_t count_[kMaxBits + 1] = {};
-};
-
-// The code lengths of a tree as the symbols that send them: runs of a length become repeats.
-// `emit(symbol, extra value, extra bits)` receives them in order.
-template <typename Emit>
-void code_length_symbols(const Tree& tree, Emit&& emit) {
-  const int max_code = tree.max_code;
-  auto length_at = [&](int n) { return n <= max_code ? int{tree.len[n]} : -1; };
-  int previous = -1;
-  int next = length_at(0);
-  int count = 0;
-  int max_count = next == 0 ? 138 : 7;
-  int min_count = next == 0 ? 3 : 4;
-  for (int n = 0; n <= max_code; ++n) {
-    const int current = next;
-    next = length_at(n + 1);
-    if (++count < max_count && current == next) continue;
-    if (count < min_count) {
-      for (; count > 0; --count) emit(current, 0, 0);
-    } else if (current != 0) {
-      if (current != previous) {
-        emit(current, 0, 0);
-        --count;
-      }
-      emit(kRepeatLength, count - 3, 2);
-    } else if (count <= 10) {
-      emit(kRepeatZero, count - 3, 3);
-    } else {
-      emit(kRepeatZeroLong, count - 11, 7);
-    }
-    count = 0;
-    previous = current;
-    if (next == 0) {
-      max_count = 138;
-      min_count = 3;
-    } else if (current == next) {
-      max_count = 6;
-      min_count = 3;
-    } else {
-      max_count = 7;
-      min_count = 4;
-    }
-  }
-}
 
 // Length of the run of `byte` at `p`, at most `limit`, sixteen or eight bytes to a step.
 std::size_t run_length(const unsigned char* p, unsigned char byte, std::size_t limit) {
@@ -386,13 +101,12 @@ class BlockWriter {
     }
     distance.freq[0] = s_.run_count_;
     BlockCost cost;
-    TreeBuilder builder;
-    builder.build(literal, kLiteralKind, cost);
-    builder.build(distance, kDistanceKind, cost);
+    build_tree(literal, kLiteralKind, cost);
+    build_tree(distance, kDistanceKind, cost);
     auto tally = [&](int symbol, int, int) { ++lengths.freq[symbol]; };
     code_length_symbols(literal, tally);
     code_length_symbols(distance, tally);
-    builder.build(lengths, kCodeLengthKind, cost);
+    build_tree(lengths, kCodeLengthKind, cost);
     int last_length_code = kCodeLengthCodes - 1;
     while (last_length_code >= 3 && lengths.len[kCodeLengthOrder[last_length_code]] == 0) {
       --last_length_code;
