@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
-namespace tessaly::tools::deflate {
+namespace tessaly::tools::deflate_format {
 
 namespace {
 
@@ -165,4 +165,4 @@ void build_tree(Tree& tree, const TreeKind& kind, BlockCost& cost) {
   TreeBuilder().build(tree, kind, cost);
 }
 
-}  // namespace tessaly::tools::deflate
+}  // namespace tessaly::tools::deflate_format

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace tessaly::tools::deflate {
+namespace tessaly::tools::deflate_format {
 
 inline constexpr int kEndOfBlock = 256;
 inline constexpr int kFirstLengthSymbol = 257;
@@ -151,4 +151,4 @@ void code_length_symbols(const Tree& tree, Emit&& emit) {
   }
 }
 
-}  // namespace tessaly::tools::deflate
+}  // namespace tessaly::tools::deflate_format

@@ -13,7 +13,7 @@ namespace tessaly::tools {
 
 namespace {
 
-using namespace deflate;
+using namespace deflate_format;
 
 constexpr std::size_t kMinRun = 3;
 constexpr std::size_t kMaxRun = 258;
@@ -66,8 +66,6 @@ unsigned literals_ahead(const unsigned char* p) {
 static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__,
               "words are compared and written as little-endian bytes");
 
-}  // namespace
-
 // Bits to bytes, first bit lowest, into room reserved beforehand; at most 32 bits at a time.
 struct BitSink {
   unsigned char* out;
@@ -86,6 +84,8 @@ struct BitSink {
     }
   }
 };
+
+}  // namespace
 
 // Writes one block: its trees, then its symbols, or gives up where zlib would store it.
 class BlockWriter {
