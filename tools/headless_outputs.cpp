@@ -12,22 +12,6 @@ namespace tessaly::tools {
 
 namespace {
 
-// Records the last window pass only.
-class LastPassTarget final : public PassTarget {
- public:
-  LastPassTarget(int last, surface::RecordingBackend& recorder)
-      : last_(last), recorder_(recorder) {}
-  surface::Backend& begin_pass(HeadlessWindow&, int index, bool) override {
-    if (index == last_) return recorder_;
-    return discard_;
-  }
-
- private:
-  int last_;
-  surface::RecordingBackend& recorder_;
-  surface::NullBackend discard_;
-};
-
 std::string output_of(HeadlessWindow& window, const RenderRequest& request) {
   surface::RecordingBackend recorder;
   switch (request.format) {

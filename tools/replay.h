@@ -42,6 +42,20 @@ class DiscardingTarget : public PassTarget {
   surface::NullBackend discard_;
 };
 
+// Pass `last` draws into `backend`, every other pass into nothing.
+class LastPassTarget final : public PassTarget {
+ public:
+  LastPassTarget(int last, surface::Backend& backend) : last_(last), backend_(backend) {}
+  surface::Backend& begin_pass(HeadlessWindow&, int index, bool) override {
+    return index == last_ ? backend_ : discard_;
+  }
+
+ private:
+  int last_;
+  surface::Backend& backend_;
+  surface::NullBackend discard_;
+};
+
 struct RepaintPlan {
   std::vector<bool> erase;       // per window pass, start-up paint first
   double display_magnification;  // after the last step

@@ -39,22 +39,6 @@ inline tools::Step setting(const char* name, std::vector<std::string> texts) {
   return step;
 }
 
-// Records window pass `last` only.
-class LastPassTarget final : public tools::PassTarget {
- public:
-  LastPassTarget(int last, surface::RecordingBackend& recorder)
-      : last_(last), recorder_(recorder) {}
-  surface::Backend& begin_pass(tools::HeadlessWindow&, int index, bool) override {
-    if (index == last_) return recorder_;
-    return discard_;
-  }
-
- private:
-  int last_;
-  surface::RecordingBackend& recorder_;
-  surface::NullBackend discard_;
-};
-
 class ProgramTest : public ::testing::Test {
  protected:
   // The start-up paint of a new window, each step with its repaint; the trace of the last
@@ -62,7 +46,7 @@ class ProgramTest : public ::testing::Test {
   void render(const ProgramDescriptor& program, const std::vector<tools::Step>& steps = {}) {
     window_ = std::make_unique<tools::HeadlessWindow>(program);
     surface::RecordingBackend recorder;
-    LastPassTarget target(tools::plan_repaints(program, steps).last_pass(), recorder);
+    tools::LastPassTarget target(tools::plan_repaints(program, steps).last_pass(), recorder);
     tools::replay(*window_, steps, target);
     lines_ = recorder.lines();
   }

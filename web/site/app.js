@@ -253,10 +253,9 @@ async function carryOut(action) {
 
 let busy = false;  // a modal box is open: the window takes no commands meanwhile
 
-async function runCommand(command) {
-  if (busy || closed) return;
-  const outcome = engine.command(command);
-  if (!outcome.accepted) return;
+// What a command or key asks of the page, then the repaint it causes; nothing else runs
+// meanwhile.
+async function perform(outcome) {
   busy = true;
   try {
     await carryOut(outcome.action);
@@ -264,6 +263,13 @@ async function runCommand(command) {
     busy = false;
   }
   requestRepaint(outcome.repaint);
+}
+
+async function runCommand(command) {
+  if (busy || closed) return;
+  const outcome = engine.command(command);
+  if (!outcome.accepted) return;
+  await perform(outcome);
 }
 
 const menus = buildMenuBar(document.getElementById('menubar'), program.menu, runCommand);
@@ -278,14 +284,7 @@ document.addEventListener('keydown', async (event) => {
   if (event.key.length !== 1 || event.ctrlKey || event.metaKey || event.altKey) return;
   event.preventDefault();
   ringAlert();
-  const outcome = engine.key(event.key.codePointAt(0));
-  busy = true;
-  try {
-    await carryOut(outcome.action);
-  } finally {
-    busy = false;
-  }
-  requestRepaint(outcome.repaint);
+  await perform(engine.key(event.key.codePointAt(0)));
 });
 
 // A file dropped on the page is read as the File menu's read command reads one.
