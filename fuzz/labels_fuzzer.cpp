@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace tessaly;
   surface::RecordingBackend recorder;
   surface::Surface surface;
-  surface.current_dc = &recorder;
+  const surface::TargetBinding binding(surface, recorder);
   graph::Context g(surface, ombra_program().corner_nudges);
 
   fuzz::FuzzInput in(data, size);

@@ -1,6 +1,7 @@
 // Everything the graph engine keeps while it draws: the frames, the record through which a
-// driver describes its graph, the writable axis texts, the legend counters, the sweep's
-// running values and what the read-out needs of the last graph. One per window (or renderer,
+// driver describes its graph, the writable axis texts, the legend counters, and what a pass
+// leaves for the read-out and the CSV writer (its curves and its last sweep). The sweep's own
+// running values stay inside the sweep. One per window (or renderer,
 // or test), created with the surface it draws on and passed by reference.
 #pragma once
 
@@ -29,6 +30,15 @@ struct SweptCurve {
   Components components;
   double sweep_start, sweep_stop;
   int point_count;
+};
+
+// A sweep's frequencies, as it stepped them: points 0 to points - 1 from start, by step (a
+// ratio where logarithmic, an increment where linear). No sweep: points 0.
+struct SweepSummary {
+  bool logarithmic = false;
+  double start = 0.0;
+  double step = 0.0;
+  int points = 0;
 };
 
 // What the read-out knows of the last graph: its curves, and the frames as they were drawn
@@ -72,16 +82,8 @@ struct Context {
   // (Ombra's fixed "fo") would point at the wrong frequency.
   bool fixed_marks_hidden = false;
 
-  // The sweep's running values.
-  double sweep_frequency = 0.0;
-  double sweep_step = 0.0;  // ratio (logarithmic) or increment (linear) between points
-  int point_index = 0;
-  double phase_degrees = 0.0;
-  double previous_value = 0.0;
-  double current_value = 0.0;
-  Complex locus_start{};   // first point of the current vector locus
-  Complex s_value{};       // (0, 2 pi f) of the current sweep point
-  Complex model_result{};  // the model's value at that point, or its reciprocal
+  // What the last sweep of the pass did: enough to step its frequencies again.
+  SweepSummary last_sweep{};
 
   ReadoutMemory readout;
 };

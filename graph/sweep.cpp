@@ -30,15 +30,15 @@ void clip_to(Context& g, const GraphFrame& f) {
 // The arrays hold one curve of at most kStoredPoints points; the rest is drawn, not stored.
 // A NaN's sign and payload follow the processor and the order the compiler gave the operands;
 // the stored values keep one NaN, so that saved files are the same bytes on every build.
-void store(Context& g, double* values, double v) {
-  if (g.point_index < 0 || g.point_index >= kStoredPoints) return;
-  values[g.point_index] = v == v ? v : std::numeric_limits<double>::quiet_NaN();
+void store(double* values, int index, double v) {
+  if (index < 0 || index >= kStoredPoints) return;
+  values[index] = v == v ? v : std::numeric_limits<double>::quiet_NaN();
 }
 
-void evaluate(Context& g, const Session& session, ModelFn model, bool reciprocal) {
-  g.s_value = Complex(0.0, angular_frequency(g.sweep_frequency));
-  g.model_result = model(session.components, session.circuit_index, g.s_value);
-  if (reciprocal) g.model_result = 1.0 / g.model_result;
+Complex evaluate(const Session& session, ModelFn model, bool reciprocal, double frequency) {
+  const Complex z =
+      model(session.components, session.circuit_index, Complex(0.0, angular_frequency(frequency)));
+  return reciprocal ? 1.0 / z : z;
 }
 
 bool crosses_zero(double before, double after) {
@@ -77,46 +77,45 @@ double step_between_points(SweepScale scale, const GraphSettings& settings) {
 void sweep_frequency_response(Context& g, Session& session, int kind, ModelFn model,
                               GraphSettings& settings, int colour) {
   refresh_line_attributes(g, settings);
-  g.point_index = 0;
   const KindTraits& traits = kind_traits(kind);
   const SweepScale scale = traits.scale;
+  g.last_sweep = SweepSummary{};
   if (scale == SweepScale::kNone) return;
   const double start = settings.sweep_start;
-  g.sweep_step = step_between_points(scale, settings);
-  g.sweep_frequency = start;
+  g.last_sweep.logarithmic = scale == SweepScale::kLogarithmic;
+  g.last_sweep.start = start;
+  g.last_sweep.step = step_between_points(scale, settings);
   const bool linear = scale == SweepScale::kLinear;
   const bool reciprocal = traits.reciprocal;
   record_swept_curve(g, kind, model, session.components, session.circuit_index, settings, colour,
                      reciprocal);
   if (g.question_only) return;
+  SweepPoint point;
   for_each_sweep_frequency(scale, settings, [&](double frequency, int index) {
-    g.sweep_frequency = frequency;
-    g.point_index = index;
-    if (linear) g.previous_value = g.main_frame.last_value;
-    evaluate(g, session, model, reciprocal);
-    plot_sweep_point(g, session, kind, g.model_result, start, g.sweep_frequency, colour);
-    g.point_index = index + 1;
-    if (!linear) return;
-    g.current_value = g.main_frame.last_value;
-    if (traits.marks_zero_crossings && crosses_zero(g.previous_value, g.current_value)) {
+    const double previous_value = g.main_frame.last_value;
+    point.index = index;
+    plot_sweep_point(g, session, kind, evaluate(session, model, reciprocal, frequency), start,
+                     frequency, colour, point);
+    g.last_sweep.points = index + 1;
+    if (linear && traits.marks_zero_crossings &&
+        crosses_zero(previous_value, g.main_frame.last_value)) {
       clip_to(g, g.main_frame);
-      circle_mark(g, g.main_frame, g.sweep_frequency, 0.0, 3, 2);
+      circle_mark(g, g.main_frame, frequency, 0.0, 3, 2);
       g.surface.reset_clip();
     }
   });
 }
 
 void plot_sweep_point(Context& g, Session& session, int kind, Complex z, double x_first, double f,
-                      int colour) {
+                      int colour, SweepPoint& point) {
   const KindTraits& traits = kind_traits(kind);
   double upper = 0.0;
   double lower = 0.0;
   if (takes_phase(traits.plotted)) {
     upper = magnitude(z);
-    g.phase_degrees = portable_atan2(z.im, z.re) * 180.0 / kPi;
-    if (g.phase_degrees < -180.0) g.phase_degrees += 360.0;
-    if (g.phase_degrees > 180.0) g.phase_degrees -= 360.0;
-    lower = g.phase_degrees;
+    lower = portable_atan2(z.im, z.re) * 180.0 / kPi;
+    if (lower < -180.0) lower += 360.0;
+    if (lower > 180.0) lower -= 360.0;
   } else if (traits.plotted == Plotted::kAbsoluteParts) {
     upper = std::fabs(z.re);
     lower = std::fabs(z.im);
@@ -133,8 +132,8 @@ void plot_sweep_point(Context& g, Session& session, int kind, Complex z, double 
       share_x_logarithm(g.upper_frame, g.lower_frame);
       clip_to(g, g.lower_frame);
       plot_sample(g, g.lower_frame, x_first, f, lower, colour, 1);
-      store(g, session.plot_values_1, upper);
-      store(g, session.plot_values_2, lower);
+      store(session.plot_values_1, point.index, upper);
+      store(session.plot_values_2, point.index, lower);
       break;
     case Plotted::kMagnitude:
     case Plotted::kPhase:
@@ -145,16 +144,16 @@ void plot_sweep_point(Context& g, Session& session, int kind, Complex z, double 
       if (traits.marks_zero_crossings) g.main_frame.last_value = value;
       clip_to(g, g.main_frame);
       plot_sample(g, g.main_frame, x_first, f, value, colour, 1);
-      store(g, session.plot_values_1, value);
-      g.current_value = g.main_frame.last_value;
+      store(session.plot_values_1, point.index, value);
       break;
     }
     case Plotted::kLocus:
-      if (f == x_first) g.locus_start = z;
+      if (f == x_first) point.locus_start = z;
       clip_to(g, g.main_frame);
-      plot_pair_segment(g, g.main_frame, g.locus_start.re, g.locus_start.im, z.re, z.im, colour, 0);
-      store(g, session.plot_values_1, z.re);
-      store(g, session.plot_values_2, z.im);
+      plot_pair_segment(g, g.main_frame, point.locus_start.re, point.locus_start.im, z.re, z.im,
+                        colour, 0);
+      store(session.plot_values_1, point.index, z.re);
+      store(session.plot_values_2, point.index, z.im);
       break;
     case Plotted::kNothing:
       break;

@@ -17,8 +17,14 @@ void sweep_with_colour(Context& g, Session& session, int kind, ModelFn model,
 // The sweep alone: no set-up and no tag.
 void sweep_frequency_response(Context& g, Session& session, int kind, ModelFn model,
                               GraphSettings& settings, int colour);
+// What one point of a sweep carries to the next: its index among the stored values, and the
+// first point of a vector locus.
+struct SweepPoint {
+  int index = 0;
+  Complex locus_start{};
+};
 void plot_sweep_point(Context& g, Session& session, int kind, Complex z, double x_first, double f,
-                      int colour);
+                      int colour, SweepPoint& point);
 
 SweepScale sweep_scale(int kind);
 // Ratio (logarithmic) or increment (linear) between the points of a sweep over these settings.

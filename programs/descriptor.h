@@ -1,12 +1,14 @@
-// One program of the family: its tables, model, driver and tag; its menu and dialogs are in
-// resources/. The shell, the renderer and the tests pick one of these and never ask which
-// program they are running.
+// One program of the family, whole: its tables, model, driver and tag, its menu, dialogs and
+// teaching pop-up, the graph fields each analysis uses and its circuit forms. The shell, the
+// renderer, the page and the tests pick one of these and never ask which program they run.
 #pragma once
 
 #include "core/session.h"
 #include "graph/context.h"
 #include "graph/corner_nudge.h"
 #include "programs/circuit_form.h"
+#include "programs/dialog_template.h"
+#include "programs/menu.h"
 
 namespace tessaly {
 
@@ -17,6 +19,9 @@ struct ValueList {
   double* (*row)(Session& session);
   int count;
 };
+
+// The fields of "DLG2", in their order.
+enum GraphField { kSweepStartField, kSweepStopField, kYMinimumField, kYMaximumField, kPointsField };
 
 struct ProgramDescriptor {
   const char* id;            // "ombra": command lines and file names
@@ -38,7 +43,17 @@ struct ProgramDescriptor {
   // By circuit number (entry 0 unused); numbers past the end have no circuit of their own.
   const CircuitForm* circuit_forms;
   int circuit_form_count;
+  const Menu* menu;                  // "MenuControl"
+  const DialogTemplate* dialogs[3];  // "DLG1" to "DLG3"; null where the program has none
+  const MenuPopup* teaching_popup;   // after the program's own pop-ups
+  // By analysis number (entry 0 unused): bits (1 << GraphField) of the graph constants that the
+  // analysis draws with fixed values instead; analyses past the end use every field.
+  const unsigned* fixed_graph_fields;
+  int fixed_graph_field_count;
 };
+
+// Whether the analysis draws with this graph constant (a dialog greys out the ones it does not).
+bool graph_field_used(const ProgramDescriptor& program, int analysis, GraphField field);
 
 const ProgramDescriptor& ombra_program();
 const ProgramDescriptor& velto_program();

@@ -9,7 +9,7 @@ namespace tessaly {
 constexpr int kMarkerColour = 13;  // dark cyan: the curves use 1 to 5, the saved curve 15
 
 // Draws the marker at `frequency` for curve `curve` of the last pass (clamped to the curves
-// known); nothing where the last pass drew no curve or the frequency lies off the frames.
+// known); nothing where the last pass drew no curve or the frequency lies outside its sweep.
 void draw_frequency_marker(graph::Context& g, double frequency, int curve, int colour);
 
 }  // namespace tessaly

@@ -20,7 +20,7 @@ void set_exercise_flags(const Session& session, graph::Context& context) {
 void window_pass(Session& session, graph::Context& context, surface::Backend& backend, int dpi_x,
                  int dpi_y, double pixel_ratio) {
   surface::Surface& surface = context.surface;
-  surface.current_dc = &backend;
+  const surface::TargetBinding binding(surface, backend);
   const double shown = drawn_magnification(session.display_magnification);
   surface.set_logical_screen(surface::kLogicalWidth, surface::kLogicalHeight,
                              drawn_magnification(shown * pixel_ratio));
@@ -38,10 +38,9 @@ void window_pass(Session& session, graph::Context& context, surface::Backend& ba
 void print_pass(Session& session, graph::Context& context, surface::Backend& backend,
                 int printer_dpi_x, int printer_dpi_y) {
   surface::Surface& surface = context.surface;
-  surface::Backend* const window = surface.current_dc;
+  const surface::TargetBinding binding(surface, backend);
   const double window_scale_x = surface.device_scale_x;
   const double window_scale_y = surface.device_scale_y;
-  surface.current_dc = &backend;
   surface.output_target = 1;
   // Multiplication first, then the integer screen resolution as divisor. A print before any
   // window pass has no screen resolution yet: take the usual 96.
@@ -58,7 +57,6 @@ void print_pass(Session& session, graph::Context& context, surface::Backend& bac
   surface.output_target = 0;
   surface.device_scale_x = window_scale_x;
   surface.device_scale_y = window_scale_y;
-  surface.current_dc = window;
 }
 
 void draw_shown_reference(const Session& session, graph::Context& context) {

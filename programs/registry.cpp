@@ -12,6 +12,11 @@ const ProgramDescriptor* find_program(const char* id) {
   return nullptr;
 }
 
+bool graph_field_used(const ProgramDescriptor& program, int analysis, GraphField field) {
+  if (analysis < 0 || analysis >= program.fixed_graph_field_count) return true;
+  return (program.fixed_graph_fields[analysis] & 1u << field) == 0;
+}
+
 Session start_session(const ProgramDescriptor& program) {
   Session session;
   session.program = &program;

@@ -1,7 +1,6 @@
 #include "resources/commands.h"
 
 #include "core/reference_curve.h"
-#include "resources/program_resources.h"
 
 namespace tessaly {
 
@@ -14,68 +13,72 @@ namespace {
 
 ShellAction state_effect(Session& s, int command) {
   switch (command) {
-    case 101:
+    case commands::kReadFile:
       return ShellAction::kReadFile;
-    case 102:
+    case commands::kSaveFile:
       return ShellAction::kSaveFile;
-    case 103:
+    case commands::kPrint:
       return ShellAction::kPrint;
-    case 104:
+    case commands::kQuit:
       return ShellAction::kQuit;
-    case 201:
+    case commands::kRedraw:
       s.clear_pending = 0;
       s.clear_before_draw = 1;
       return ShellAction::kNone;
-    case 202:
+    case commands::kOverlay:
       s.clear_pending = 0;
       s.clear_before_draw = 0;
       return ShellAction::kNone;
-    case 203:
+    case commands::kClear:
       s.clear_pending = 1;
       hide_reference(s);
       return ShellAction::kNone;
-    case 204:
+    case commands::kShowData:
       s.clear_pending = 0;
       show_reference(s);
       return ShellAction::kNone;
-    case 501:
+    case commands::kStepUp:
       s.step_count += 1.0;
       return ShellAction::kNone;
-    case 502:
+    case commands::kStepDown:
       s.step_count -= 1.0;
       return ShellAction::kNone;
-    case 503:
+    case commands::kStepReset:
       s.step_count = 0.0;
       s.step_count2 = 0.0;
       return ShellAction::kNone;
-    case 504:
+    case commands::kSecondStepUp:
       s.step_count2 += 1.0;
       return ShellAction::kNone;
-    case 505:
+    case commands::kSecondStepDown:
       s.step_count2 -= 1.0;
       return ShellAction::kNone;
-    case 601:
+    case commands::kCircuitDialog:
       return ShellAction::kCircuitDialog;
-    case 602:
+    case commands::kGraphDialog:
       return ShellAction::kGraphDialog;
-    case 603:
+    case commands::kMagnificationDialog:
       return ShellAction::kMagnificationDialog;
-    case 701:
+    case commands::kHelp:
       return ShellAction::kHelp;
-    case 702:
+    case commands::kVersion:
       return ShellAction::kVersion;
     default:
       break;
   }
-  if (command >= 301 && command <= 309) s.circuit_index = command - 300;
-  if (command >= 401 && command <= 409) s.analysis_index = command - 400;
+  if (command >= commands::kFirstCircuit && command <= commands::kLastCircuit) {
+    s.circuit_index = command - commands::kFirstCircuit + 1;
+  }
+  if (command >= commands::kFirstAnalysis && command <= commands::kLastAnalysis) {
+    s.analysis_index = command - commands::kFirstAnalysis + 1;
+  }
   return ShellAction::kNone;
 }
 
 }  // namespace
 
 CommandOutcome apply_menu_command(Session& session, int command) {
-  if (!resources::menu_offers(*resources::resources_of(*session.program).menu, command)) {
+  if (!menu_offers(*session.program->menu, command)) {
     return {false, ShellAction::kNone, Repaint::kNone};
   }
   const ShellAction action = state_effect(session, command);

@@ -75,7 +75,6 @@ void GraphCanvas::draw_picture() {
   surface::Surface& surface = state_.surface;
   surface.client_width = static_cast<int>(width() * ratio);
   surface.client_height = static_cast<int>(height() * ratio);
-  surface::Backend* const idle = surface.current_dc;
   {
     QPainter painter(&picture_);
     surface::QPainterBackend backend(painter, surface);
@@ -86,8 +85,6 @@ void GraphCanvas::draw_picture() {
                                              surface.display_scale)
                          .scale /
                      ratio;
-  // The backend is gone: nothing may draw through it between passes.
-  surface.current_dc = idle;
   emit picture_drawn(erased);
   show_pass_errors();
   // The curves under a pointer that has not moved may have changed.

@@ -8,9 +8,8 @@
 #include <QStatusBar>
 #include <QWindow>
 
+#include "programs/descriptor.h"
 #include "programs/phasor_panel.h"
-#include "resources/program_resources.h"
-#include "resources/teaching_menu.h"
 #include "shell/alert.h"
 #include "shell/data_file_commands.h"
 #include "shell/graph_canvas.h"
@@ -67,10 +66,9 @@ MainWindow::MainWindow(const ProgramDescriptor& program, UserInteraction& user)
     }
   }
   outer_size_ = outer_window_size(state_.session.display_magnification, status_height);
-  build_menu_bar(*menuBar(), *resources::resources_of(program).menu,
-                 [this](int command) { run_command(command); });
+  build_menu_bar(*menuBar(), *program.menu, [this](int command) { run_command(command); });
   // The teaching menu comes after the program's own.
-  const resources::Menu teaching = {&resources::teaching_popup(program), 1};
+  const Menu teaching = {program.teaching_popup, 1};
   build_menu_bar(*menuBar(), teaching, [this](int command) { run_command(command); });
   setFocusPolicy(Qt::StrongFocus);
   place_window();

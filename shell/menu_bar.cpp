@@ -11,10 +11,9 @@ QString literal_menu_text(const char* text) {
   return QString::fromUtf8(text).replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
-void build_menu_bar(QMenuBar& bar, const resources::Menu& menu,
-                    const std::function<void(int)>& on_command) {
+void build_menu_bar(QMenuBar& bar, const Menu& menu, const std::function<void(int)>& on_command) {
   for (int p = 0; p < menu.popup_count; ++p) {
-    const resources::MenuPopup& popup = menu.popups[p];
+    const MenuPopup& popup = menu.popups[p];
     QMenu* pop_up = bar.addMenu(literal_menu_text(popup.text));
     for (int i = 0; i < popup.item_count; ++i) {
       const int command = popup.items[i].command;

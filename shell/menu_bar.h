@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "resources/menus.h"
+#include "programs/menu.h"
 
 class QMenuBar;
 class QString;
@@ -12,8 +12,7 @@ class QString;
 namespace tessaly::shell {
 
 // Each action carries its command number as data and calls on_command with it.
-void build_menu_bar(QMenuBar& bar, const resources::Menu& menu,
-                    const std::function<void(int)>& on_command);
+void build_menu_bar(QMenuBar& bar, const Menu& menu, const std::function<void(int)>& on_command);
 
 // A menu text with every '&' doubled, so Qt shows it instead of making a mnemonic.
 QString literal_menu_text(const char* text);

@@ -4,8 +4,7 @@
 #include <algorithm>
 
 #include "core/session.h"
-#include "resources/program_resources.h"
-#include "shell/graph_fields.h"
+#include "programs/descriptor.h"
 #include "shell/settings_dialog.h"
 #include "shell/user_interaction.h"
 
@@ -25,8 +24,7 @@ int bound_count(const ValueList& list) {
 void run_settings_command(Session& session, SettingsKind kind, UserInteraction& user,
                           QWidget* owner, QPoint anchor) {
   const ProgramDescriptor& program = *session.program;
-  const resources::DialogTemplate* dialog_template =
-      resources::resources_of(program).dialogs[static_cast<int>(kind)];
+  const DialogTemplate* dialog_template = program.dialogs[static_cast<int>(kind)];
   if (!dialog_template) return;
 
   double magnifications[2] = {session.display_magnification, session.print_magnification};
@@ -44,7 +42,8 @@ void run_settings_command(Session& session, SettingsKind kind, UserInteraction& 
   dialog.show_values(values, count);
   if (kind == SettingsKind::kGraph) {
     for (int i = 0; i < dialog.edit_count(); ++i) {
-      dialog.edit(i)->setEnabled(graph_field_used(session, i));
+      dialog.edit(i)->setEnabled(
+          graph_field_used(*session.program, session.analysis_index, static_cast<GraphField>(i)));
     }
   }
   if (user.run_dialog(dialog) != QDialog::Accepted) return;

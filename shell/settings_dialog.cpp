@@ -10,7 +10,7 @@
 #include <string>
 
 #include "core/dialog_values.h"
-#include "resources/dialogs.h"
+#include "programs/dialog_template.h"
 
 namespace tessaly::shell {
 
@@ -28,29 +28,29 @@ int scaled(int units, int base, int divisor) {
   return static_cast<int>(std::lround(static_cast<double>(units) * base / divisor));
 }
 
-QWidget* make_control(const resources::DialogControl& control, QDialog& dialog) {
+QWidget* make_control(const DialogControl& control, QDialog& dialog) {
   const QString text = QString::fromUtf8(control.text);
   switch (control.kind) {
-    case resources::ControlKind::kDefaultButton:
-    case resources::ControlKind::kButton: {
+    case ControlKind::kDefaultButton:
+    case ControlKind::kButton: {
       auto* button = new QPushButton(text, &dialog);
       const bool ok = control.id == 1;
-      button->setDefault(control.kind == resources::ControlKind::kDefaultButton);
+      button->setDefault(control.kind == ControlKind::kDefaultButton);
       QObject::connect(button, &QPushButton::clicked, &dialog,
                        ok ? &QDialog::accept : &QDialog::reject);
       return button;
     }
-    case resources::ControlKind::kStatic: {
+    case ControlKind::kStatic: {
       auto* label = new QLabel(text, &dialog);
       label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
       return label;
     }
-    case resources::ControlKind::kEdit: {
+    case ControlKind::kEdit: {
       auto* edit = new QLineEdit(&dialog);
       edit->setMaxLength(static_cast<int>(kEditTextLimit));
       return edit;
     }
-    case resources::ControlKind::kGroupBox:
+    case ControlKind::kGroupBox:
       return new QGroupBox(text, &dialog);
   }
   return nullptr;
@@ -70,7 +70,7 @@ QString edit_text(double value) {
 
 }  // namespace
 
-QFont dialog_font(const resources::DialogTemplate& dialog) {
+QFont dialog_font(const DialogTemplate& dialog) {
   QFont font;
   QStringList families{QString::fromUtf8(dialog.font)};
   families += kGothicFallbacks;
@@ -91,8 +91,7 @@ QRect dialog_units_to_pixels(const DialogBaseUnits& units, int x, int y, int wid
                scaled(width, units.average_width, 4), scaled(height, units.height, 8));
 }
 
-SettingsDialog::SettingsDialog(const resources::DialogTemplate& dialog, QWidget* owner,
-                               QPoint anchor)
+SettingsDialog::SettingsDialog(const DialogTemplate& dialog, QWidget* owner, QPoint anchor)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowCloseButtonHint),
       units_{} {
@@ -106,20 +105,19 @@ SettingsDialog::SettingsDialog(const resources::DialogTemplate& dialog, QWidget*
 
   QWidget* previous_stop = nullptr;
   for (int i = 0; i < dialog.control_count; ++i) {
-    const resources::DialogControl& control = dialog.controls[i];
+    const DialogControl& control = dialog.controls[i];
     QWidget* widget = make_control(control, *this);
     widget->setGeometry(
         dialog_units_to_pixels(units_, control.x, control.y, control.width, control.height));
-    if (control.kind == resources::ControlKind::kGroupBox)
-      widget->lower();  // a frame behind the rest
-    if (control.kind == resources::ControlKind::kEdit) {
-      const std::size_t slot = static_cast<std::size_t>(control.id - resources::kFirstEditId);
+    if (control.kind == ControlKind::kGroupBox) widget->lower();  // a frame behind the rest
+    if (control.kind == ControlKind::kEdit) {
+      const std::size_t slot = static_cast<std::size_t>(control.id - kFirstEditId);
       if (edits_.size() <= slot) edits_.resize(slot + 1, nullptr);
       edits_[slot] = static_cast<QLineEdit*>(widget);
     }
-    const bool focusable = control.kind == resources::ControlKind::kEdit ||
-                           control.kind == resources::ControlKind::kButton ||
-                           control.kind == resources::ControlKind::kDefaultButton;
+    const bool focusable = control.kind == ControlKind::kEdit ||
+                           control.kind == ControlKind::kButton ||
+                           control.kind == ControlKind::kDefaultButton;
     if (!focusable) continue;
     if (!control.tab_stop) {
       widget->setFocusPolicy(Qt::ClickFocus);

@@ -8,14 +8,14 @@
 #include <QRect>
 #include <vector>
 
-#include "resources/dialogs.h"
+#include "programs/dialog_template.h"
 
 class QLineEdit;
 
 namespace tessaly::shell {
 
 // The template's face, or a Japanese Gothic face where that one is missing, at its point size.
-QFont dialog_font(const resources::DialogTemplate& dialog);
+QFont dialog_font(const DialogTemplate& dialog);
 
 // Pixels per four horizontal and per eight vertical dialog units: the font's average
 // character width and its height.
@@ -29,7 +29,7 @@ QRect dialog_units_to_pixels(const DialogBaseUnits& units, int x, int y, int wid
 class SettingsDialog final : public QDialog {
  public:
   // Placed at the template's position relative to the owner's client area (anchor).
-  SettingsDialog(const resources::DialogTemplate& dialog, QWidget* owner, QPoint anchor);
+  SettingsDialog(const DialogTemplate& dialog, QWidget* owner, QPoint anchor);
 
   int edit_count() const { return static_cast<int>(edits_.size()); }
   // Edit 3000 + index.

@@ -24,7 +24,7 @@ void order(int& low, int& high) {
 
 }  // namespace
 
-Surface::Surface() : current_dc(&null_backend_) {
+Surface::Surface() {
   fill_colour_table();
 }
 

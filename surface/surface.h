@@ -1,6 +1,7 @@
 // The 640 by 480 logical screen and its primitives. Everything above works in logical units
-// and colour numbers; `current_dc` is the backend that the next primitive draws on. A window,
-// a printer page or a headless render each own one surface and hand it down by reference.
+// and colour numbers; `current_dc` is the backend that the next primitive draws on, bound by a
+// TargetBinding for as long as one pass lasts and nothing outside it. A window, a printer page
+// or a headless render each own one surface and hand it down by reference.
 #pragma once
 
 #include <cstdint>
@@ -36,7 +37,6 @@ class Surface : public DeviceGeometry {
 
   std::uint32_t colour_table[16];  // palette-index form: 0x01000000 + palette entry
   std::uint32_t background_colour;
-  Backend* current_dc;
   // The print magnification as drawn: on paper the curves' pens grow with it.
   double print_magnification = 1.0;
 
@@ -80,6 +80,7 @@ class Surface : public DeviceGeometry {
   bool take_pending_error(int* code);
 
  private:
+  friend class TargetBinding;
   // Per curve slot; never reset while the program runs, so the phase carries over from one
   // curve and one paint to the next.
   struct PatternSlot {
@@ -90,6 +91,8 @@ class Surface : public DeviceGeometry {
   };
 
   NullBackend null_backend_;
+  // Between passes the surface draws into nothing: no backend outlives the pass it was bound for.
+  Backend* current_dc = &null_backend_;
   AlertHook alert_hook_ = nullptr;
   void* alert_context_ = nullptr;
   int current_x_ = 0;
@@ -97,6 +100,23 @@ class Surface : public DeviceGeometry {
   PatternSlot slots_[2] = {};
   int last_code_ = 0;
   bool pending_ = false;
+};
+
+// Binds a backend as the surface's drawing target for the binding's lifetime, then puts back
+// the one before, so that no path can leave a backend behind that is gone.
+class TargetBinding {
+ public:
+  TargetBinding(Surface& surface, Backend& backend)
+      : surface_(surface), previous_(surface.current_dc) {
+    surface.current_dc = &backend;
+  }
+  ~TargetBinding() { surface_.current_dc = previous_; }
+  TargetBinding(const TargetBinding&) = delete;
+  TargetBinding& operator=(const TargetBinding&) = delete;
+
+ private:
+  Surface& surface_;
+  Backend* previous_;
 };
 
 }  // namespace tessaly::surface

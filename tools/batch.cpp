@@ -11,6 +11,10 @@
 
 namespace tessaly::tools {
 
+using interaction::draws_picture;
+using interaction::parse_render_arguments;
+using interaction::ParsedArguments;
+
 namespace {
 
 JobReport refused(const std::string& message) {

@@ -5,14 +5,14 @@
 #include <istream>
 #include <vector>
 
-#include "tools/render_arguments.h"
+#include "interaction/render_request.h"
 #include "tools/render_job.h"
 
 namespace tessaly::tools {
 
 struct BatchLine {
   int number;  // in the file, from 1
-  ParsedArguments parsed;
+  interaction::ParsedArguments parsed;
   JobReport report;  // filled by the run; a line that does not parse has its complaint here
 };
 

@@ -12,9 +12,9 @@
 #include <thread>
 #include <vector>
 
+#include "interaction/render_request.h"
 #include "process/signal_cleanup.h"
 #include "tools/batch.h"
-#include "tools/render_arguments.h"
 #include "tools/render_job.h"
 
 namespace {
@@ -44,10 +44,10 @@ std::unique_ptr<QGuiApplication> application_for_pictures(int& argc, char** argv
   return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-int single_run(const tessaly::tools::RenderRequest& request, int& argc, char** argv,
+int single_run(const tessaly::interaction::RenderRequest& request, int& argc, char** argv,
                tessaly::TemporaryFileWatch& watch) {
   std::unique_ptr<QGuiApplication> application;
-  if (tessaly::tools::draws_picture(request.format)) {
+  if (tessaly::interaction::draws_picture(request.format)) {
     application = application_for_pictures(argc, argv);
   }
   JobReport report = tessaly::tools::render_job(request, &watch);
@@ -59,7 +59,7 @@ int single_run(const tessaly::tools::RenderRequest& request, int& argc, char** a
   return report.status;
 }
 
-int batch_run(const tessaly::tools::BatchRequest& batch, int& argc, char** argv,
+int batch_run(const tessaly::interaction::BatchRequest& batch, int& argc, char** argv,
               tessaly::TemporaryFileWatch& watch) {
   std::vector<tessaly::tools::BatchLine> lines;
   if (batch.file == "-") {
@@ -83,16 +83,17 @@ int render(int argc, char** argv) {
   // A signal during a write removes the file half written.
   tessaly::process::SignalCleanup cleanup;
   const std::vector<std::string> arguments(argv + 1, argv + argc);
-  const tessaly::tools::ParsedArguments parsed = tessaly::tools::parse_render_arguments(arguments);
+  const tessaly::interaction::ParsedArguments parsed =
+      tessaly::interaction::parse_render_arguments(arguments);
   switch (parsed.outcome) {
-    case tessaly::tools::ParsedArguments::Outcome::kHelp:
-      std::fputs(tessaly::tools::render_usage(), stdout);
+    case tessaly::interaction::ParsedArguments::Outcome::kHelp:
+      std::fputs(tessaly::interaction::render_usage(), stdout);
       return 0;
-    case tessaly::tools::ParsedArguments::Outcome::kError:
+    case tessaly::interaction::ParsedArguments::Outcome::kError:
       return complain(parsed.error, kWrongArguments);
-    case tessaly::tools::ParsedArguments::Outcome::kBatch:
+    case tessaly::interaction::ParsedArguments::Outcome::kBatch:
       return batch_run(parsed.batch, argc, argv, cleanup);
-    case tessaly::tools::ParsedArguments::Outcome::kRender:
+    case tessaly::interaction::ParsedArguments::Outcome::kRender:
       break;
   }
   return single_run(parsed.request, argc, argv, cleanup);

@@ -14,15 +14,27 @@
 #include <optional>
 
 #include "core/session.h"
+#include "interaction/replay.h"
 #include "programs/passes.h"
 #include "surface/qpainter_backend.h"
 #include "surface/surface.h"
 #include "tools/clipping_backend.h"
 #include "tools/png_encoder.h"
-#include "tools/replay.h"
 #include "tools/svg_runs.h"
 
 namespace tessaly::tools {
+
+using interaction::DiscardingTarget;
+using interaction::Format;
+using interaction::HeadlessWindow;
+using interaction::kPrinterDpi;
+using interaction::kScreenDpi;
+using interaction::logical_picture_width;
+using interaction::PassTarget;
+using interaction::plan_repaints;
+using interaction::RenderRequest;
+using interaction::RepaintPlan;
+using interaction::replay;
 
 namespace {
 

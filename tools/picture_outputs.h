@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "tools/render_arguments.h"
+#include "interaction/render_request.h"
 
 namespace tessaly::tools {
 
@@ -15,6 +15,6 @@ struct PictureResult {
   int graph_error = 0;  // an axis error the graph raised and nobody read; 0: none
 };
 
-PictureResult picture_output(const RenderRequest& request);
+PictureResult picture_output(const interaction::RenderRequest& request);
 
 }  // namespace tessaly::tools

@@ -2,14 +2,21 @@
 
 #include <algorithm>
 
+#include "interaction/message_text.h"
+#include "interaction/replay.h"
+#include "interaction/text_outputs.h"
 #include "surface/surface.h"
-#include "tools/headless_outputs.h"
-#include "tools/message_text.h"
 #include "tools/output_file.h"
 #include "tools/picture_outputs.h"
-#include "tools/replay.h"
 
 namespace tessaly::tools {
+
+using interaction::draws_picture;
+using interaction::output_path;
+using interaction::plan_repaints;
+using interaction::quoted;
+using interaction::RenderRequest;
+using interaction::text_output;
 
 JobReport render_job(const RenderRequest& request, TemporaryFileWatch* watch) {
   JobReport report;
@@ -18,6 +25,12 @@ JobReport render_job(const RenderRequest& request, TemporaryFileWatch* watch) {
   if (!failed_read.empty()) {
     report.status = kWriteFailed;
     report.messages.push_back("cannot read " + failed_read);
+    return report;
+  }
+  const std::string missing = interaction::missing_curve(*request.program, request.steps);
+  if (!missing.empty()) {
+    report.status = kWrongArguments;
+    report.messages.push_back(missing);
     return report;
   }
   std::string bytes;
@@ -32,7 +45,7 @@ JobReport render_job(const RenderRequest& request, TemporaryFileWatch* watch) {
     bytes = std::move(picture.bytes);
     graph_error = picture.graph_error;
   } else {
-    bytes = headless_output(request, &graph_error);
+    bytes = text_output(request, &graph_error);
   }
   // A scale the graph could not draw is reported the way the window shows it, as a note.
   if (graph_error != 0) {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/safe_write.h"
-#include "tools/render_arguments.h"
+#include "interaction/render_request.h"
 
 namespace tessaly::tools {
 
@@ -23,7 +23,8 @@ struct JobReport {
 // Draws the request and writes its file (a result for standard output is left in the report).
 // Safe on any thread; picture formats need a QGuiApplication.
 // `watch`, where given, removes a half-written file if a signal ends the process.
-JobReport render_job(const RenderRequest& request, TemporaryFileWatch* watch = nullptr);
+JobReport render_job(const interaction::RenderRequest& request,
+                     TemporaryFileWatch* watch = nullptr);
 
 // Writes the report's standard output, if it has one; a failure makes the report's status
 // kWriteFailed and adds its message.

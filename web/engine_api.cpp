@@ -12,11 +12,11 @@
 #include "core/session.h"
 #include "graph/context.h"
 #include "graph/readout.h"
+#include "interaction/teaching.h"
 #include "programs/descriptor.h"
 #include "programs/instance.h"
 #include "programs/passes.h"
 #include "resources/commands.h"
-#include "resources/program_resources.h"
 #include "surface/recording_backend.h"
 #include "surface/surface.h"
 #include "web/program_json.h"
@@ -25,14 +25,13 @@ namespace {
 
 using namespace tessaly;
 
-// CSS pixels: a browser has 96 to the inch whatever the screen.
-constexpr int kCssDpi = 96;
 constexpr int kMaxDialogValues = 5;
 
 // The one program a page runs, owned here as the window owns its own.
 struct Page : ProgramInstance {
-  explicit Page(const ProgramDescriptor& program) : ProgramInstance(program) {}
+  explicit Page(const ProgramDescriptor& program) : ProgramInstance(program), teaching(*this) {}
 
+  interaction::Teaching teaching;
   surface::RecordingBackend recorder;
   std::string text_out;
   std::string program_json_out;
@@ -57,7 +56,7 @@ struct BoundValues {
 BoundValues bound_values(int dialog) {
   if (!page || dialog < 0 || dialog > 2) return {};
   const ProgramDescriptor& program = *page->session.program;
-  if (!resources::resources_of(program).dialogs[dialog]) return {};
+  if (!program.dialogs[dialog]) return {};
   if (dialog == 2) {
     page->magnifications[0] = page->session.display_magnification;
     page->magnifications[1] = page->session.print_magnification;
@@ -67,6 +66,11 @@ BoundValues bound_values(int dialog) {
   if (!list.row || !list.count) return {};
   const int count = std::clamp(list.count, 0, kMaxDialogValues);
   return {count > 0 ? list.row(page->session) : nullptr, count};
+}
+
+int packed(const interaction::TeachingOutcome& outcome) {
+  return (outcome.handled ? 1 : 0) | static_cast<int>(outcome.repaint) << 1 |
+         (outcome.overlay_changed ? 8 : 0) | (outcome.panel_toggled ? 16 : 0);
 }
 
 const char* pass_list() {
@@ -92,7 +96,7 @@ EMSCRIPTEN_KEEPALIVE const char* tessaly_program_json() {
 EMSCRIPTEN_KEEPALIVE const char* tessaly_window_pass() {
   if (!page) return "";
   page->recorder.clear_trace();
-  window_pass(page->session, page->graph, page->recorder, kCssDpi, kCssDpi);
+  window_pass(page->session, page->graph, page->recorder, web::kCssDpi, web::kCssDpi);
   return pass_list();
 }
 
@@ -190,5 +194,55 @@ EMSCRIPTEN_KEEPALIVE int tessaly_take_error() {
 EMSCRIPTEN_KEEPALIVE const char* tessaly_error_message(int code) {
   const char* message = surface::error_message(code);
   return message ? message : "";
+}
+
+EMSCRIPTEN_KEEPALIVE int tessaly_teaching_command(int command) {
+  return page ? packed(page->teaching.command(command)) : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE int tessaly_teaching_key(int key, const char* text) {
+  using interaction::TeachingKey;
+  if (!page || key < 0 || key > 3) return 0;
+  const TeachingKey keys[] = {TeachingKey::kEscape, TeachingKey::kEnter, TeachingKey::kBackspace,
+                              TeachingKey::kText};
+  return packed(page->teaching.key(keys[key], text ? text : ""));
+}
+
+EMSCRIPTEN_KEEPALIVE int tessaly_pointer_at(double x, double y) {
+  return page ? packed(page->teaching.pointer_at(x, y)) : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE int tessaly_pointer_left() {
+  return page ? packed(page->teaching.pointer_left()) : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE int tessaly_click_at(double x, double y) {
+  return page ? packed(page->teaching.click_at(x, y)) : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE int tessaly_lock_marker(double frequency, int curve) {
+  return page ? packed(page->teaching.lock_marker_at(frequency, curve)) : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE int tessaly_predict(const char* text) {
+  return page ? packed(page->teaching.predict_text(text ? text : "")) : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE const char* tessaly_overlay_pass() {
+  if (!page) return "";
+  page->recorder.clear_trace();
+  page->teaching.draw_overlay(page->recorder,
+                              drawn_magnification(page->session.display_magnification));
+  return pass_list();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* tessaly_teaching_status() {
+  return page ? page->teaching.status().c_str() : "";
+}
+
+EMSCRIPTEN_KEEPALIVE int tessaly_teaching_state() {
+  if (!page) return 0;
+  const interaction::Teaching& t = page->teaching;
+  return (t.panel_shown() ? 1 : 0) | (t.awaits_prediction() ? 2 : 0) | (t.marker_locked() ? 4 : 0);
 }
 }

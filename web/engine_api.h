@@ -44,4 +44,23 @@ const char* tessaly_readout(double x, double y);
 // The axis error the last pass reported (1 to 5), or 0; and its message.
 int tessaly_take_error();
 const char* tessaly_error_message(int code);
+
+// The teaching views. Each returns what the window would do next: handled (bit 0), the
+// repaint (bits 1-2, as tessaly_command), the marker or the diagram moved (bit 3: draw the
+// overlay again), the diagram came or went (bit 4: the picture changes its width).
+int tessaly_teaching_command(int command);
+// key: 0 Escape, 1 Enter, 2 Backspace, 3 text (the UTF-8 text typed).
+int tessaly_teaching_key(int key, const char* text);
+int tessaly_pointer_at(double x, double y);  // logical screen units
+int tessaly_pointer_left();
+int tessaly_click_at(double x, double y);
+int tessaly_lock_marker(double frequency, int curve);
+int tessaly_predict(const char* text);
+// The marker and the diagram over the last pass, as a display list at the display
+// magnification; empty when neither is shown. The length is tessaly_list_length().
+const char* tessaly_overlay_pass();
+// What the status line says instead of the read-out ("" when nothing), and the state the page
+// shows: bit 0 the diagram, bit 1 an exercise awaits a prediction, bit 2 the marker locked.
+const char* tessaly_teaching_status();
+int tessaly_teaching_state();
 }

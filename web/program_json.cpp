@@ -2,17 +2,15 @@
 
 #include <cstdio>
 
-#include "resources/program_resources.h"
+#include "core/data_file.h"
+#include "programs/descriptor.h"
+#include "programs/phasor_panel.h"
+#include "resources/commands.h"
+#include "surface/surface.h"
 
 namespace tessaly::web {
 
 namespace {
-
-using resources::ControlKind;
-using resources::DialogControl;
-using resources::DialogTemplate;
-using resources::Menu;
-using resources::MenuPopup;
 
 void append_string(std::string& out, const char* text) {
   out += '"';
@@ -48,23 +46,80 @@ const char* kind_name(ControlKind kind) {
   return "";
 }
 
+void append_popup(std::string& out, const MenuPopup& popup) {
+  out += "{\"text\":";
+  append_string(out, popup.text);
+  out += ",\"items\":[";
+  for (int i = 0; i < popup.item_count; ++i) {
+    if (i > 0) out += ',';
+    out += "{\"command\":" + std::to_string(popup.items[i].command) + ",\"text\":";
+    append_string(out, popup.items[i].text);
+    out += '}';
+  }
+  out += "]}";
+}
+
 void append_menu(std::string& out, const Menu& menu) {
   out += '[';
   for (int p = 0; p < menu.popup_count; ++p) {
-    const MenuPopup& popup = menu.popups[p];
     if (p > 0) out += ',';
-    out += "{\"text\":";
-    append_string(out, popup.text);
-    out += ",\"items\":[";
-    for (int i = 0; i < popup.item_count; ++i) {
-      if (i > 0) out += ',';
-      out += "{\"command\":" + std::to_string(popup.items[i].command) + ",\"text\":";
-      append_string(out, popup.items[i].text);
-      out += '}';
-    }
-    out += "]}";
+    append_popup(out, menu.popups[p]);
   }
   out += ']';
+}
+
+template <typename Value>
+struct Named {
+  const char* name;
+  Value value;
+};
+
+template <typename Value, std::size_t N>
+void append_names(std::string& out, const Named<Value> (&names)[N]) {
+  out += '{';
+  for (std::size_t i = 0; i < N; ++i) {
+    if (i > 0) out += ',';
+    append_string(out, names[i].name);
+    out += ':' + std::to_string(static_cast<int>(names[i].value));
+  }
+  out += '}';
+}
+
+// What the page would otherwise keep a second copy of: the screen, the palette, the file
+// size and the numbers of commands, actions and repaints.
+void append_engine(std::string& out) {
+  using namespace commands;
+  constexpr Named<int> kCommands[] = {{"readFile", kReadFile},
+                                      {"phasorDiagram", kPhasorDiagram},
+                                      {"exerciseResonance", kExerciseResonance},
+                                      {"exerciseQuality", kExerciseQuality},
+                                      {"leaveExercise", kLeaveExercise}};
+  constexpr Named<ShellAction> kActions[] = {
+      {"NONE", ShellAction::kNone},           {"READ", ShellAction::kReadFile},
+      {"SAVE", ShellAction::kSaveFile},       {"PRINT", ShellAction::kPrint},
+      {"QUIT", ShellAction::kQuit},           {"DIALOG1", ShellAction::kCircuitDialog},
+      {"DIALOG2", ShellAction::kGraphDialog}, {"DIALOG3", ShellAction::kMagnificationDialog},
+      {"HELP", ShellAction::kHelp},           {"VERSION", ShellAction::kVersion}};
+  constexpr Named<Repaint> kRepaints[] = {
+      {"NONE", Repaint::kNone}, {"ERASE", Repaint::kErase}, {"OVERLAY", Repaint::kOverlay}};
+  out += "{\"logicalWidth\":" + std::to_string(surface::kLogicalWidth) +
+         ",\"logicalHeight\":" + std::to_string(surface::kLogicalHeight) +
+         ",\"panelWidth\":" + std::to_string(kPhasorPanelWidth) +
+         ",\"screenDpi\":" + std::to_string(kCssDpi) +
+         ",\"dataFileBytes\":" + std::to_string(kDataFileBytes) + ",\"palette\":[";
+  for (int c = 0; c < 16; ++c) {
+    const surface::Rgb rgb = surface::kPaletteRgb[c];
+    if (c > 0) out += ',';
+    out += '[' + std::to_string(rgb.r) + ',' + std::to_string(rgb.g) + ',' + std::to_string(rgb.b) +
+           ']';
+  }
+  out += "],\"commands\":";
+  append_names(out, kCommands);
+  out += ",\"actions\":";
+  append_names(out, kActions);
+  out += ",\"repaints\":";
+  append_names(out, kRepaints);
+  out += '}';
 }
 
 void append_dialog(std::string& out, const DialogTemplate* dialog) {
@@ -100,11 +155,15 @@ std::string program_json(const ProgramDescriptor& program) {
   out += ",\"help\":";
   append_string(out, program.help_text);
   out += ",\"menu\":";
-  append_menu(out, *resources::resources_of(program).menu);
+  append_menu(out, *program.menu);
+  out += ",\"teaching\":";
+  append_popup(out, *program.teaching_popup);
+  out += ",\"engine\":";
+  append_engine(out);
   out += ",\"dialogs\":[";
   for (int d = 0; d < 3; ++d) {
     if (d > 0) out += ',';
-    append_dialog(out, resources::resources_of(program).dialogs[d]);
+    append_dialog(out, program.dialogs[d]);
   }
   out += "]}";
   return out;

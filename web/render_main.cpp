@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "interaction/message_text.h"
+#include "interaction/render_request.h"
+#include "interaction/replay.h"
+#include "interaction/text_outputs.h"
 #include "surface/surface.h"
-#include "tools/headless_outputs.h"
-#include "tools/message_text.h"
-#include "tools/render_arguments.h"
-#include "tools/replay.h"
 
 // Inside EM_JS is JavaScript, which the C++ formatter would mangle.
 // clang-format off
@@ -59,7 +59,7 @@ EM_JS(char*, write_file_through_node, (const char* path, const char* data, int s
 
 namespace {
 
-using tessaly::tools::Format;
+using tessaly::interaction::Format;
 
 constexpr int kWriteFailed = 1;
 constexpr int kWrongArguments = 2;
@@ -80,39 +80,43 @@ int write_result(const std::string& path, const std::string& bytes) {
   if (!error) return 0;
   const std::string reason = error;
   std::free(error);
-  return complain("cannot write " + tessaly::tools::quoted(path) + ": " + reason, kWriteFailed);
+  return complain("cannot write " + tessaly::interaction::quoted(path) + ": " + reason,
+                  kWriteFailed);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::vector<std::string> arguments(argv + 1, argv + argc);
-  const tessaly::tools::ParsedArguments parsed = tessaly::tools::parse_render_arguments(arguments);
-  if (parsed.outcome == tessaly::tools::ParsedArguments::Outcome::kHelp) {
-    const std::string usage = tessaly::tools::render_usage();
+  const tessaly::interaction::ParsedArguments parsed =
+      tessaly::interaction::parse_render_arguments(arguments);
+  if (parsed.outcome == tessaly::interaction::ParsedArguments::Outcome::kHelp) {
+    const std::string usage = tessaly::interaction::render_usage();
     write_standard_output(usage.data(), static_cast<int>(usage.size()));
     return 0;
   }
-  if (parsed.outcome == tessaly::tools::ParsedArguments::Outcome::kError) {
+  if (parsed.outcome == tessaly::interaction::ParsedArguments::Outcome::kError) {
     return complain(parsed.error, kWrongArguments);
   }
-  const tessaly::tools::RenderRequest& request = parsed.request;
+  const tessaly::interaction::RenderRequest& request = parsed.request;
   if (request.format == Format::kPng || request.format == Format::kSvg ||
       request.format == Format::kPdf) {
-    return complain(std::string("format ") + tessaly::tools::format_name(request.format) +
+    return complain(std::string("format ") + tessaly::interaction::format_name(request.format) +
                         " needs the native renderer; this one writes trace, trace-print, dat "
                         "and csv",
                     kWrongArguments);
   }
   // The window tells the user of a file it cannot read; so does the renderer, before drawing.
   const std::string failed_read =
-      tessaly::tools::plan_repaints(*request.program, request.steps).failed_read;
+      tessaly::interaction::plan_repaints(*request.program, request.steps).failed_read;
   if (!failed_read.empty()) return complain("cannot read " + failed_read, kWriteFailed);
+  const std::string missing = tessaly::interaction::missing_curve(*request.program, request.steps);
+  if (!missing.empty()) return complain(missing, kWrongArguments);
   int code = 0;
-  const std::string bytes = tessaly::tools::headless_output(request, &code);
+  const std::string bytes = tessaly::interaction::text_output(request, &code);
   if (code != 0) {
     std::fprintf(stderr, "tessaly-render: the graph reports error %d: %s\n", code,
                  tessaly::surface::error_message(code));
   }
-  return write_result(tessaly::tools::output_path(request), bytes);
+  return write_result(tessaly::interaction::output_path(request), bytes);
 }

@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "programs/ombra/driver.h"
+#include "programs/ombra/menu.h"
 #include "programs/ombra/model.h"
 #include "programs/ombra/tables.h"
 #include "programs/shared_nudges.h"
@@ -17,6 +18,10 @@ constexpr CircuitForm kOmbraForms[] = {
     {CircuitShape::kParallel, elements::kR | elements::kL | elements::kC},
     {CircuitShape::kSeries, elements::kR | elements::kL | elements::kC},
 };
+
+// The phase (3) and the locus (4) draw fixed y axes: their y fields change nothing.
+constexpr unsigned kFixedYRange = 1u << kYMinimumField | 1u << kYMaximumField;
+constexpr unsigned kFixedGraphFields[] = {0, 0, 0, kFixedYRange, kFixedYRange};
 
 const ProgramDescriptor kOmbra = {
     "ombra",
@@ -43,6 +48,11 @@ const ProgramDescriptor kOmbra = {
     "ｐ・ｑ・ｒ 印刷倍率 1.2・1.0・0.8 で印刷します。",
     kOmbraForms,
     static_cast<int>(std::size(kOmbraForms)),
+    &ombra::menu,
+    {&circuit_constants_dialog, &graph_constants_dialog, &magnification_dialog},
+    &ombra::teaching_popup,
+    kFixedGraphFields,
+    static_cast<int>(std::size(kFixedGraphFields)),
 };
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "graph/corner_nudge.h"
 #include "programs/quirn/driver.h"
+#include "programs/quirn/menu.h"
 #include "programs/quirn/model.h"
 #include "programs/quirn/tables.h"
 
@@ -59,6 +60,11 @@ const ProgramDescriptor kQuirn = {
     "ｐ・ｑ・ｒ 印刷倍率 1.2・1.0・0.8 で印刷します。",
     kQuirnForms,
     static_cast<int>(std::size(kQuirnForms)),
+    &quirn::menu,
+    {&circuit_constants_dialog, &graph_constants_dialog, nullptr},
+    &quirn::teaching_popup,
+    nullptr,
+    0,
 };
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "programs/shared_nudges.h"
 #include "programs/velto/driver.h"
+#include "programs/velto/menu.h"
 #include "programs/velto/model.h"
 #include "programs/velto/tables.h"
 
@@ -44,6 +45,11 @@ const ProgramDescriptor kVelto = {
     "ｐ・ｑ・ｒ 印刷倍率 1.2・1.0・0.8 で印刷します。",
     kVeltoForms,
     static_cast<int>(std::size(kVeltoForms)),
+    &velto::menu,
+    {&lc_circuit_constants_dialog, &graph_constants_dialog, &magnification_dialog},
+    &velto::teaching_popup,
+    nullptr,
+    0,
 };
 
 }  // namespace

@@ -8,11 +8,10 @@
 #include <vector>
 
 #include "programs/descriptor.h"
+#include "programs/dialog_template.h"
 #include "programs/ombra/tables.h"
 #include "programs/quirn/tables.h"
 #include "programs/velto/tables.h"
-#include "resources/dialogs.h"
-#include "resources/program_resources.h"
 
 namespace tessaly {
 namespace {
@@ -65,7 +64,7 @@ TEST(Text, EveryProgramTextFitsItsShiftJisBuffer) {
       }
     }
     expect_fits(program->tag, 56, name + " tag");
-    const resources::Menu& menu = *resources::resources_of(*program).menu;
+    const Menu& menu = *program->menu;
     for (int p = 0; p < menu.popup_count; ++p) {
       expect_fits(menu.popups[p].text, 256, name + " menu");
       for (int i = 0; i < menu.popups[p].item_count; ++i) {
@@ -77,9 +76,8 @@ TEST(Text, EveryProgramTextFitsItsShiftJisBuffer) {
     expect_fits(quirn::element_captions[i], 20, "Quirn element caption");
     expect_fits(quirn::element_units[i], 20, "Quirn element unit");
   }
-  for (const resources::DialogTemplate* dialog :
-       {&resources::circuit_constants_dialog, &resources::lc_circuit_constants_dialog,
-        &resources::graph_constants_dialog, &resources::magnification_dialog}) {
+  for (const DialogTemplate* dialog : {&circuit_constants_dialog, &lc_circuit_constants_dialog,
+                                       &graph_constants_dialog, &magnification_dialog}) {
     expect_fits(dialog->caption, 256, dialog->name);
     for (int i = 0; i < dialog->control_count; ++i) {
       expect_fits(dialog->controls[i].text, 256, dialog->name);
@@ -90,8 +88,8 @@ TEST(Text, EveryProgramTextFitsItsShiftJisBuffer) {
 TEST(Text, TablesKeepTheirTrailingBlanks) {
   EXPECT_STREQ(quirn::circuit_names[4], "Ｒ、Ｃ、Ｌ素子  ");
   EXPECT_STREQ(velto::circuit_names[0], "ＬＣ素子の周波数特性　");
-  EXPECT_STREQ(resources::resources_of(ombra_program()).menu->popups[6].text, "説明　　 　");
-  EXPECT_STREQ(resources::resources_of(quirn_program()).menu->popups[0].text, "ファイル    ");
+  EXPECT_STREQ(ombra_program().menu->popups[6].text, "説明　　 　");
+  EXPECT_STREQ(quirn_program().menu->popups[0].text, "ファイル    ");
   EXPECT_EQ(std::string(ombra::circuit_names[1]) + ombra::analysis_names[1],
             "並列ＬＣＲ回路１インピーダンス周波数特性");
 }

@@ -6,6 +6,7 @@
 
 #include <climits>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,8 +48,6 @@ inline const CornerNudgeTable& quirn_nudges() {
 
 class GraphTest : public ::testing::Test {
  protected:
-  void SetUp() override { surface.current_dc = &recorder_; }
-
   std::vector<std::string> trace() const { return recorder_.lines(); }
 
   // Trace lines that start with prefix, in order.
@@ -75,6 +74,8 @@ class GraphTest : public ::testing::Test {
 
   surface::RecordingBackend recorder_;
   surface::Surface surface;
+  // Most tests draw outside any pass, so the fixture binds the recorder for the whole test.
+  std::optional<surface::TargetBinding> binding_{std::in_place, surface, recorder_};
   Context g{surface, &shared_nudges()};
   Session session;
 };

@@ -51,7 +51,7 @@ class SweepAllocation : public testing::GraphTest {
  protected:
   void SetUp() override {
     GraphTest::SetUp();
-    surface.current_dc = &null_;
+    binding_.emplace(surface, null_);
     GraphSettings& s = g.graph_settings;
     s.sweep_start = 10.0;
     s.sweep_stop = 100000.0;

@@ -80,10 +80,10 @@ class Sweep : public testing::GraphTest {
 
 TEST_F(Sweep, LogarithmicPointsOfTheOmbraDefaults) {
   sweep_and_plot(g, session, 119, parallel_rc, g.graph_settings);
-  EXPECT_DOUBLE_EQ(g.sweep_step, std::pow(10.0, 4.0 / 500.0));
-  EXPECT_NEAR(g.sweep_step, 1.018591, 1e-6);
-  EXPECT_EQ(g.point_index, 501);  // the last product lands at or below 100000
-  EXPECT_EQ(model_calls, g.point_index);
+  EXPECT_DOUBLE_EQ(g.last_sweep.step, std::pow(10.0, 4.0 / 500.0));
+  EXPECT_NEAR(g.last_sweep.step, 1.018591, 1e-6);
+  EXPECT_EQ(g.last_sweep.points, 501);  // the last product lands at or below 100000
+  EXPECT_EQ(model_calls, g.last_sweep.points);
   EXPECT_EQ(first_omega, 6.2831854 * 10.0);
   EXPECT_DOUBLE_EQ(session.plot_values_1[0],
                    magnitude(1.0 / Complex(1e-3, 6.2831854 * 10.0 * 1e-6)));
@@ -114,10 +114,10 @@ TEST_F(Sweep, LinearStepsAddUp) {
   g.graph_settings.reactance_min = -60.0;
   g.graph_settings.reactance_max = 60.0;
   sweep_and_plot(g, session, 96, crossing_at_1000, g.graph_settings);
-  EXPECT_EQ(g.sweep_step, 4.9975);
+  EXPECT_EQ(g.last_sweep.step, 4.9975);
   EXPECT_EQ(first_omega, 6.2831854);
-  EXPECT_EQ(g.point_index, model_calls);
-  EXPECT_EQ(g.point_index, 401);  // the sum of 400 steps lands just below 2000
+  EXPECT_EQ(g.last_sweep.points, model_calls);
+  EXPECT_EQ(g.last_sweep.points, 401);  // the sum of 400 steps lands just below 2000
   EXPECT_EQ(session.plot_values_1[0], 6.2831854 - 6.2831854 * 1000.0);
   EXPECT_EQ(count("ellipse"), 0);  // kind 96 marks no crossing
 }
@@ -133,7 +133,6 @@ TEST_F(Sweep, Kind94CirclesTheSignChange) {
   EXPECT_EQ(y, 176);
   EXPECT_EQ(starting_with("ellipse"), std::vector<std::string>{"ellipse 288 176 3 3 2 1 0"});
   EXPECT_GT(g.main_frame.last_value, 0.0);
-  EXPECT_EQ(g.current_value, g.main_frame.last_value);
 }
 
 TEST_F(Sweep, Kind82TracesTheAdmittanceCircle) {
@@ -142,13 +141,12 @@ TEST_F(Sweep, Kind82TracesTheAdmittanceCircle) {
   g.graph_settings.locus_y_min = -0.05;
   g.graph_settings.locus_y_max = 0.05;
   sweep_and_plot(g, session, 82, series_rlc, g.graph_settings);
-  ASSERT_GT(g.point_index, 100);
-  for (int i = 0; i < g.point_index; ++i) {
+  ASSERT_GT(g.last_sweep.points, 100);
+  for (int i = 0; i < g.last_sweep.points; ++i) {
     // Y = 1 / (R + jX) lies on the circle of diameter 1/R from the origin.
     EXPECT_NEAR(std::hypot(session.plot_values_1[i] - 0.05, session.plot_values_2[i]), 0.05, 1e-12)
         << i;
   }
-  EXPECT_EQ(g.locus_start.re, session.plot_values_1[0]);
   EXPECT_EQ(curve_points(1), 1);  // only the first point moves the pen
 }
 
@@ -157,7 +155,7 @@ TEST_F(Sweep, KindsWithoutAQuantity) {
   g.graph_settings.delay_max = 1.0;
   sweep_and_plot(g, session, 100, parallel_rc, g.graph_settings);
   EXPECT_EQ(model_calls, 0);
-  EXPECT_EQ(g.point_index, 0);
+  EXPECT_EQ(g.last_sweep.points, 0);
   EXPECT_EQ(count("clip"), 0);
   EXPECT_TRUE(has("text 444 25 3 0 1 1 (Ombra)"));  // any other kind: nudge -6
 
@@ -189,7 +187,7 @@ TEST_F(Sweep, SweepsThatCannotAdvanceStillEnd) {
     linear(c.start, c.stop, c.intervals);
     sweep_frequency_response(g, session, c.kind, parallel_rc, g.graph_settings, 1);
     EXPECT_EQ(model_calls, c.points) << c.kind << " " << c.start << " " << c.stop;
-    EXPECT_EQ(g.point_index, c.points);
+    EXPECT_EQ(g.last_sweep.points, c.points);
   }
 }
 
@@ -198,7 +196,7 @@ TEST_F(Sweep, StorageStopsAtTheLastStoredPoint) {
   g.graph_settings.magnitude_min = 1.0;
   g.graph_settings.magnitude_max = 1000.0;
   sweep_and_plot(g, session, 138, crossing_at_1000, g.graph_settings);
-  EXPECT_EQ(g.point_index, 601);
+  EXPECT_EQ(g.last_sweep.points, 601);
   EXPECT_EQ(session.plot_values_2[500],
             std::atan2(6.2831854 * (501.0 - 1000.0), 1.0) * 180.0 / 3.1415927);
   EXPECT_EQ(count("unclip"), 601);  // every point is still drawn
@@ -206,16 +204,17 @@ TEST_F(Sweep, StorageStopsAtTheLastStoredPoint) {
 
 TEST_F(Sweep, PhaseUsesTheEightDigitPi) {
   g.upper_frame = g.lower_frame = GraphFrame{};
-  plot_sweep_point(g, session, 119, Complex(0.0, 5.0), 1.0, 1.0, 1);
-  EXPECT_LT(g.phase_degrees, 90.0);
-  EXPECT_NEAR(g.phase_degrees, 90.0, 1e-5);
-  EXPECT_EQ(session.plot_values_2[0], g.phase_degrees);
-  plot_sweep_point(g, session, 119, Complex(0.0, -5.0), 1.0, 1.0, 1);
-  EXPECT_GT(g.phase_degrees, -90.0);
-  EXPECT_GT(g.phase_degrees, -180.0);
-  EXPECT_NEAR(g.phase_degrees, -90.0, 1e-5);
-  plot_sweep_point(g, session, 119, Complex(-1.0, -0.0), 1.0, 1.0, 1);
-  EXPECT_LT(g.phase_degrees, -179.9999);  // atan2 of -pi over 3.1415927 stays within -180
+  SweepPoint point;
+  const double& phase = session.plot_values_2[0];
+  plot_sweep_point(g, session, 119, Complex(0.0, 5.0), 1.0, 1.0, 1, point);
+  EXPECT_LT(phase, 90.0);
+  EXPECT_NEAR(phase, 90.0, 1e-5);
+  plot_sweep_point(g, session, 119, Complex(0.0, -5.0), 1.0, 1.0, 1, point);
+  EXPECT_GT(phase, -90.0);
+  EXPECT_GT(phase, -180.0);
+  EXPECT_NEAR(phase, -90.0, 1e-5);
+  plot_sweep_point(g, session, 119, Complex(-1.0, -0.0), 1.0, 1.0, 1, point);
+  EXPECT_LT(phase, -179.9999);  // atan2 of -pi over 3.1415927 stays within -180
   EXPECT_EQ(session.plot_values_1[0], 1.0);
 }
 

@@ -5,8 +5,9 @@ import os
 import re
 import sys
 
-LAYERS = ["complex", "core", "surface", "graph", "programs", "resources", "process", "tools", "shell"]
-# The renderer and the shell stand side by side: neither includes the other.
+LAYERS = ["complex", "core", "surface", "graph", "programs", "resources", "process", "interaction",
+          "tools", "shell", "web"]
+# The renderer, the shell and the page stand side by side: none includes another.
 RANK = {layer: min(index, LAYERS.index("tools")) for index, layer in enumerate(LAYERS)}
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
 

@@ -134,7 +134,7 @@ TEST_F(DialogInputs, EveryTextInEveryEditStoresAtofsValueAndStillDraws) {
         EXPECT_EQ(*edit, typed.stored);
         EXPECT_FALSE(std::signbit(*edit));
         draw_both();
-        EXPECT_LE(g.point_index, kStoredPoints);
+        EXPECT_LE(g.last_sweep.points, kStoredPoints);
         *edit = kept;
       }
     }
@@ -149,22 +149,22 @@ TEST_F(DialogInputs, PointCountsOutsideOneToFiveHundredAreBounded) {
     points = read_edit_value("0");
     draw_both();
     EXPECT_EQ(g.graph_settings.point_count, 1);
-    EXPECT_EQ(g.point_index, 2) << "one interval: the sweep's start and stop";
+    EXPECT_EQ(g.last_sweep.points, 2) << "one interval: the sweep's start and stop";
     points = read_edit_value("nan");
     draw_both();
-    EXPECT_EQ(g.point_index, 2);
+    EXPECT_EQ(g.last_sweep.points, 2);
     for (const char* many : {"600", "1e9", "1e400"}) {
       points = read_edit_value(many);
       draw_both();
       EXPECT_EQ(g.graph_settings.point_count, 500) << many;
       // A logarithmic sweep may lose its last point to rounding; none goes past the store.
-      EXPECT_GE(g.point_index, 500) << many;
-      EXPECT_LE(g.point_index, kStoredPoints) << many;
+      EXPECT_GE(g.last_sweep.points, 500) << many;
+      EXPECT_LE(g.last_sweep.points, kStoredPoints) << many;
     }
     points = 250.0;
     draw_both();
-    EXPECT_GE(g.point_index, 250) << "inside the bounds the count stands";
-    EXPECT_LE(g.point_index, 251);
+    EXPECT_GE(g.last_sweep.points, 250) << "inside the bounds the count stands";
+    EXPECT_LE(g.last_sweep.points, 251);
   }
 }
 
@@ -198,24 +198,24 @@ TEST_F(DialogInputs, RangesTheAxesCannotShowAreLeftToTheAxes) {
   constants[0] = read_edit_value("0");
   draw_both();
   EXPECT_TRUE(shows_error(1)) << "a logarithmic axis from 0";
-  EXPECT_EQ(g.point_index, 1) << "the sweep cannot step on from 0 Hz";
+  EXPECT_EQ(g.last_sweep.points, 1) << "the sweep cannot step on from 0 Hz";
 
   start(ombra_program());
   constants[0] = constants[1] = read_edit_value("100");
   draw_both();
   EXPECT_TRUE(shows_error(3)) << "an empty frequency range";
-  EXPECT_EQ(g.point_index, 1);
+  EXPECT_EQ(g.last_sweep.points, 1);
 
   start(ombra_program());
   constants[2] = constants[3] = read_edit_value("5");
   draw_both();
   EXPECT_TRUE(shows_error(3)) << "an empty magnitude range";
-  EXPECT_EQ(g.point_index, 501);
+  EXPECT_EQ(g.last_sweep.points, 501);
 
   start(ombra_program());
   constants[1] = read_edit_value("1e400");
   draw_both();
-  EXPECT_EQ(g.point_index, 2) << "10 Hz, then a step to infinity, and no further";
+  EXPECT_EQ(g.last_sweep.points, 2) << "10 Hz, then a step to infinity, and no further";
 }
 
 }  // namespace

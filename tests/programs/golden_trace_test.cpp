@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "interaction/text_outputs.h"
 #include "program_fixture.h"
 #include "programs/descriptor.h"
-#include "tools/headless_outputs.h"
 
 namespace tessaly {
 namespace {
@@ -21,7 +21,7 @@ namespace {
 struct GoldenCase {
   const char* file;
   const ProgramDescriptor& program;
-  std::vector<tools::Step> steps;
+  std::vector<interaction::Step> steps;
 };
 
 std::string golden_path(const char* file) {
@@ -67,11 +67,11 @@ TEST(GoldenTrace, GraphsMatchTheirCheckedTraces) {
       {"quirn_rlc", quirn_program(), {testing::command(304)}},
   };
   for (const GoldenCase& c : cases) {
-    tools::RenderRequest request;
+    interaction::RenderRequest request;
     request.program = &c.program;
     request.steps = c.steps;
-    request.format = tools::Format::kTrace;
-    const std::string trace = tools::headless_output(request);
+    request.format = interaction::Format::kTrace;
+    const std::string trace = interaction::text_output(request);
     const std::string path = golden_path(c.file);
     if (updating()) {
       std::ofstream(path, std::ios::binary) << trace;

@@ -110,8 +110,8 @@ TEST_F(OmbraDriver, CircuitsWithoutAModelKeepTheLastResistance) {
 }
 
 TEST_F(OmbraDriver, DialogConstantsDriveTheGraph) {
-  tools::Step constants;
-  constants.kind = tools::Step::Kind::kSetting;
+  interaction::Step constants;
+  constants.kind = interaction::Step::Kind::kSetting;
   constants.name = "circuit_constants";
   constants.values = {"0.01", "", "-100"};
   render(ombra_program(), {constants});

@@ -9,31 +9,31 @@
 #include <utility>
 #include <vector>
 
+#include "interaction/render_request.h"
+#include "interaction/replay.h"
 #include "programs/descriptor.h"
 #include "surface/recording_backend.h"
-#include "tools/render_arguments.h"
-#include "tools/replay.h"
 
 namespace tessaly::testing {
 
-inline tools::Step command(int number) {
-  tools::Step step;
-  step.kind = tools::Step::Kind::kCommand;
+inline interaction::Step command(int number) {
+  interaction::Step step;
+  step.kind = interaction::Step::Kind::kCommand;
   step.command = number;
   return step;
 }
 
-inline tools::Step key(char character) {
-  tools::Step step;
-  step.kind = tools::Step::Kind::kCharacter;
+inline interaction::Step key(char character) {
+  interaction::Step step;
+  step.kind = interaction::Step::Kind::kCharacter;
   step.character = character;
   return step;
 }
 
 // The renderer's --set: the dialog's edits filled with the texts, then OK.
-inline tools::Step setting(const char* name, std::vector<std::string> texts) {
-  tools::Step step;
-  step.kind = tools::Step::Kind::kSetting;
+inline interaction::Step setting(const char* name, std::vector<std::string> texts) {
+  interaction::Step step;
+  step.kind = interaction::Step::Kind::kSetting;
   step.name = name;
   step.values = std::move(texts);
   return step;
@@ -43,11 +43,12 @@ class ProgramTest : public ::testing::Test {
  protected:
   // The start-up paint of a new window, each step with its repaint; the trace of the last
   // pass, by line. The window's session and graph stay as the last pass left them.
-  void render(const ProgramDescriptor& program, const std::vector<tools::Step>& steps = {}) {
-    window_ = std::make_unique<tools::HeadlessWindow>(program);
+  void render(const ProgramDescriptor& program, const std::vector<interaction::Step>& steps = {}) {
+    window_ = std::make_unique<interaction::HeadlessWindow>(program);
     surface::RecordingBackend recorder;
-    tools::LastPassTarget target(tools::plan_repaints(program, steps).last_pass(), recorder);
-    tools::replay(*window_, steps, target);
+    interaction::LastPassTarget target(interaction::plan_repaints(program, steps).last_pass(),
+                                       recorder);
+    interaction::replay(*window_, steps, target);
     lines_ = recorder.lines();
   }
 
@@ -95,7 +96,7 @@ class ProgramTest : public ::testing::Test {
   }
 
   std::vector<std::string> lines_;
-  std::unique_ptr<tools::HeadlessWindow> window_;
+  std::unique_ptr<interaction::HeadlessWindow> window_;
 };
 
 }  // namespace tessaly::testing

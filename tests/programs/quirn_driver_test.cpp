@@ -111,7 +111,7 @@ TEST_F(QuirnDriver, CircuitDialogSetsTheElementValues) {
 }
 
 TEST_F(QuirnDriver, GraphDialogEditsTheRowOfTheSelectedAnalysis) {
-  const tools::Step edit = setting("graph_constants", {"20", "80", "10", "500", "100"});
+  const interaction::Step edit = setting("graph_constants", {"20", "80", "10", "500", "100"});
   render(quirn_program(), {command(402), edit});
   EXPECT_EQ(context().graph_settings.sweep_start, 20.0);
   EXPECT_EQ(context().graph_settings.sweep_stop, 80.0);

@@ -13,15 +13,15 @@
 #include "core/session.h"
 #include "graph/frame.h"
 #include "graph/mapping.h"
+#include "interaction/text_outputs.h"
 #include "program_fixture.h"
-#include "tools/headless_outputs.h"
 
 namespace tessaly::testing {
 namespace {
 
-tools::Step read(const std::string& path) {
-  tools::Step step;
-  step.kind = tools::Step::Kind::kRead;
+interaction::Step read(const std::string& path) {
+  interaction::Step step;
+  step.kind = interaction::Step::Kind::kRead;
   step.name = path;
   return step;
 }
@@ -43,7 +43,7 @@ class ReferenceCurveTest : public ProgramTest {
   }
 
   // The arrays as the steps leave them, saved; also kept for comparison.
-  std::string save_after(const std::vector<tools::Step>& steps, const char* name) {
+  std::string save_after(const std::vector<interaction::Step>& steps, const char* name) {
     render(ombra_program(), steps);
     std::copy(session().plot_values_1, session().plot_values_1 + kStoredPoints, saved_1_);
     std::copy(session().plot_values_2, session().plot_values_2 + kStoredPoints, saved_2_);
@@ -176,11 +176,11 @@ TEST_F(ReferenceCurveTest, LocusPairsAndPrinting) {
   EXPECT_EQ(pieces[0].x1, graph::map_x(context().main_frame, saved_1_[0]));
   EXPECT_EQ(pieces[0].y1, graph::map_y(context().main_frame, saved_2_[0]));
 
-  tools::RenderRequest request;
+  interaction::RenderRequest request;
   request.program = &ombra_program();
   request.steps = {command(404), read(file), command(204)};
-  request.format = tools::Format::kTracePrint;
-  const std::string printed = tools::headless_output(request);
+  request.format = interaction::Format::kTracePrint;
+  const std::string printed = interaction::text_output(request);
   const int printer_pen = static_cast<int>(session().print_magnification * 5.0);
   EXPECT_NE(printed.find(" 15 " + std::to_string(printer_pen) + " 0 13\n"), std::string::npos)
       << "on paper it is drawn with the printer's pen";

@@ -106,8 +106,8 @@ TEST_P(StateSpace, EveryPassSweepsItsCurvesAndEndsTheGraph) {
           ASSERT_EQ(session.circuit_index, shard.circuit) << where << ": the driver puts it back";
           ASSERT_EQ(session.analysis_index, analysis) << where;
           // The last sweep ran to its stop frequency: the point count, one more by rounding.
-          ASSERT_GE(g.point_index, shard.intervals) << where;
-          ASSERT_LE(g.point_index, shard.intervals + (shard.intervals > 0)) << where;
+          ASSERT_GE(g.last_sweep.points, shard.intervals) << where;
+          ASSERT_LE(g.last_sweep.points, shard.intervals + (shard.intervals > 0)) << where;
         }
       }
     }

@@ -13,15 +13,17 @@
 #include <optional>
 #include <string>
 
+#include "interaction/render_request.h"
+#include "interaction/replay.h"
 #include "programs/descriptor.h"
 #include "surface/qpainter_backend.h"
 #include "surface/surface.h"
 #include "tools/clipping_backend.h"
-#include "tools/render_arguments.h"
-#include "tools/replay.h"
 
 namespace tessaly::tools {
 namespace {
+
+using namespace interaction;
 
 RenderRequest request_for(const char* program, Format format, std::vector<Step> steps = {}) {
   RenderRequest request;

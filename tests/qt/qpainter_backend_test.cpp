@@ -60,7 +60,7 @@ class QPainterBackendTest : public ::testing::Test {
     Surface s;
     QPainter painter(&image);
     QPainterBackend backend(painter, s);
-    s.current_dc = &backend;
+    const TargetBinding binding(s, backend);
     s.set_logical_screen(640, 480, m);
     s.client_width = image.width();
     s.client_height = image.height();
@@ -137,7 +137,7 @@ TEST_F(QPainterBackendTest, PrinterScalesCoordinatesWithoutMapping) {
   Surface s;
   QPainter painter(&image);
   QPainterBackend backend(painter, s);
-  s.current_dc = &backend;
+  const TargetBinding binding(s, backend);
   s.output_target = 1;
   s.device_scale_x = 2.0;
   s.device_scale_y = 2.0;
@@ -169,7 +169,7 @@ TEST_F(QPainterBackendTest, VectorDevicesDrawWithoutReadingBack) {
     Surface s;
     QPainter painter(device);
     QPainterBackend backend(painter, s);
-    s.current_dc = &backend;
+    const TargetBinding binding(s, backend);
     s.set_logical_screen(640, 480, 1.5);
     s.draw_line(0, 0, 100, 100, 1, 0, 2);
     s.flood_fill(50, 50, 5, 0);  // skipped: nothing to read back
@@ -225,7 +225,7 @@ TEST_F(QPainterBackendTest, PainterKeepsTheLastClip) {
   {
     Surface s;
     QPainterBackend backend(painter, s);
-    s.current_dc = &backend;
+    const TargetBinding binding(s, backend);
     s.set_logical_screen(640, 480, 1.0);
     s.set_clip_to_frame(100, 200, 100, 100);
     s.draw_line(120, 150, 180, 150, 1, 0, 0);
@@ -245,7 +245,7 @@ TEST_F(QPainterBackendTest, EndPixelsOnEveryImageFormat) {
       Surface s;
       QPainter painter(&image);
       QPainterBackend backend(painter, s);
-      s.current_dc = &backend;
+      const TargetBinding binding(s, backend);
       s.set_logical_screen(640, 480, 1.0);
       s.draw_line(10, 10, 40, 30, 1, 0, 0);
       s.set_clip_to_frame(0, 50, 50, 50);
@@ -278,7 +278,7 @@ TEST_F(QPainterBackendTest, DrawingLeavesTheVectorUpperHalvesClear) {
   Surface s;
   QPainter painter(&image);
   QPainterBackend backend(painter, s);
-  s.current_dc = &backend;
+  const TargetBinding binding(s, backend);
   s.set_logical_screen(640, 480, 1.5);
   s.draw_line(0, 0, 600, 400, 1, 1, 0);
   const std::optional<bool> after_line = avx_upper_in_use();

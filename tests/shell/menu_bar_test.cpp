@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "resources/menus.h"
+#include "programs/descriptor.h"
 
 namespace tessaly::shell {
 namespace {
@@ -31,7 +31,7 @@ std::vector<Popup> shown(const QMenuBar& bar) {
   return popups;
 }
 
-void expect_menu(const resources::Menu& menu, const std::vector<Popup>& expected) {
+void expect_menu(const Menu& menu, const std::vector<Popup>& expected) {
   QMenuBar bar;
   build_menu_bar(bar, menu, [](int) {});
   const std::vector<Popup> popups = shown(bar);
@@ -51,7 +51,7 @@ const Popup kExplanation{"説明　　 　", {{701, "ヘルプ "}, {702, "バー
 const Popup kSteps{"定数増減　　", {{501, "増加１"}, {502, "減少１"}, {503, "初期値"}}};
 
 TEST(MenuBar, OmbraMenu) {
-  expect_menu(resources::ombra_menu,
+  expect_menu(*ombra_program().menu,
               {kFile,
                kDrawing,
                {"回路素子　", {{301, "並列ＲＣＬ素子"}, {302, "直列ＲＣＬ素子"}}},
@@ -66,7 +66,7 @@ TEST(MenuBar, OmbraMenu) {
 }
 
 TEST(MenuBar, VeltoMenu) {
-  expect_menu(resources::velto_menu, {kFile,
+  expect_menu(*velto_program().menu, {kFile,
                                       kDrawing,
                                       {"回路素子　",
                                        {{301, "単一Ｌ  素子"},
@@ -89,7 +89,7 @@ TEST(MenuBar, VeltoMenu) {
 
 TEST(MenuBar, QuirnMenu) {
   expect_menu(
-      resources::quirn_menu,
+      *quirn_program().menu,
       {{"ファイル    ", {{101, "開く"}, {102, "保存"}, {103, "印刷"}, {104, "終了"}}},
        {"グラフ　　", {{201, "描画更新"}, {202, "重ね描き"}, {203, "クリア"}, {204, "データ"}}},
        {"２端子素子",
@@ -102,9 +102,9 @@ TEST(MenuBar, QuirnMenu) {
 }
 
 TEST(MenuBar, ActionsSendTheirCommandAndShowAmpersands) {
-  const resources::MenuItem items[] = {{101, "R&D"}, {102, "&&"}};
-  const resources::MenuPopup popups[] = {{"A&B", items, 2}};
-  const resources::Menu menu{popups, 1};
+  const MenuItem items[] = {{101, "R&D"}, {102, "&&"}};
+  const MenuPopup popups[] = {{"A&B", items, 2}};
+  const Menu menu{popups, 1};
   QMenuBar bar;
   std::vector<int> sent;
   build_menu_bar(bar, menu, [&sent](int command) { sent.push_back(command); });

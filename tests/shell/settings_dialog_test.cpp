@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "core/session.h"
-#include "resources/dialogs.h"
+#include "programs/dialog_template.h"
 #include "shell/settings_command.h"
 #include "shell_fixture.h"
 
@@ -55,7 +55,7 @@ TEST_F(SettingsDialogTest, DialogUnits) {
 }
 
 TEST_F(SettingsDialogTest, BuiltFromTheTemplate) {
-  const resources::DialogTemplate& dlg1 = resources::circuit_constants_dialog;
+  const DialogTemplate& dlg1 = circuit_constants_dialog;
   SettingsDialog dialog(dlg1, nullptr, QPoint(100, 50));
   const DialogBaseUnits units = dialog.base_units();
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("回路定数設定"));
@@ -99,7 +99,7 @@ TEST_F(SettingsDialogTest, BuiltFromTheTemplate) {
 }
 
 TEST_F(SettingsDialogTest, GraphConstantsDialogHasFiveEditsInOrder) {
-  SettingsDialog dialog(resources::graph_constants_dialog, nullptr, QPoint(0, 0));
+  SettingsDialog dialog(graph_constants_dialog, nullptr, QPoint(0, 0));
   ASSERT_EQ(dialog.edit_count(), 5);
   const DialogBaseUnits units = dialog.base_units();
   EXPECT_EQ(dialog.edit(3)->geometry(), dialog_units_to_pixels(units, 50, 70, 50, 14));
@@ -180,7 +180,7 @@ TEST_F(SettingsDialogTest, DecimalPointWhateverTheUserLocale) {
 }
 
 TEST_F(SettingsDialogTest, VeltosCircuitDialogHasOnlyLAndC) {
-  const resources::DialogTemplate& dlg1 = resources::lc_circuit_constants_dialog;
+  const DialogTemplate& dlg1 = lc_circuit_constants_dialog;
   SettingsDialog dialog(dlg1, nullptr, QPoint(0, 0));
   const DialogBaseUnits units = dialog.base_units();
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("回路定数設定"));

@@ -107,7 +107,7 @@ TEST_F(Pattern, CurvePhaseBelongsToItsSurface) {
   surface_.pattern_curve_point(0, 0, 1, 0, 0, 0, 0x8000, 0);
   surface_.pattern_curve_point(1, 0, 2, 0, 0, 0, 0x8000, 0);
   Surface other;
-  other.current_dc = &recorder_;
+  const TargetBinding binding(other, recorder_);
   clear();
   other.pattern_curve_point(40, 0, 41, 0, 0, 0, 0x8000, 0);
   EXPECT_EQ(trace(), (Lines{"point 40 0 0 0 13"}));

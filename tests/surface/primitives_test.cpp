@@ -127,9 +127,14 @@ TEST_F(Primitives, ANewSurfaceStartsAtTheStartUpState) {
   EXPECT_EQ(fresh.client_width, 640);
   EXPECT_EQ(fresh.client_height, 480);
   EXPECT_EQ(fresh.colour_table[3], 0x01000011u);
-  EXPECT_NE(fresh.current_dc, &recorder_);
-  fresh.current_dc = &recorder_;
-  fresh.line_to(1, 1, 0, 0, 0, 13);
+  clear();
+  fresh.line_to(3, 3, 0, 0, 0, 13);  // bound to nothing yet
+  fresh.move_to(0, 0);
+  {
+    const TargetBinding binding(fresh, recorder_);
+    fresh.line_to(1, 1, 0, 0, 0, 13);
+  }
+  fresh.line_to(2, 2, 0, 0, 0, 13);  // the binding is over: nothing reaches the recorder
   EXPECT_EQ(trace(), (Lines{"line 0 0 1 1 0 0 0 13"}));
 }
 

@@ -14,13 +14,12 @@ namespace tessaly::surface::testing {
 
 class SurfaceTest : public ::testing::Test {
  protected:
-  void SetUp() override { surface_.current_dc = &recorder_; }
-
   std::vector<std::string> trace() const { return recorder_.lines(); }
   void clear() { recorder_.clear_trace(); }
 
-  Surface surface_;
   RecordingBackend recorder_;
+  Surface surface_;
+  TargetBinding binding_{surface_, recorder_};
 };
 
 }  // namespace tessaly::surface::testing

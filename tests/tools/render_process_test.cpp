@@ -14,11 +14,13 @@
 #include <string>
 #include <vector>
 
+#include "interaction/text_outputs.h"
 #include "programs/descriptor.h"
-#include "tools/headless_outputs.h"
 
 namespace tessaly::tools {
 namespace {
+
+using namespace interaction;
 
 class RenderProcess : public ::testing::Test {
  protected:
@@ -118,7 +120,7 @@ TEST_F(RenderProcess, ResultsLandWhereAsked) {
   series.command = 303;
   request.steps = {series};
   request.format = Format::kTrace;
-  EXPECT_TRUE(out_ == headless_output(request)) << "standard output carries the trace";
+  EXPECT_TRUE(out_ == text_output(request)) << "standard output carries the trace";
 
   ASSERT_EQ(run("quirn --format dat -o -"), 0);
   EXPECT_EQ(slurp(folder_ + "/quirn.dat").size(), 8016u);

@@ -6,18 +6,20 @@
 #include <cstring>
 #include <string>
 
-#include "tools/headless_outputs.h"
-#include "tools/render_arguments.h"
+#include "interaction/render_request.h"
+#include "interaction/text_outputs.h"
 
 namespace tessaly::tools {
 namespace {
+
+using namespace interaction;
 
 TEST(StoredNan, EveryNanOfADataFileIsTheQuietPositiveOne) {
   // No components at all: 0/0 in every point of both blocks.
   const ParsedArguments parsed =
       parse_render_arguments({"ombra", "--set", "circuit_constants=0,0,0", "--format", "dat"});
   ASSERT_EQ(parsed.outcome, ParsedArguments::Outcome::kRender) << parsed.error;
-  const std::string bytes = headless_output(parsed.request);
+  const std::string bytes = text_output(parsed.request);
   ASSERT_EQ(bytes.size(), 8016u);
   int nans = 0;
   for (std::size_t at = 0; at < bytes.size(); at += 8) {

@@ -5,11 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "tools/headless_outputs.h"
-#include "tools/render_arguments.h"
+#include "interaction/render_request.h"
+#include "interaction/text_outputs.h"
 
 namespace tessaly::tools {
 namespace {
+
+using namespace interaction;
 
 ParsedArguments parse(const std::vector<std::string>& arguments) {
   return parse_render_arguments(arguments);
@@ -18,7 +20,7 @@ ParsedArguments parse(const std::vector<std::string>& arguments) {
 std::string output(const std::vector<std::string>& arguments) {
   const ParsedArguments parsed = parse(arguments);
   EXPECT_EQ(parsed.outcome, ParsedArguments::Outcome::kRender) << parsed.error;
-  return headless_output(parsed.request);
+  return text_output(parsed.request);
 }
 
 int lines_ending(const std::string& trace, const std::string& end) {

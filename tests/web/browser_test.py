@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 """The web page of the three programs in headless Chromium: the picture, keys, menus,
-dialogs, data files, the read-out, printing and the message boxes.
+dialogs, data files, the read-out, printing, the message boxes and the teaching views.
 
 Usage: browser_test.py SITE_FOLDER NATIVE_RENDERER [SCREENSHOT_FOLDER]
 """
@@ -28,6 +28,7 @@ SCALE = 1.5  # the start-up display magnification, at a device pixel ratio of 1
 
 BLACK, BLUE, RED, MAGENTA = (0, 0, 0), (0, 0, 255), (255, 0, 0), (255, 0, 255)
 GREEN, CYAN, YELLOW, DARK_GREY = (0, 255, 0), (0, 255, 255), (255, 255, 0), (128, 128, 128)
+DARK_CYAN = (0, 128, 128)  # the marker's colour
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
@@ -305,6 +306,112 @@ class Page(unittest.TestCase):
         box = self.dialog()
         self.assertEqual(box.find_element(By.TAG_NAME, "h2").text, "回路と使い方の説明")
         box.find_element(By.CSS_SELECTOR, "button.default").click()
+
+
+    # --- the teaching views ---
+
+    def teaching(self):
+        return self.driver.execute_script("return window.tessaly.teaching || {}")
+
+    def marker_columns(self):
+        """The x of every canvas column inside the graph's frame that holds the marker's colour."""
+        return self.driver.execute_script("""
+            const c = document.getElementById('graph');
+            const top = arguments[0], height = arguments[1], width = arguments[2];
+            const d = c.getContext('2d').getImageData(0, top, width, height).data;
+            const found = new Set();
+            for (let i = 0; i < d.length; i += 4) {
+              if (d[i] === 0 && d[i + 1] === 128 && d[i + 2] === 128) found.add((i / 4) % width);
+            }
+            return [...found].sort((a, b) => a - b);""", device(40), device(100), device(640))
+
+    def point_at(self, x, y):
+        canvas = self.driver.find_element(By.ID, "graph")
+        rect = canvas.rect
+        ActionChains(self.driver).move_to_element_with_offset(
+            canvas, x - rect["width"] / 2, y - rect["height"] / 2).perform()
+
+    def touch(self, kind, x, y):
+        rect = self.driver.find_element(By.ID, "graph").rect
+        points = [] if kind == "touchEnd" else [{"x": rect["x"] + x, "y": rect["y"] + y}]
+        self.driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": kind, "touchPoints": points})
+
+    def test_diagram_beside_the_graph_and_a_marker_that_follows_and_locks(self):
+        self.open("ombra")
+        count = self.menu(801)
+        self.wait_for_pass_after(count)
+        canvas = self.driver.find_element(By.ID, "graph")
+        # The picture widens by the panel, 240 logical units, as the window does.
+        self.assertEqual((canvas.get_property("width"), canvas.get_property("height")), (1320, 720))
+        self.point_at(device(200), device(80))
+        self.wait_for("return window.tessaly.teaching && window.tessaly.teaching.panel")
+        panel = self.colour_counts(device(650), 0, 1320 - device(650), 720)
+        self.assertGreater(sum(n for c, n in panel.items() if c != (255, 255, 255)), 500, "the diagram")
+        first = self.marker_columns()
+        self.assertTrue(first and abs(first[0] - device(200)) <= 2, first)
+        self.point_at(device(400), device(80))
+        moved = self.marker_columns()
+        self.assertTrue(moved and abs(moved[0] - device(400)) <= 2, moved)
+        # A click locks the marker: moving on leaves it where it was.
+        ActionChains(self.driver).click().perform()
+        self.wait_for("return window.tessaly.teaching.locked")
+        self.point_at(device(250), device(80))
+        self.assertEqual(self.marker_columns(), moved)
+        # Escape lets it go.
+        self.driver.find_element(By.ID, "graph").send_keys(Keys.ESCAPE)
+        self.wait_for("return !window.tessaly.teaching.locked")
+        if SHOTS:
+            self.driver.save_screenshot(os.path.join(SHOTS, "web-ombra-teaching.png"))
+
+    def test_a_finger_drags_the_marker_and_a_tap_locks_it(self):
+        self.open("ombra")
+        count = self.menu(801)
+        self.wait_for_pass_after(count)
+        y = device(80)
+        self.touch("touchStart", device(200), y)
+        self.touch("touchMove", device(300), y)
+        self.touch("touchMove", device(420), y)
+        self.touch("touchEnd", device(420), y)
+        dragged = self.marker_columns()
+        self.assertTrue(dragged and abs(dragged[0] - device(420)) <= 2, dragged)
+        self.assertIn("周波数", self.driver.find_element(By.ID, "status").text, "the read-out follows")
+        self.assertFalse(self.teaching().get("locked"), "a drag does not lock")
+        self.touch("touchStart", device(300), y)
+        self.touch("touchEnd", device(300), y)
+        self.wait_for("return window.tessaly.teaching.locked")
+        tapped = self.marker_columns()
+        self.assertTrue(tapped and abs(tapped[0] - device(300)) <= 2, tapped)
+
+    def test_an_f0_exercise_is_predicted_revealed_scored_and_left(self):
+        self.open("ombra")
+        start = self.picture_hash()
+        count = self.menu(811)
+        self.wait_for_pass_after(count)
+        field = self.driver.find_element(By.ID, "prediction")
+        self.assertTrue(field.is_displayed())
+        self.assertIn("問題 1：", self.driver.find_element(By.ID, "status").text)
+        question = self.picture_hash()
+        # Not a number: asked again, nothing scored, nothing drawn.
+        field.send_keys("abc", Keys.ENTER)
+        self.wait_for("return document.getElementById('status').textContent.includes('読めません')")
+        self.assertTrue(self.teaching()["awaitsPrediction"])
+        self.assertEqual(self.picture_hash(), question)
+        count = self.passes()
+        field.send_keys("1k", Keys.ENTER)
+        self.wait_for_pass_after(count)
+        self.wait_for("return document.getElementById('status').textContent.includes('成績')")
+        text = self.driver.find_element(By.ID, "status").text
+        self.assertIn("予想 1.00kHz", text)
+        self.assertIn("成績", text)
+        self.assertTrue(text.endswith("／1（誤差 10％以内）"), text)
+        self.assertNotEqual(self.picture_hash(), question, "the answer is drawn")
+        self.assertFalse(field.is_displayed())
+        # Escape leaves the exercise and gives the program its own values back.
+        count = self.passes()
+        self.driver.find_element(By.ID, "graph").send_keys(Keys.ESCAPE)
+        self.wait_for_pass_after(count)
+        self.assertEqual(self.picture_hash(), start)
+        self.assertEqual(self.driver.find_element(By.ID, "status").text, "")
 
 
 if __name__ == "__main__":

@@ -16,6 +16,12 @@ globalThis.ImageData ??= class {
 };
 const { Raster } = await import(pathToFileURL(join(process.argv[2], 'raster.js')).href);
 
+// The engine's sixteen colours, as the page receives them.
+const PALETTE = [
+  [0, 0, 0], [0, 0, 255], [255, 0, 0], [255, 0, 255], [0, 255, 0], [0, 255, 255],
+  [255, 255, 0], [255, 255, 255], [192, 192, 192], [0, 0, 128], [255, 255, 0], [128, 0, 128],
+  [0, 128, 0], [0, 128, 128], [128, 128, 0], [128, 128, 128],
+];
 const WINDOW = { ds: 1, s: 1.5, thin: 1 };
 const encode = (text) => new TextEncoder().encode(text);
 const rgb = (raster, x, y) => {
@@ -28,7 +34,7 @@ const RED = [255, 0, 0];
 const YELLOW = [255, 255, 0];
 
 test('a fill covers both corners, rounded to the nearest pixel at the magnification', () => {
-  const r = new Raster(60, 60);
+  const r = new Raster(60, 60, PALETTE);
   r.draw(encode('fill 5 5 10 10 6\n'), WINDOW);
   // Logical 5 to 11 (the far edge + 1) at 1.5: pixels 8 up to 17, not including it.
   assert.deepEqual(rgb(r, 8, 8), YELLOW);
@@ -41,7 +47,7 @@ test('a fill covers both corners, rounded to the nearest pixel at the magnificat
 });
 
 test('a line sets its end pixel and a wide pen draws wider', () => {
-  const r = new Raster(100, 100);
+  const r = new Raster(100, 100, PALETTE);
   r.draw(encode('line 10 10 40 10 2 0 0 13\n'), WINDOW);
   for (const x of [15, 40, 60]) assert.deepEqual(rgb(r, x, 15), RED, `x ${x}`);
   assert.deepEqual(rgb(r, 15, 16), WHITE);
@@ -53,7 +59,7 @@ test('a line sets its end pixel and a wide pen draws wider', () => {
 });
 
 test('drawing stays inside the clip until unclip, which a new pass starts with', () => {
-  const r = new Raster(100, 100);
+  const r = new Raster(100, 100, PALETTE);
   r.draw(encode('clip 10 10 20 20\nline 0 15 60 15 0 0 0 13\nunclip\nline 0 30 60 30 0 0 0 13\n'), WINDOW);
   // The clip is truncated: logical 10 to 20 is pixels 15 to 29.
   assert.deepEqual(rgb(r, 14, 23), WHITE);
@@ -67,7 +73,7 @@ test('drawing stays inside the clip until unclip, which a new pass starts with',
 });
 
 test('dashed pens leave gaps; solid ones none', () => {
-  const r = new Raster(200, 20);
+  const r = new Raster(200, 20, PALETTE);
   r.draw(encode('line 0 2 100 2 0 0 2 13\nline 0 8 100 8 0 0 0 13\n'), WINDOW);
   const row = (y) => Array.from({ length: 150 }, (_, x) => rgb(r, x, y)[0] === 0).filter(Boolean).length;
   assert.equal(row(12), 150);
@@ -75,7 +81,7 @@ test('dashed pens leave gaps; solid ones none', () => {
 });
 
 test('a printer pass truncates device coordinates and reports alerts and errors', () => {
-  const r = new Raster(300, 300);
+  const r = new Raster(300, 300, PALETTE);
   const report = r.draw(encode('fill 3 3 3 3 2\nalert\nerror 4\n'), { ds: 7.5, s: 1, thin: 1 });
   // trunc(3 x 7.5) = 22 up to trunc(4 x 7.5) = 30.
   assert.deepEqual(rgb(r, 22, 22), RED);

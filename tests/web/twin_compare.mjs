@@ -60,6 +60,28 @@ function fixedCases() {
   add(['ombra', '--do', '999', '--format', 'trace']);
 }
 
+// The teaching views: every circuit of every program with a marker (on and off the sweep, a
+// curve past the last) and the diagram, in every text format; exercise sheets from random
+// seeds, with and without their answers.
+function teachingCases(exercisesPerKind) {
+  const textFormats = [...formats, 'phasors'];
+  for (const [id, p] of Object.entries(programs)) {
+    for (let c = 1; c <= p.circuits; ++c) {
+      for (const f of textFormats) {
+        add([id, '--do', `30${c}`, '--marker', pick(['1000', '250', '4.7k', '33000']), '--phasor', '--format', f]);
+      }
+      add([id, '--do', `30${c},404`, '--marker', '1e308', '--curve', '2', '--format', pick(textFormats)]);
+    }
+    add([id, '--marker', '1000', '--curve', '9', '--format', 'phasors']);
+  }
+  for (const [kind, ids] of [['f0', ['ombra', 'velto']], ['q', ['ombra']]]) {
+    for (let n = 0; n < exercisesPerKind; ++n) {
+      const args = [pick(ids), '--exercise', kind, '--seed', String(1 + random(100000))];
+      for (const reveal of [false, true]) add([...args, ...(reveal ? ['--reveal'] : []), '--format', pick(formats)]);
+    }
+  }
+}
+
 function setValue() {
   return pick(['0.001', '2.5e-3', '1e-05', '-47', '3000', '100000', '10', '0.5', '250', '1.2', 'x', '', '7e2z']);
 }
@@ -132,6 +154,7 @@ async function compare(args, index) {
 prepareDataFiles();
 fixedCases();
 randomCases();
+teachingCases(200);
 const failures = [];
 // Two cases at a time: one per core.
 let next = 0;

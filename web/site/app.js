@@ -1,14 +1,11 @@
 // One program on the page: the graph canvas, the menus, the keys, the dialogs, data files,
-// the read-out and printing, over the engine in WebAssembly.
-import { loadEngine, Action, Repaint } from './engine.js';
+// the read-out, printing and the teaching views, over the engine in WebAssembly.
+import { loadEngine, TeachingKey } from './engine.js';
 import { Raster, FONT_FAMILY } from './raster.js';
 import { buildMenuBar } from './menus.js';
 import { settingsDialog, messageBox, saveNameDialog } from './dialogs.js';
 
-const LOGICAL_WIDTH = 640;
-const LOGICAL_HEIGHT = 480;
-const CSS_DPI = 96;
-const PRINT_DPI = 300;
+const PRINT_DPI = 300;  // the page's own choice for paper: sharp enough, quick to draw
 const PROGRAMS = { ombra: 'Ombra', velto: 'Velto', quirn: 'Quirn' };
 
 const params = new URLSearchParams(location.search);
@@ -16,6 +13,7 @@ const id = PROGRAMS[params.get('program')] ? params.get('program') : 'ombra';
 const canvas = document.getElementById('graph');
 const context = canvas.getContext('2d');
 const status = document.getElementById('status');
+const prediction = document.getElementById('prediction');
 const axisError = document.getElementById('axis-error');
 const fileInput = document.getElementById('file-input');
 
@@ -37,15 +35,22 @@ const [engine] = await Promise.all([loadEngine(), loadFont()]);
 engine.start(id);
 const program = engine.program();
 page.engine = engine;
+const {
+  logicalWidth: LOGICAL_WIDTH, logicalHeight: LOGICAL_HEIGHT, panelWidth: PANEL_WIDTH,
+  screenDpi: CSS_DPI, palette: PALETTE, actions: Action, repaints: Repaint, commands: Command,
+} = program.engine;
 
-// The window's mapping: trunc(640 m) by trunc(480 m), one scale for both axes.
-function windowMapping(m) {
+// The window's mapping: trunc(640 m) by trunc(480 m), one scale for both axes; the phasor
+// diagram widens the picture by its panel, as it widens the window.
+function windowMapping(m, panel) {
   const width = Math.trunc(LOGICAL_WIDTH * m);
   const height = Math.trunc(LOGICAL_HEIGHT * m);
-  return { width, height, scale: Math.min(width / LOGICAL_WIDTH, height / LOGICAL_HEIGHT) };
+  const scale = Math.min(width / LOGICAL_WIDTH, height / LOGICAL_HEIGHT);
+  return { width: width + (panel ? Math.trunc(PANEL_WIDTH * m) : 0), height, scale };
 }
 
 let raster = null;
+let overlay = null;  // the picture with the marker and the diagram over it
 let mapping = null;
 let ratio = 0;
 let pending = Repaint.NONE;
@@ -66,7 +71,7 @@ function drawPass() {
   erasePending = false;
   const m = engine.displayMagnification();
   const dpr = window.devicePixelRatio || 1;
-  const next = windowMapping(m);
+  const next = windowMapping(m, engine.teachingState().panel);
   if (!raster || next.width !== mapping.width || next.height !== mapping.height || dpr !== ratio) {
     // A new size: the old picture was drawn at the old scale and cannot stay.
     mapping = next;
@@ -76,18 +81,64 @@ function drawPass() {
     canvas.style.width = `${mapping.width}px`;
     canvas.style.height = `${mapping.height}px`;
     if (raster) raster.resize(canvas.width, canvas.height);
-    else raster = new Raster(canvas.width, canvas.height);
+    else raster = new Raster(canvas.width, canvas.height, PALETTE);
+    overlay = null;
     erase = true;
   }
   if (erase) raster.erase();
-  const report = raster.draw(engine.windowPass(), { ds: 1, s: mapping.scale * dpr, thin: Math.max(1, Math.round(dpr)) });
-  context.putImageData(raster.image, 0, 0);
+  const report = raster.draw(engine.windowPass(), screenMap());
+  drawOverlay();
   page.passes += 1;
   // Milliseconds since the navigation began.
   if (page.firstPicture === null) page.firstPicture = performance.now();
   if (report.alerts) ringAlert();
   showPassError();
   if (pointer) readOut(pointer);
+}
+
+function screenMap() {
+  return { ds: 1, s: mapping.scale * ratio, thin: Math.max(1, Math.round(ratio)) };
+}
+
+// The marker and the diagram over the kept picture, without a pass: a pointer that moves
+// leaves overlaid curves as they are.
+function drawOverlay() {
+  const list = engine.overlayPass();
+  if (list.length === 0) {
+    context.putImageData(raster.image, 0, 0);
+    return;
+  }
+  overlay ??= new Raster(raster.width, raster.height, PALETTE);
+  overlay.pixels.set(raster.pixels);
+  overlay.draw(list, screenMap());
+  context.putImageData(overlay.image, 0, 0);
+}
+
+// What the teaching views asked for: a pass, a wider or narrower picture, the overlay again.
+function followTeaching(outcome) {
+  if (!outcome.handled) return false;
+  if (outcome.panelToggled) requestRepaint(Repaint.ERASE);
+  else if (outcome.repaint !== Repaint.NONE) requestRepaint(outcome.repaint);
+  else if (outcome.overlay && raster) drawOverlay();
+  showTeaching();
+  return true;
+}
+
+// The exercise's prompt or result in the status line, and the field for a prediction while
+// one is awaited.
+let teachingShown = '';
+function showTeaching() {
+  const text = engine.teachingStatus();
+  if (text) status.textContent = text;
+  else if (teachingShown && status.textContent === teachingShown) status.textContent = '';
+  teachingShown = text;
+  const awaits = engine.teachingState().awaitsPrediction;
+  if (prediction.hidden === awaits) {
+    prediction.hidden = !awaits;
+    prediction.value = '';
+    if (awaits) prediction.focus({ preventScroll: true });
+  }
+  page.teaching = { status: text, ...engine.teachingState() };
 }
 
 function showPassError() {
@@ -104,20 +155,68 @@ function ringAlert() {
   bar.classList.add('alert');
 }
 
-function readOut(at) {
-  const x = (at.x + 0.5) / mapping.scale;
-  const y = (at.y + 0.5) / mapping.scale;
-  status.textContent = engine.readout(x, y);
+// A position on the canvas in logical screen units.
+function logical(at) {
+  return { x: (at.x + 0.5) / mapping.scale, y: (at.y + 0.5) / mapping.scale };
 }
 
-canvas.addEventListener('mousemove', (event) => {
+function readOut(at) {
+  const { x, y } = logical(at);
+  status.textContent = engine.readout(x, y);
+  showTeaching();
+}
+
+function canvasPosition(event) {
   const rect = canvas.getBoundingClientRect();
-  pointer = { x: event.clientX - rect.left, y: event.clientY - rect.top };
+  // The canvas may be shown at another size than its own (a narrow screen scales it down).
+  const sx = rect.width ? canvas.clientWidth / rect.width : 1;
+  const sy = rect.height ? canvas.clientHeight / rect.height : 1;
+  return { x: (event.clientX - rect.left) * sx, y: (event.clientY - rect.top) * sy };
+}
+
+// A mouse, a pen and a finger alike: moving reads out and carries the marker; a click, or a
+// tap that does not drag, locks the marker or answers an exercise.
+const TAP_SLOP = 10;  // CSS pixels a finger may wander and still tap
+let touchStart = null;
+
+function pointerMoved(event) {
+  if (!mapping) return;
+  pointer = canvasPosition(event);
   readOut(pointer);
+  const { x, y } = logical(pointer);
+  followTeaching(engine.pointerAt(x, y));
+}
+
+function pressed(event) {
+  if (!mapping || busy || closed) return;
+  pointer = canvasPosition(event);
+  const { x, y } = logical(pointer);
+  followTeaching(engine.clickAt(x, y));
+}
+
+canvas.addEventListener('pointermove', pointerMoved);
+canvas.addEventListener('pointerdown', (event) => {
+  if (event.pointerType === 'mouse') {
+    if (event.button === 0) pressed(event);
+    return;
+  }
+  // A finger keeps its events on the canvas while it drags.
+  canvas.setPointerCapture?.(event.pointerId);
+  touchStart = { x: event.clientX, y: event.clientY };
+  pointerMoved(event);
 });
-canvas.addEventListener('mouseleave', () => {
+canvas.addEventListener('pointerup', (event) => {
+  if (event.pointerType === 'mouse' || !touchStart) return;
+  const moved = Math.hypot(event.clientX - touchStart.x, event.clientY - touchStart.y);
+  touchStart = null;
+  if (moved <= TAP_SLOP) pressed(event);
+});
+canvas.addEventListener('pointerleave', (event) => {
+  if (event.pointerType !== 'mouse') return;
   pointer = null;
   status.textContent = '';
+  followTeaching(engine.pointerLeft());
+  showTeaching();
 });
 
 // --- data files ---
@@ -188,7 +287,7 @@ async function printGraph() {
   const ds = (PRINT_DPI * pm) / CSS_DPI;
   const width = Math.ceil(LOGICAL_WIDTH * ds);
   const height = Math.ceil(LOGICAL_HEIGHT * ds);
-  const paper = new Raster(width, height);
+  const paper = new Raster(width, height, PALETTE);
   // A pen of width 0 is the thinnest the device draws: one printer dot, as on paper.
   paper.draw(engine.printPass(PRINT_DPI), { ds, s: 1, thin: 1 });
   showPassError();
@@ -267,12 +366,33 @@ async function perform(outcome) {
 
 async function runCommand(command) {
   if (busy || closed) return;
+  if (followTeaching(engine.teachingCommand(command))) return;
   const outcome = engine.command(command);
   if (!outcome.accepted) return;
   await perform(outcome);
 }
 
-const menus = buildMenuBar(document.getElementById('menubar'), program.menu, runCommand);
+// The teaching pop-up comes after the program's own, as in the window.
+const menus = buildMenuBar(document.getElementById('menubar'), [...program.menu, program.teaching], runCommand);
+
+// Keys the teaching views take before the program: Escape, and [ and ] for the curve.
+function teachingKey(event) {
+  if (event.key === 'Escape') return engine.teachingKey(TeachingKey.Escape);
+  if (event.key.length === 1) return engine.teachingKey(TeachingKey.Text, event.key);
+  return { handled: false };
+}
+
+prediction.addEventListener('keydown', (event) => {
+  if (event.key === 'Enter') {
+    event.preventDefault();
+    followTeaching(engine.predict(prediction.value));
+    if (!prediction.hidden) prediction.select();
+  } else if (event.key === 'Escape') {
+    event.preventDefault();
+    followTeaching(engine.teachingKey(TeachingKey.Escape));
+    canvas.focus({ preventScroll: true });
+  }
+});
 
 document.addEventListener('keydown', async (event) => {
   if (busy || closed || document.querySelector('dialog[open]')) return;
@@ -281,7 +401,13 @@ document.addEventListener('keydown', async (event) => {
     menus.enter();
     return;
   }
-  if (event.key.length !== 1 || event.ctrlKey || event.metaKey || event.altKey) return;
+  if (event.target === prediction || event.ctrlKey || event.metaKey || event.altKey) return;
+  if (followTeaching(teachingKey(event))) {
+    event.preventDefault();
+    ringAlert();
+    return;
+  }
+  if (event.key.length !== 1) return;
   event.preventDefault();
   ringAlert();
   await perform(engine.key(event.key.codePointAt(0)));
@@ -293,7 +419,7 @@ document.addEventListener('drop', async (event) => {
   event.preventDefault();
   const file = event.dataTransfer?.files?.[0];
   if (!file || busy || closed) return;
-  const outcome = engine.command(101);
+  const outcome = engine.command(Command.readFile);
   await readDataFile(file);
   requestRepaint(outcome.repaint);
 });

@@ -1,16 +1,23 @@
-// The engine module and its C interface (web/engine_api.h) as plain functions.
+// The engine module and its C interface (web/engine_api.h) as plain functions. The numbers the
+// page needs of the engine (screen, palette, file size, commands, actions, repaints) come with
+// the program, from the engine itself.
 import createEngine from './tessaly-engine.js';
-
-export const Action = Object.freeze({
-  NONE: 0, READ: 1, SAVE: 2, PRINT: 3, QUIT: 4, DIALOG1: 5, DIALOG2: 6, DIALOG3: 7, HELP: 8, VERSION: 9,
-});
-export const Repaint = Object.freeze({ NONE: 0, ERASE: 1, OVERLAY: 2 });
 
 const unpack = (packed) => ({
   accepted: (packed & 1) === 1,
   repaint: (packed >> 1) & 3,
   action: packed >> 4,
 });
+
+// What the teaching views ask for next: a pass, the overlay again, a wider or narrower picture.
+const unpackTeaching = (packed) => ({
+  handled: (packed & 1) === 1,
+  repaint: (packed >> 1) & 3,
+  overlay: (packed & 8) !== 0,
+  panelToggled: (packed & 16) !== 0,
+});
+
+export const TeachingKey = Object.freeze({ Escape: 0, Enter: 1, Backspace: 2, Text: 3 });
 
 export async function loadEngine() {
   const m = await createEngine();
@@ -19,19 +26,34 @@ export async function loadEngine() {
   const programJson = c('tessaly_program_json', 'string', []);
   const windowPass = c('tessaly_window_pass', 'number', []);
   const printPass = c('tessaly_print_pass', 'number', ['number']);
+  const overlayPass = c('tessaly_overlay_pass', 'number', []);
   const listLength = c('tessaly_list_length', 'number', []);
   const command = c('tessaly_command', 'number', ['number']);
   const key = c('tessaly_key', 'number', ['number']);
   const fileBuffer = c('tessaly_file_buffer', 'number', []);
   const readFile = c('tessaly_read_file', null, ['number']);
   const saveFile = c('tessaly_save_file', 'number', []);
+  const teachingCommand = c('tessaly_teaching_command', 'number', ['number']);
+  const teachingKey = c('tessaly_teaching_key', 'number', ['number', 'string']);
+  const pointerAt = c('tessaly_pointer_at', 'number', ['number', 'number']);
+  const pointerLeft = c('tessaly_pointer_left', 'number', []);
+  const clickAt = c('tessaly_click_at', 'number', ['number', 'number']);
+  const lockMarker = c('tessaly_lock_marker', 'number', ['number', 'number']);
+  const predict = c('tessaly_predict', 'number', ['string']);
+  const teachingState = c('tessaly_teaching_state', 'number', []);
+  let fileBytes = 0;
   // The bytes where the engine keeps them, valid until its next call.
   const list = (pointer) => m.HEAPU8.subarray(pointer, pointer + listLength());
   return {
     start: (id) => start(id) === 1,
-    program: () => JSON.parse(programJson()),
+    program: () => {
+      const program = JSON.parse(programJson());
+      fileBytes = program.engine.dataFileBytes;
+      return program;
+    },
     windowPass: () => list(windowPass()),
     printPass: (dpi) => list(printPass(dpi)),
+    overlayPass: () => list(overlayPass()),
     displayMagnification: c('tessaly_display_magnification', 'number', []),
     printMagnification: c('tessaly_print_magnification', 'number', []),
     command: (n) => unpack(command(n)),
@@ -41,16 +63,28 @@ export async function loadEngine() {
     dialogSet: c('tessaly_dialog_set', null, ['number', 'number', 'string']),
     dialogOk: c('tessaly_dialog_ok', null, ['number']),
     readFile: (bytes) => {
-      const used = bytes.subarray(0, 8016);
+      const used = bytes.subarray(0, fileBytes);
       m.HEAPU8.set(used, fileBuffer());
       readFile(used.length);
     },
     saveFile: () => {
       const at = saveFile();
-      return m.HEAPU8.slice(at, at + 8016);
+      return m.HEAPU8.slice(at, at + fileBytes);
     },
     readout: c('tessaly_readout', 'string', ['number', 'number']),
     takeError: c('tessaly_take_error', 'number', []),
     errorMessage: c('tessaly_error_message', 'string', ['number']),
+    teachingCommand: (n) => unpackTeaching(teachingCommand(n)),
+    teachingKey: (which, text = '') => unpackTeaching(teachingKey(which, text)),
+    pointerAt: (x, y) => unpackTeaching(pointerAt(x, y)),
+    pointerLeft: () => unpackTeaching(pointerLeft()),
+    clickAt: (x, y) => unpackTeaching(clickAt(x, y)),
+    lockMarker: (frequency, curve) => unpackTeaching(lockMarker(frequency, curve)),
+    predict: (text) => unpackTeaching(predict(text)),
+    teachingStatus: c('tessaly_teaching_status', 'string', []),
+    teachingState: () => {
+      const state = teachingState();
+      return { panel: (state & 1) !== 0, awaitsPrediction: (state & 2) !== 0, locked: (state & 4) !== 0 };
+    },
   };
 }

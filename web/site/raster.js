@@ -2,14 +2,8 @@
 // buffer: lines, dots and fills on whole device pixels without smoothing, the texts of the
 // cells from glyph masks of the Mincho subset, all inside the clip of the moment.
 
-const PALETTE = [
-  [0, 0, 0], [0, 0, 255], [255, 0, 0], [255, 0, 255], [0, 255, 0], [0, 255, 255],
-  [255, 255, 0], [255, 255, 255], [192, 192, 192], [0, 0, 128], [255, 255, 0], [128, 0, 128],
-  [0, 128, 0], [0, 128, 128], [128, 128, 0], [128, 128, 128],
-];
-export const colourRgb = (c) => PALETTE[c >= 0 && c < 16 ? c : 0];
-const PIXEL = PALETTE.map(([r, g, b]) => ((255 << 24) | (b << 16) | (g << 8) | r) >>> 0);
-const WHITE = PIXEL[7];
+// Colour number 7 is the background.
+const WHITE_COLOUR = 7;
 // On and off runs of the dashed pen styles, in pen widths.
 const DASHES = { 1: [4, 2], 2: [1, 2], 3: [4, 2, 1, 2], 4: [4, 2, 1, 2, 1, 2] };
 export const FONT_FAMILY = 'Tessaly Mincho Subset';
@@ -19,7 +13,11 @@ const sjisBytes = (code) => (code < 0x80 || (code >= 0xff61 && code <= 0xff9f) ?
 const isBlank = (ch) => ch === ' ' || ch === '\u3000';
 
 export class Raster {
-  constructor(width, height) {
+  // palette: the engine's sixteen colours as [r, g, b].
+  constructor(width, height, palette) {
+    this.palette = palette;
+    this.pixel = palette.map(([r, g, b]) => ((255 << 24) | (b << 16) | (g << 8) | r) >>> 0);
+    this.white = this.pixel[WHITE_COLOUR];
     this.glyphs = new Map();
     this.resize(width, height);
   }
@@ -33,7 +31,7 @@ export class Raster {
   }
 
   erase() {
-    this.pixels.fill(WHITE);
+    this.pixels.fill(this.white);
   }
 
   // list: the pass's display list as UTF-8 bytes. map: ds, the device scale of the pass
@@ -158,7 +156,7 @@ export class Raster {
   }
 
   line(x1, y1, x2, y2, colour, width, style) {
-    const pixel = PIXEL[colour] ?? PIXEL[0];
+    const pixel = this.pixel[colour] ?? this.pixel[0];
     const ex = this.px(x2), ey = this.px(y2);
     if (this.cut(this.px(x1), this.px(y1), ex, ey)) {
       this.segment(this.cutX0, this.cutY0, this.cutX1, this.cutY1, this.penWidth(width), style, pixel);
@@ -196,7 +194,7 @@ export class Raster {
   }
 
   point(x, y, colour, width) {
-    const pixel = PIXEL[colour] ?? PIXEL[0];
+    const pixel = this.pixel[colour] ?? this.pixel[0];
     const cx = this.px(x), cy = this.px(y);
     const diameter = width * this.map.s;
     if (diameter > 1) this.disc(cx, cy, diameter, pixel);
@@ -205,14 +203,14 @@ export class Raster {
   }
 
   fill(x1, y1, x2, y2, colour) {
-    const pixel = PIXEL[colour] ?? PIXEL[0];
+    const pixel = this.pixel[colour] ?? this.pixel[0];
     const left = Math.max(this.clipLeft, this.px(x1)), right = Math.min(this.clipRight, this.px(x2 + 1));
     const top = Math.max(this.clipTop, this.px(y1)), bottom = Math.min(this.clipBottom, this.px(y2 + 1));
     for (let y = top; y < bottom; ++y) this.pixels.fill(pixel, y * this.width + left, y * this.width + Math.max(left, right));
   }
 
   box(x1, y1, x2, y2, colour, width, style) {
-    const pixel = PIXEL[colour] ?? PIXEL[0];
+    const pixel = this.pixel[colour] ?? this.pixel[0];
     const l = this.px(x1), t = this.px(y1), r = this.px(x2 + 1) - 1, b = this.px(y2 + 1) - 1;
     const size = this.penWidth(width);
     this.segment(l, t, r, t, size, style, pixel);
@@ -222,7 +220,7 @@ export class Raster {
   }
 
   ellipse(cx, cy, rx, ry, colour, width) {
-    const pixel = PIXEL[colour] ?? PIXEL[0];
+    const pixel = this.pixel[colour] ?? this.pixel[0];
     const l = this.px(cx - rx), t = this.px(cy - ry), r = this.px(cx + rx + 1) - 1, b = this.px(cy + ry + 1) - 1;
     const ex = (l + r) / 2, ey = (t + b) / 2, ax = (r - l) / 2, ay = (b - t) / 2;
     const steps = Math.max(16, Math.ceil(4 * (ax + ay)));
@@ -234,7 +232,7 @@ export class Raster {
   }
 
   flood(x, y, fillColour, borderColour) {
-    const fill = PIXEL[fillColour] ?? PIXEL[0], border = PIXEL[borderColour] ?? PIXEL[0];
+    const fill = this.pixel[fillColour] ?? this.pixel[0], border = this.pixel[borderColour] ?? this.pixel[0];
     const sx = this.px(x), sy = this.px(y);
     const inside = (px, py) => px >= this.clipLeft && px < this.clipRight && py >= this.clipTop && py < this.clipBottom;
     if (!inside(sx, sy)) return;
@@ -252,7 +250,7 @@ export class Raster {
 
   clearArea(width, height) {
     for (let y = 0; y < Math.min(height, this.height); ++y) {
-      this.pixels.fill(WHITE, y * this.width, y * this.width + Math.min(width, this.width));
+      this.pixels.fill(this.white, y * this.width, y * this.width + Math.min(width, this.width));
     }
   }
 
@@ -265,7 +263,7 @@ export class Raster {
     const fontPx = cellHeight * s;
     const cell = byteWidth * s;
     const ox = this.device(x) * s, oy = this.device(y) * s;
-    const [r, g, b] = colourRgb(colour);
+    const [r, g, b] = this.palette[colour >= 0 && colour < 16 ? colour : 0];
     let pen = 0;
     for (const ch of text) {
       const span = sjisBytes(ch.codePointAt(0)) * cell;

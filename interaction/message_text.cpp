@@ -1,8 +1,8 @@
-#include "tools/message_text.h"
+#include "interaction/message_text.h"
 
 #include <cstdio>
 
-namespace tessaly::tools {
+namespace tessaly::interaction {
 
 std::string quoted(const std::string& text) {
   std::string out = "\"";
@@ -26,4 +26,4 @@ std::string quoted(const std::string& text) {
   return out + "\"";
 }
 
-}  // namespace tessaly::tools
+}  // namespace tessaly::interaction

@@ -1,18 +1,18 @@
-#include "tools/render_arguments.h"
+#include "interaction/render_request.h"
 
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 
+#include "interaction/dialog_settings.h"
+#include "interaction/message_text.h"
+#include "programs/descriptor.h"
 #include "programs/exercise.h"
+#include "programs/menu.h"
 #include "programs/phasor_panel.h"
-#include "resources/menus.h"
-#include "resources/program_resources.h"
 #include "surface/device_geometry.h"
-#include "tools/dialog_settings.h"
-#include "tools/message_text.h"
 
-namespace tessaly::tools {
+namespace tessaly::interaction {
 
 namespace {
 
@@ -37,8 +37,11 @@ constexpr int kMostCurves = 5;  // Ombra's five resistances
 // The menu commands that only change the state and repaint: the window replays
 // them without files, dialogs, printers or message boxes.
 bool replayable_command(int command) {
-  return (command >= 201 && command <= 204) || (command >= 301 && command <= 309) ||
-         (command >= 401 && command <= 409) || (command >= 501 && command <= 505);
+  using namespace commands;
+  return (command >= kRedraw && command <= kShowData) ||
+         (command >= kFirstCircuit && command <= kLastCircuit) ||
+         (command >= kFirstAnalysis && command <= kLastAnalysis) ||
+         (command >= kStepUp && command <= kSecondStepDown);
 }
 
 std::vector<std::string> split(const std::string& text, char separator) {
@@ -118,8 +121,7 @@ bool parse_format(const std::string& text, Format& format, std::string& error) {
 bool check_against_program(const RenderRequest& request, std::string& error) {
   const ProgramDescriptor& program = *request.program;
   for (const Step& step : request.steps) {
-    if (step.kind == Step::Kind::kCommand &&
-        !resources::menu_offers(*resources::resources_of(program).menu, step.command)) {
+    if (step.kind == Step::Kind::kCommand && !menu_offers(*program.menu, step.command)) {
       error =
           "step " + quoted(std::to_string(step.command)) + " is not in " + program.id + "'s menu";
       return false;
@@ -449,4 +451,4 @@ With --batch, the worst status of its lines (2 also when FILE cannot be read).
 )";
 }
 
-}  // namespace tessaly::tools
+}  // namespace tessaly::interaction

@@ -1,4 +1,5 @@
-#include "tools/curve_csv.h"
+#include "interaction/curve_csv.h"
+#include "interaction/replay.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +12,7 @@
 #include "core/session.h"
 #include "programs/descriptor.h"
 
-namespace tessaly::tools {
+namespace tessaly::interaction {
 namespace {
 
 struct Row {
@@ -24,9 +25,9 @@ struct Row {
 // The CSV as the renderer makes it, from a window left as the replay left it.
 std::vector<Row> csv_rows(HeadlessWindow& window, const std::vector<Step>& steps,
                           std::string* header) {
-  SweepWatchingTarget target;
+  DiscardingTarget target;
   replay(window, steps, target);
-  std::istringstream csv(curve_csv(window.session, target.last_sweep()));
+  std::istringstream csv(curve_csv(window.session, window.graph.last_sweep));
   std::getline(csv, *header);
   std::vector<Row> rows;
   std::string line;
@@ -54,7 +55,7 @@ TEST(CurveCsv, LogarithmicSweepOfTheLastCurve) {
   const std::vector<Row> rows = csv_rows(window, {}, &header);
   EXPECT_EQ(header, "point,frequency_hz,value_1,value_2");
   ASSERT_EQ(rows.size(), 501u) << "the last product lands at 100 kHz or below";
-  const double step = window.graph.sweep_step;
+  const double step = window.graph.last_sweep.step;
   EXPECT_EQ(rows[0].frequency, 10.0);
   EXPECT_EQ(rows[1].frequency, 10.0 * step);
   EXPECT_EQ(rows[2].frequency, 10.0 * step * step) << "repeated multiplication";
@@ -80,7 +81,7 @@ TEST(CurveCsv, NarrowedLocusAndLinearSweeps) {
   std::vector<Row> rows = csv_rows(ombra, {command(404)}, &header);
   EXPECT_EQ(rows.front().frequency, 800.0) << "the fifth curve's narrowed sweep";
   ASSERT_EQ(rows.size(), 500u) << "rounding carries the 501st product past 1200 Hz";
-  EXPECT_GT(rows.back().frequency * ombra.graph.sweep_step, 1200.0);
+  EXPECT_GT(rows.back().frequency * ombra.graph.last_sweep.step, 1200.0);
 
   HeadlessWindow quirn(quirn_program());
   rows = csv_rows(quirn, {command(302)}, &header);
@@ -107,4 +108,4 @@ TEST(CurveCsv, PassesWithoutACurveKeepTheLastOne) {
 }
 
 }  // namespace
-}  // namespace tessaly::tools
+}  // namespace tessaly::interaction

@@ -3,11 +3,11 @@
 
 #include <string>
 
-namespace tessaly::tools {
+namespace tessaly::interaction {
 
 // The text in double quotes, with control bytes, DEL, backslash and double quotes escaped
 // (\n, \t, \xNN, \\, \"), so that an argument cannot move the terminal's cursor or forge a
 // line of the message.
 std::string quoted(const std::string& text);
 
-}  // namespace tessaly::tools
+}  // namespace tessaly::interaction

@@ -1,4 +1,4 @@
-#include "tools/dialog_settings.h"
+#include "interaction/dialog_settings.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include "core/session.h"
 #include "programs/descriptor.h"
 
-namespace tessaly::tools {
+namespace tessaly::interaction {
 namespace {
 
 std::array<double, 5> row(const double* values) {
@@ -70,4 +70,4 @@ TEST(DialogSettings, GraphConstantsGoToTheRowOfTheSelectedAnalysis) {
 }
 
 }  // namespace
-}  // namespace tessaly::tools
+}  // namespace tessaly::interaction

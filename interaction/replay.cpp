@@ -1,13 +1,13 @@
-#include "tools/replay.h"
+#include "interaction/replay.h"
 
 #include "core/reference_curve.h"
+#include "interaction/dialog_settings.h"
+#include "interaction/message_text.h"
 #include "programs/exercise.h"
 #include "programs/passes.h"
 #include "resources/commands.h"
-#include "tools/dialog_settings.h"
-#include "tools/message_text.h"
 
-namespace tessaly::tools {
+namespace tessaly::interaction {
 
 namespace {
 
@@ -52,10 +52,7 @@ Repaint apply_step(Session& session, const Step& step, std::string& failed_read)
 
 void paint(HeadlessWindow& window, PassTarget& target, int index, bool erase) {
   surface::Backend& backend = target.begin_pass(window, index, erase);
-  surface::Backend* const idle = window.surface.current_dc;
   window_pass(window.session, window.graph, backend, kScreenDpi, kScreenDpi);
-  // The pass's backend may not outlive it: nothing draws through it afterwards.
-  window.surface.current_dc = idle;
   target.end_pass(window, index);
 }
 
@@ -90,4 +87,19 @@ void replay(HeadlessWindow& window, const std::vector<Step>& steps, PassTarget& 
   }
 }
 
-}  // namespace tessaly::tools
+std::string missing_curve(const ProgramDescriptor& program, const std::vector<Step>& steps) {
+  int asked = 1;
+  for (const Step& step : steps) {
+    if (step.kind == Step::Kind::kTeaching && step.teaching.marker) asked = step.teaching.curve;
+  }
+  if (asked <= 1) return std::string();
+  HeadlessWindow window(program);
+  DiscardingTarget target;
+  replay(window, steps, target);
+  const int drawn = window.graph.readout.curve_count;
+  if (asked <= drawn) return std::string();
+  return "--curve " + std::to_string(asked) + ": the graph draws " +
+         (drawn == 1 ? std::string("1 curve") : std::to_string(drawn) + " curves");
+}
+
+}  // namespace tessaly::interaction

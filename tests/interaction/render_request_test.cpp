@@ -1,11 +1,11 @@
-#include "tools/render_arguments.h"
+#include "interaction/render_request.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-namespace tessaly::tools {
+namespace tessaly::interaction {
 namespace {
 
 ParsedArguments parse(const std::vector<std::string>& arguments) {
@@ -153,4 +153,4 @@ TEST(RenderArguments, SettingsMustFitTheProgramsDialogs) {
 }
 
 }  // namespace
-}  // namespace tessaly::tools
+}  // namespace tessaly::interaction

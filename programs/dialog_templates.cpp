@@ -1,8 +1,8 @@
-#include "resources/dialogs.h"
+#include "programs/dialog_template.h"
 
 #include <iterator>
 
-namespace tessaly::resources {
+namespace tessaly {
 
 namespace {
 
@@ -79,4 +79,4 @@ const DialogTemplate magnification_dialog = {"DLG3", "グラフ倍率の設定",
                                              129,    69,
                                              kDlg3,  static_cast<int>(std::size(kDlg3))};
 
-}  // namespace tessaly::resources
+}  // namespace tessaly

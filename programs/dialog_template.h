@@ -1,7 +1,8 @@
-// The dialog templates "DLG1" to "DLG3" (geometry in dialog units, controls in tab order).
+// The dialog templates "DLG1" to "DLG3" (geometry in dialog units, controls in tab order); each
+// program's descriptor names the ones it has.
 #pragma once
 
-namespace tessaly::resources {
+namespace tessaly {
 
 enum class ControlKind { kDefaultButton, kButton, kStatic, kEdit, kGroupBox };
 
@@ -31,4 +32,4 @@ extern const DialogTemplate lc_circuit_constants_dialog;
 extern const DialogTemplate graph_constants_dialog;  // "DLG2"
 extern const DialogTemplate magnification_dialog;    // "DLG3"
 
-}  // namespace tessaly::resources
+}  // namespace tessaly

@@ -1,14 +1,14 @@
-#include "tools/headless_outputs.h"
+#include "interaction/text_outputs.h"
 
 #include "core/data_file.h"
+#include "interaction/curve_csv.h"
+#include "interaction/replay.h"
 #include "programs/passes.h"
 #include "programs/phasor_csv.h"
 #include "programs/phasors.h"
 #include "surface/recording_backend.h"
-#include "tools/curve_csv.h"
-#include "tools/replay.h"
 
-namespace tessaly::tools {
+namespace tessaly::interaction {
 
 namespace {
 
@@ -34,9 +34,9 @@ std::string output_of(HeadlessWindow& window, const RenderRequest& request) {
       return bytes;
     }
     case Format::kCsv: {
-      SweepWatchingTarget target;
+      DiscardingTarget target;
       replay(window, request.steps, target);
-      return curve_csv(window.session, target.last_sweep());
+      return curve_csv(window.session, window.graph.last_sweep);
     }
     case Format::kPhasors: {
       DiscardingTarget target;
@@ -52,7 +52,7 @@ std::string output_of(HeadlessWindow& window, const RenderRequest& request) {
 
 }  // namespace
 
-std::string headless_output(const RenderRequest& request, int* graph_error) {
+std::string text_output(const RenderRequest& request, int* graph_error) {
   HeadlessWindow window(*request.program);
   std::string bytes = output_of(window, request);
   int code = 0;
@@ -61,4 +61,4 @@ std::string headless_output(const RenderRequest& request, int* graph_error) {
   return bytes;
 }
 
-}  // namespace tessaly::tools
+}  // namespace tessaly::interaction

@@ -8,7 +8,7 @@
 
 #include "programs/descriptor.h"
 
-namespace tessaly::tools {
+namespace tessaly::interaction {
 
 // How many values the program's dialogs bind to name; 0 when they bind none (an unknown name,
 // a dialog the program lacks, or one that shows no values).
@@ -23,4 +23,4 @@ void store_setting(Session& session, const std::string& name,
 // The names a program binds values to, for messages and help: "circuit_constants (3), ...".
 std::string setting_names(const ProgramDescriptor& program);
 
-}  // namespace tessaly::tools
+}  // namespace tessaly::interaction

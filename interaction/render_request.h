@@ -10,36 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "interaction/steps.h"
 #include "programs/descriptor.h"
 
-namespace tessaly::tools {
-
-// The teaching views of a render: a marker and the phasor diagram, or an
-// exercise sheet.
-struct TeachingOptions {
-  bool marker = false;
-  double marker_hz = 0.0;
-  int curve = 1;  // from 1
-  bool phasor_panel = false;
-  ExerciseKind exercise = ExerciseKind::kNone;
-  std::uint64_t seed = 1;
-  bool reveal = false;
-
-  bool any() const { return marker || phasor_panel || exercise != ExerciseKind::kNone; }
-};
-
-// One thing the user does to the window, in the order given.
-struct Step {
-  // kTeaching comes last, after every other step: the marker, the diagram or
-  // the exercise.
-  enum class Kind { kCommand, kCharacter, kSetting, kRead, kTeaching };
-  Kind kind = Kind::kCommand;
-  int command = 0;     // kCommand: a menu command number
-  char character = 0;  // kCharacter: the typed character
-  std::string name;    // kSetting: the dialog values' name; kRead: the data file
-  std::vector<std::string> values;
-  TeachingOptions teaching;  // kTeaching
-};
+namespace tessaly::interaction {
 
 enum class Format { kPng, kSvg, kPdf, kTrace, kTracePrint, kDat, kCsv, kPhasors };
 
@@ -85,4 +59,4 @@ bool writes_to_standard_output(Format format);
 // or "" for standard output.
 std::string output_path(const RenderRequest& request);
 
-}  // namespace tessaly::tools
+}  // namespace tessaly::interaction

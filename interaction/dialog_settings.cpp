@@ -1,12 +1,12 @@
-#include "tools/dialog_settings.h"
+#include "interaction/dialog_settings.h"
 
 #include <algorithm>
 
 #include "core/dialog_values.h"
 #include "core/session.h"
-#include "resources/program_resources.h"
+#include "programs/descriptor.h"
 
-namespace tessaly::tools {
+namespace tessaly::interaction {
 
 namespace {
 
@@ -34,7 +34,7 @@ Binding list_binding(const ValueList& list, bool has_dialog) {
 
 Binding magnification_binding(const ProgramDescriptor& program, int which) {
   Binding binding{};
-  if (resources::resources_of(program).dialogs[2] == nullptr) return binding;
+  if (program.dialogs[2] == nullptr) return binding;
   binding.count = 2;
   binding.first = which;
   binding.span = 1;
@@ -42,10 +42,8 @@ Binding magnification_binding(const ProgramDescriptor& program, int which) {
 }
 
 Binding bind(const ProgramDescriptor& program, const std::string& name) {
-  if (name == kNames[0])
-    return list_binding(program.circuit_constants, resources::resources_of(program).dialogs[0]);
-  if (name == kNames[1])
-    return list_binding(program.graph_constants, resources::resources_of(program).dialogs[1]);
+  if (name == kNames[0]) return list_binding(program.circuit_constants, program.dialogs[0]);
+  if (name == kNames[1]) return list_binding(program.graph_constants, program.dialogs[1]);
   if (name == kNames[2]) return magnification_binding(program, 0);
   if (name == kNames[3]) return magnification_binding(program, 1);
   return Binding{};
@@ -89,4 +87,4 @@ std::string setting_names(const ProgramDescriptor& program) {
   return names;
 }
 
-}  // namespace tessaly::tools
+}  // namespace tessaly::interaction

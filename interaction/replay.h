@@ -8,13 +8,13 @@
 
 #include "core/session.h"
 #include "graph/context.h"
+#include "interaction/steps.h"
 #include "programs/descriptor.h"
 #include "programs/instance.h"
 #include "surface/backend.h"
 #include "surface/surface.h"
-#include "tools/render_arguments.h"
 
-namespace tessaly::tools {
+namespace tessaly::interaction {
 
 constexpr int kScreenDpi = 96;
 constexpr int kPrinterDpi = 600;
@@ -72,4 +72,8 @@ RepaintPlan plan_repaints(const ProgramDescriptor& program, const std::vector<St
 // Replays the steps on the window, which is at its program's start-up state.
 void replay(HeadlessWindow& window, const std::vector<Step>& steps, PassTarget& target);
 
-}  // namespace tessaly::tools
+// Why the steps ask for a curve that their last graph does not draw (a marker's --curve past
+// the last one), or empty when they do not.
+std::string missing_curve(const ProgramDescriptor& program, const std::vector<Step>& steps);
+
+}  // namespace tessaly::interaction

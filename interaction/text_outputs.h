@@ -3,12 +3,12 @@
 
 #include <string>
 
-#include "tools/render_arguments.h"
+#include "interaction/render_request.h"
 
-namespace tessaly::tools {
+namespace tessaly::interaction {
 
 // The bytes of a trace, trace-print, dat or csv result of the request. graph_error, where
 // given, receives the code of an axis error the graph raised and nobody read (0: none).
-std::string headless_output(const RenderRequest& request, int* graph_error = nullptr);
+std::string text_output(const RenderRequest& request, int* graph_error = nullptr);
 
-}  // namespace tessaly::tools
+}  // namespace tessaly::interaction

@@ -1,4 +1,4 @@
-#include "tools/replay.h"
+#include "interaction/replay.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include "programs/descriptor.h"
 #include "surface/recording_backend.h"
 
-namespace tessaly::tools {
+namespace tessaly::interaction {
 namespace {
 
 Step command(int number) {
@@ -112,4 +112,4 @@ TEST(Replay, SettingsAndPrintKeysEraseAndDrawNothingElse) {
 }
 
 }  // namespace
-}  // namespace tessaly::tools
+}  // namespace tessaly::interaction

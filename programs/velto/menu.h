@@ -1,0 +1,11 @@
+// Velto's menu "MenuControl" and its teaching pop-up.
+#pragma once
+
+#include "programs/menu.h"
+
+namespace tessaly::velto {
+
+extern const Menu menu;
+extern const MenuPopup teaching_popup;
+
+}  // namespace tessaly::velto
