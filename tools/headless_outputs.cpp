@@ -1,5 +1,8 @@
 #include "tools/headless_outputs.h"
 
+#include <algorithm>
+#include <cstdio>
+
 #include "core/data_file.h"
 #include "programs/passes.h"
 #include "programs/phasor_csv.h"
@@ -12,7 +15,22 @@ namespace tessaly::tools {
 
 namespace {
 
-std::string output_of(HeadlessWindow& window, const RenderRequest& request) {
+// The marker's phasors are those of a frequency the curve was swept over; elsewhere the
+// values are no part of the graph (and at 1e308 Hz not even numbers).
+std::string marker_outside_sweep(const graph::Context& g, const FrequencyMarker& marker) {
+  const int index = known_curve(g, marker.curve);
+  if (index < 0) return std::string();
+  const graph::SweptCurve& curve = g.readout.curves[index];
+  const double low = std::min(curve.sweep_start, curve.sweep_stop);
+  const double high = std::max(curve.sweep_start, curve.sweep_stop);
+  if (marker.frequency >= low && marker.frequency <= high) return std::string();
+  char text[160];
+  std::snprintf(text, sizeof text, "the marker at %g Hz is outside the sweep, %g to %g Hz",
+                marker.frequency, low, high);
+  return text;
+}
+
+std::string output_of(HeadlessWindow& window, const RenderRequest& request, std::string& refusal) {
   surface::RecordingBackend recorder;
   switch (request.format) {
     case Format::kTrace: {
@@ -42,6 +60,8 @@ std::string output_of(HeadlessWindow& window, const RenderRequest& request) {
       DiscardingTarget target;
       replay(window, request.steps, target);
       const FrequencyMarker& marker = window.session.teaching.marker;
+      refusal = marker_outside_sweep(window.graph, marker);
+      if (!refusal.empty()) return std::string();
       return phasor_csv(
           curve_phasors(*request.program, window.graph, marker.curve, marker.frequency));
     }
@@ -52,9 +72,11 @@ std::string output_of(HeadlessWindow& window, const RenderRequest& request) {
 
 }  // namespace
 
-std::string headless_output(const RenderRequest& request, int* graph_error) {
+std::string headless_output(const RenderRequest& request, int* graph_error, std::string* refusal) {
   HeadlessWindow window(*request.program);
-  std::string bytes = output_of(window, request);
+  std::string refused;
+  std::string bytes = output_of(window, request, refused);
+  if (refusal != nullptr) *refusal = refused;
   int code = 0;
   window.surface.take_pending_error(&code);
   if (graph_error != nullptr) *graph_error = code;

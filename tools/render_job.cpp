@@ -32,7 +32,13 @@ JobReport render_job(const RenderRequest& request, TemporaryFileWatch* watch) {
     bytes = std::move(picture.bytes);
     graph_error = picture.graph_error;
   } else {
-    bytes = headless_output(request, &graph_error);
+    std::string refusal;
+    bytes = headless_output(request, &graph_error, &refusal);
+    if (!refusal.empty()) {
+      report.status = kWriteFailed;
+      report.messages.push_back(refusal);
+      return report;
+    }
   }
   // A scale the graph could not draw is reported the way the window shows it, as a note.
   if (graph_error != 0) {

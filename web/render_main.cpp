@@ -82,7 +82,9 @@ int main(int argc, char** argv) {
       tessaly::tools::plan_repaints(*request.program, request.steps).failed_read;
   if (!failed_read.empty()) return complain("cannot read " + failed_read, kWriteFailed);
   int code = 0;
-  const std::string bytes = tessaly::tools::headless_output(request, &code);
+  std::string refusal;
+  const std::string bytes = tessaly::tools::headless_output(request, &code, &refusal);
+  if (!refusal.empty()) return complain(refusal, kWriteFailed);
   if (code != 0) {
     const char* const text = tessaly::surface::error_message(code);
     complain("the graph reports error " + std::to_string(code) + ": " +

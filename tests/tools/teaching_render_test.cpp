@@ -105,6 +105,21 @@ TEST(TeachingRender, PhasorsOfTheCurveAskedFor) {
   EXPECT_EQ(output({"ombra", "--marker", "1000", "--do", "302", "--format", "phasors"})
                 .rfind("name,real,imaginary,magnitude,phase_deg\nI,1,0,1,0\nV_R,", 0),
             0u);
+  // A marker outside the sweep has no phasors of the graph: a refusal, not "-nan" rows.
+  const char* const outside[][2] = {{"1e308", "1e+308"}, {"9.99", "9.99"}};
+  for (const auto& frequency : outside) {
+    const ParsedArguments parsed =
+        parse({"ombra", "--marker", frequency[0], "--format", "phasors"});
+    std::string refusal;
+    EXPECT_EQ(headless_output(parsed.request, nullptr, &refusal), "");
+    EXPECT_EQ(refusal, std::string("the marker at ") + frequency[1] +
+                           " Hz is outside the sweep, 10 to 100000 Hz");
+  }
+  std::string refusal = "unset";
+  EXPECT_NE(headless_output(parse({"ombra", "--marker", "10", "--format", "phasors"}).request,
+                            nullptr, &refusal),
+            "");
+  EXPECT_EQ(refusal, "") << "the sweep's own ends are inside";
 }
 
 TEST(TeachingRender, MarkerInTheTraceAndWorksheetsBySeed) {

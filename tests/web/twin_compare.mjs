@@ -182,6 +182,7 @@ const awkwardCases = [
   { name: 'a FIFO to read', setup: (f) => execFileSync('mkfifo', [join(f, 'pipe')]), args: ['quirn', '--read', 'pipe', '--format', 'dat', '-o', 'out.dat'] },
   { name: 'a closed standard output', args: ['quirn', '--format', 'trace'], shell: '>&-' },
   { name: 'a full device', args: ['quirn', '--format', 'dat', '-o', '/dev/full'] },
+  { name: 'a marker outside the sweep', args: ['ombra', '--marker', '1e308', '--format', 'phasors', '-o', 'out.csv'] },
 ];
 if (asRoot) {
   awkwardCases.push(
