@@ -19,8 +19,8 @@ constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
 constexpr int kSignalCount = sizeof kSignals / sizeof kSignals[0];
 
 // The temporary files of the writes in progress, one slot each. The handler reads them, so
-// they are plain storage: a slot's name is written while it is not yet marked in use.
-// A slot is free, reserved for a file about to be created, or watching one that exists.
+// they are plain storage: a slot's name is written while it is only reserved, and the handler
+// removes only the files of watching slots.
 enum : sig_atomic_t { kFree, kReserved, kWatched };
 
 PendingFile pending[SignalCleanup::kMostPendingFiles];
@@ -28,9 +28,9 @@ struct sigaction earlier[kSignalCount];
 bool installed[kSignalCount];
 // Set by the handler before it removes anything. A thread about to create or rename a
 // temporary file first counts itself in `busy`, then looks at `stopping_now`; the handler
-// sets `stopping_now`, then waits for `busy` to fall to zero. Either the thread sees the signal and
-// leaves the file alone, or the handler waits until the thread's file is registered (or
-// renamed and released) before it removes the registered ones.
+// sets `stopping_now`, then waits for `busy` to fall to zero. Either the thread sees the
+// signal and leaves the file alone, or the handler waits until the thread's file is watched
+// (or renamed and released) before it removes the watched ones.
 std::atomic<bool> stopping_now{false};
 std::atomic<int> busy{0};
 static_assert(std::atomic<bool>::is_always_lock_free && std::atomic<int>::is_always_lock_free,

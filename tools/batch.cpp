@@ -145,10 +145,10 @@ std::size_t address_space_in_use() {
   return kib << 10;
 }
 
-// Each thread reserves its stack and draws in some MiB of its own. Under a limit on the
-// address space (ulimit -v) more threads than fit would starve each other, and the font
-// library crashes where an allocation fails instead of reporting it: the limit caps the
-// threads, with room to spare.
+// Each thread reserves its stack and draws in some MiB of its own, and the first picture loads
+// the font database all threads share. Under a limit on the address space (ulimit -v) more
+// threads than fit would starve each other, and the font library crashes where an allocation
+// fails instead of reporting it: the limit caps the threads, with room to spare.
 std::size_t threads_that_fit(std::size_t wanted) {
   rlimit space{};
   if (::getrlimit(RLIMIT_AS, &space) != 0 || space.rlim_cur == RLIM_INFINITY) return wanted;
@@ -157,8 +157,9 @@ std::size_t threads_that_fit(std::size_t wanted) {
   if (::getrlimit(RLIMIT_STACK, &stack) == 0 && stack.rlim_cur != RLIM_INFINITY) {
     stack_bytes = stack.rlim_cur;
   }
-  const std::size_t per_thread = stack_bytes + (32u << 20);
-  const std::size_t used = address_space_in_use();
+  const std::size_t per_thread = stack_bytes + (48u << 20);
+  const std::size_t fonts = 64u << 20;
+  const std::size_t used = address_space_in_use() + fonts;
   const std::size_t room = space.rlim_cur > used ? space.rlim_cur - used : 0;
   return std::clamp<std::size_t>(room / per_thread, 1, wanted);
 }

@@ -19,14 +19,12 @@ namespace {
 // values are no part of the graph (and at 1e308 Hz not even numbers).
 std::string marker_outside_sweep(const graph::Context& g, const FrequencyMarker& marker) {
   const int index = known_curve(g, marker.curve);
-  if (index < 0) return std::string();
+  if (index < 0 || within_sweep(g, marker.curve, marker.frequency)) return std::string();
   const graph::SweptCurve& curve = g.readout.curves[index];
-  const double low = std::min(curve.sweep_start, curve.sweep_stop);
-  const double high = std::max(curve.sweep_start, curve.sweep_stop);
-  if (marker.frequency >= low && marker.frequency <= high) return std::string();
   char text[160];
   std::snprintf(text, sizeof text, "the marker at %g Hz is outside the sweep, %g to %g Hz",
-                marker.frequency, low, high);
+                marker.frequency, std::min(curve.sweep_start, curve.sweep_stop),
+                std::max(curve.sweep_start, curve.sweep_stop));
   return text;
 }
 

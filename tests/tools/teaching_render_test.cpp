@@ -115,6 +115,12 @@ TEST(TeachingRender, PhasorsOfTheCurveAskedFor) {
     EXPECT_EQ(refusal, std::string("the marker at ") + frequency[1] +
                            " Hz is outside the sweep, 10 to 100000 Hz");
   }
+  // The panel asks for a frequency on the graph instead of listing "-nan".
+  const std::string panel = output({"ombra", "--marker", "1e308", "--phasor", "--format", "trace"});
+  EXPECT_NE(panel.find("グラフ上の周波数を指してください"), std::string::npos);
+  EXPECT_EQ(panel.find("nan"), std::string::npos);
+  EXPECT_NE(output({"ombra", "--marker", "1e3", "--phasor", "--format", "trace"}).find("の位相角"),
+            std::string::npos);
   std::string refusal = "unset";
   EXPECT_NE(headless_output(parse({"ombra", "--marker", "10", "--format", "phasors"}).request,
                             nullptr, &refusal),
