@@ -1,14 +1,14 @@
 #include "core/data_file.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
 
+#include "core/error_text.h"
+#include "core/file_system.h"
 #include "core/safe_write.h"
 #include "core/session.h"
 
@@ -34,7 +34,7 @@ FileResult failure(FileStatus status, const char* step, int error_number) {
   FileResult result;
   result.status = status;
   result.error_number = error_number;
-  result.detail = std::string(step) + ": " + std::strerror(error_number);
+  result.detail = std::string(step) + ": " + error_text(error_number);
   return result;
 }
 
@@ -42,7 +42,7 @@ FileResult failure(FileStatus status, const char* step, int error_number) {
 long read_fully(int fd, unsigned char* buffer, std::size_t count) {
   std::size_t done = 0;
   while (done < count) {
-    const ssize_t n = ::read(fd, buffer + done, count - done);
+    const long n = file_system::read_some(fd, buffer + done, count - done);
     if (n == 0) break;
     if (n < 0) {
       if (errno == EINTR) continue;
@@ -78,23 +78,23 @@ void decode_plot_values(Session& session, const unsigned char* bytes, std::size_
 
 FileResult read_data_file(Session& session, const std::string& path) {
   decode_plot_values(session, nullptr, 0);
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  const int fd = file_system::open_file(path.c_str(), file_system::OpenFor::kReadingAtOnce);
   if (fd < 0) return failure(FileStatus::kOpenFailed, "open", errno);
   struct stat info;
-  if (::fstat(fd, &info) != 0) {
+  if (file_system::file_facts(fd, &info) != 0) {
     const int error_number = errno;
-    ::close(fd);
+    file_system::close_file(fd);
     return failure(FileStatus::kOpenFailed, "stat", error_number);
   }
   if (!S_ISREG(info.st_mode)) {
-    ::close(fd);
+    file_system::close_file(fd);
     return failure(FileStatus::kOpenFailed, "not a regular file",
                    S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
   }
   unsigned char bytes[kDataFileBytes];
   const long got = read_fully(fd, bytes, kDataFileBytes);
   const int read_error = errno;
-  ::close(fd);
+  file_system::close_file(fd);
   if (got < 0) return failure(FileStatus::kReadFailed, "read", read_error);
   FileResult done;
   done.bytes_read = static_cast<std::size_t>(got);

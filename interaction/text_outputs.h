@@ -7,8 +7,10 @@
 
 namespace tessaly::interaction {
 
-// The bytes of a trace, trace-print, dat or csv result of the request. graph_error, where
-// given, receives the code of an axis error the graph raised and nobody read (0: none).
-std::string text_output(const RenderRequest& request, int* graph_error = nullptr);
+// The bytes of a trace, trace-print, dat, csv or phasors result of the request. graph_error,
+// where given, receives the code of an axis error the graph raised and nobody read (0: none);
+// refusal, why there is no result (a marker outside the sweep has no phasors), else empty.
+std::string text_output(const RenderRequest& request, int* graph_error = nullptr,
+                        std::string* refusal = nullptr);
 
 }  // namespace tessaly::interaction

@@ -3,6 +3,9 @@
 // writes.
 #pragma once
 
+#include <limits.h>
+#include <signal.h>
+
 #include <condition_variable>
 #include <mutex>
 
@@ -10,9 +13,16 @@
 
 namespace tessaly::process {
 
+// One temporary file a signal would remove; see signal_cleanup.cpp.
+struct PendingFile {
+  char name[PATH_MAX + 32];
+  volatile sig_atomic_t in_use;
+};
+
 // While it lives, the files being written are unlinked by those signals before they take their
 // earlier course (a signal that was ignored stays ignored). The threads of a batch write at
-// once, each with a temporary file of its own.
+// once, each with a temporary file of its own: once a signal arrives, none of them creates or
+// renames another, so the handler's removal is the last word.
 class SignalCleanup final : public TemporaryFileWatch {
  public:
   SignalCleanup();
@@ -27,9 +37,11 @@ class SignalCleanup final : public TemporaryFileWatch {
   int create(char* pattern) override;
   int rename_to(const char* name, const char* target) override;
   void remove(const char* name) override;
+  bool stopping() const override;
 
  private:
   void release(const char* name);
+  void free_slot(PendingFile& slot);
 
   std::mutex slots_;
   std::condition_variable free_slot_;

@@ -1,5 +1,6 @@
 #include "programs/phasors.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "complex/angles.h"
@@ -100,6 +101,17 @@ PhasorSet curve_phasors(const ProgramDescriptor& program, const graph::Context& 
   if (index < 0) return {};
   const graph::SweptCurve& swept = g.readout.curves[index];
   return circuit_phasors(circuit_form(program, swept.circuit), swept.components, frequency);
+}
+
+bool within_sweep(const graph::Context& g, int curve, double frequency) {
+  const int index = known_curve(g, curve);
+  if (index < 0) return false;
+  const graph::SweptCurve& swept = g.readout.curves[index];
+  // A pointer at a frame's edge maps to the sweep's end give or take the last bits.
+  constexpr double kRounding = 1e-9;
+  const double low = std::min(swept.sweep_start, swept.sweep_stop) * (1.0 - kRounding);
+  const double high = std::max(swept.sweep_start, swept.sweep_stop) * (1.0 + kRounding);
+  return frequency >= low && frequency <= high;
 }
 
 // Full-precision pi here: an inductor's voltage leads by 90 degrees, not by 89.99999997.

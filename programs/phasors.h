@@ -43,6 +43,10 @@ int known_curve(const graph::Context& g, int curve);
 PhasorSet curve_phasors(const ProgramDescriptor& program, const graph::Context& g, int curve,
                         double frequency);
 
+// Whether `frequency` lies within the sweep of curve `curve` of the last pass (clamped as
+// above; up to rounding at its ends): elsewhere its phasors are no part of the graph.
+bool within_sweep(const graph::Context& g, int curve, double frequency);
+
 // Angle in degrees, -180 to 180.
 double phase_degrees(Complex z);
 

@@ -13,7 +13,10 @@ void draw_marker_and_panel(const ProgramDescriptor& program, const FrequencyMark
   if (!panel) return;
   const int curve = known_curve(g, marker.curve);
   PhasorSet phasors;
-  if (marker.shown && curve >= 0) phasors = curve_phasors(program, g, curve, marker.frequency);
+  // Outside the sweep the panel asks for a frequency on the graph, as with no marker.
+  if (marker.shown && within_sweep(g, curve, marker.frequency)) {
+    phasors = curve_phasors(program, g, curve, marker.frequency);
+  }
   draw_phasor_panel(g, phasors, marker.frequency, curve >= 0 ? g.readout.curves[curve].colour : 0);
 }
 

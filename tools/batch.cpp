@@ -1,10 +1,15 @@
 #include "tools/batch.h"
 
+#include <sys/resource.h>
+
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
+#include <exception>
 #include <mutex>
+#include <new>
 #include <string>
+#include <system_error>
 #include <thread>
 
 #include "tools/command_words.h"
@@ -92,7 +97,12 @@ std::vector<BatchLine> read_batch(std::istream& in) {
     if (!text.empty() && text.back() == '\r') text.pop_back();
     if (!command_line(text)) continue;
     BatchLine line{number, ParsedArguments{}, JobReport{}};
-    line.parsed = parse_line(text, line.report);
+    // Words end at a NUL on their way to the system: a name would be cut short there.
+    if (text.find('\0') != std::string::npos) {
+      line.report = refused("a NUL byte in the line");
+    } else {
+      line.parsed = parse_line(text, line.report);
+    }
     lines.push_back(std::move(line));
   }
   return lines;
@@ -108,22 +118,79 @@ bool batch_draws_pictures(const std::vector<BatchLine>& lines) {
   return false;
 }
 
+namespace {
+
+// One line's render; whatever it throws is that line's failure, not the batch's end.
+void run_line(BatchLine& line, TemporaryFileWatch* watch) {
+  if (line.parsed.outcome != ParsedArguments::Outcome::kRender) return;
+  try {
+    line.report = render_job(line.parsed.request, watch);
+  } catch (const std::bad_alloc&) {
+    line.report = JobReport{};
+    line.report.status = kWriteFailed;
+    line.report.messages.emplace_back("out of memory");
+  } catch (const std::exception& error) {
+    line.report = JobReport{};
+    line.report.status = kWriteFailed;
+    line.report.messages.emplace_back(error.what());
+  }
+}
+
+// The address space the process uses now, from /proc; 0 where it cannot tell.
+std::size_t address_space_in_use() {
+  std::size_t kib = 0;
+  if (std::FILE* status = std::fopen("/proc/self/status", "re")) {
+    char line[256];
+    while (std::fgets(line, sizeof line, status)) {
+      if (std::sscanf(line, "VmSize: %zu kB", &kib) == 1) break;
+    }
+    std::fclose(status);
+  }
+  return kib << 10;
+}
+
+// Each thread reserves its stack and draws in some MiB of its own, and the first picture loads
+// the font database all threads share. Under a limit on the address space (ulimit -v) more
+// threads than fit would starve each other, and the font library crashes where an allocation
+// fails instead of reporting it: the limit caps the threads, with room to spare.
+std::size_t threads_that_fit(std::size_t wanted) {
+  rlimit space{};
+  if (::getrlimit(RLIMIT_AS, &space) != 0 || space.rlim_cur == RLIM_INFINITY) return wanted;
+  rlimit stack{};
+  std::size_t stack_bytes = 8u << 20;
+  if (::getrlimit(RLIMIT_STACK, &stack) == 0 && stack.rlim_cur != RLIM_INFINITY) {
+    stack_bytes = stack.rlim_cur;
+  }
+  const std::size_t per_thread = stack_bytes + (48u << 20);
+  const std::size_t fonts = 64u << 20;
+  const std::size_t used = address_space_in_use() + fonts;
+  const std::size_t room = space.rlim_cur > used ? space.rlim_cur - used : 0;
+  return std::clamp<std::size_t>(room / per_thread, 1, wanted);
+}
+
+}  // namespace
+
 int run_batch(std::vector<BatchLine>& lines, int jobs, TemporaryFileWatch* watch) {
   InOrderWriter writer(lines);
   std::atomic<std::size_t> next{0};
   auto work = [&lines, &writer, &next, watch] {
     for (std::size_t i = next++; i < lines.size(); i = next++) {
-      BatchLine& line = lines[i];
-      if (line.parsed.outcome == ParsedArguments::Outcome::kRender) {
-        line.report = render_job(line.parsed.request, watch);
-      }
+      // A signal ends the process: no line starts meanwhile.
+      if (watch != nullptr && watch->stopping()) return;
+      run_line(lines[i], watch);
       writer.finished(i);
     }
   };
-  const std::size_t threads =
-      std::min(static_cast<std::size_t>(std::max(jobs, 1)), std::max<std::size_t>(lines.size(), 1));
+  const std::size_t threads = threads_that_fit(std::min(static_cast<std::size_t>(std::max(jobs, 1)),
+                                                        std::max<std::size_t>(lines.size(), 1)));
   std::vector<std::thread> workers;
-  for (std::size_t t = 1; t < threads; ++t) workers.emplace_back(work);
+  // A thread the system will not start (a limit on threads or memory) leaves fewer threads.
+  try {
+    workers.reserve(threads);
+    for (std::size_t t = 1; t < threads; ++t) workers.emplace_back(work);
+  } catch (const std::system_error&) {
+  } catch (const std::bad_alloc&) {
+  }
   work();
   for (std::thread& worker : workers) worker.join();
   int worst = 0;

@@ -1,20 +1,25 @@
 // tessaly-render: graphs of Ombra, Velto or Quirn, drawn without a window.
+#include <fcntl.h>
+#include <unistd.h>
 #include <QGuiApplication>
 #include <QString>
 #include <QtGlobal>
+
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <fstream>
-#include <iostream>
 #include <memory>
 #include <new>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
-#include "interaction/render_request.h"
+#include "core/error_text.h"
 #include "process/signal_cleanup.h"
 #include "tools/batch.h"
+#include "interaction/message_text.h"
+#include "interaction/render_request.h"
 #include "tools/render_job.h"
 
 namespace {
@@ -59,17 +64,40 @@ int single_run(const tessaly::interaction::RenderRequest& request, int& argc, ch
   return report.status;
 }
 
+// The whole of a file or of standard input; false with errno set when reading fails (a
+// folder as standard input is EISDIR, not an empty batch).
+bool read_all(int fd, std::string& text) {
+  char buffer[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
+    if (n == 0) return true;
+    text.append(buffer, static_cast<std::size_t>(n));
+  }
+}
+
 int batch_run(const tessaly::interaction::BatchRequest& batch, int& argc, char** argv,
               tessaly::TemporaryFileWatch& watch) {
-  std::vector<tessaly::tools::BatchLine> lines;
-  if (batch.file == "-") {
-    lines = tessaly::tools::read_batch(std::cin);
-  } else {
-    std::ifstream in(batch.file);
-    if (!in) return complain("cannot read the batch " + batch.file, kWrongArguments);
-    lines = tessaly::tools::read_batch(in);
-    if (in.bad()) return complain("cannot read the batch " + batch.file, kWrongArguments);
+  const bool from_input = batch.file == "-";
+  const std::string source =
+      from_input ? std::string("from standard input") : tessaly::interaction::quoted(batch.file);
+  const int fd = from_input ? STDIN_FILENO : ::open(batch.file.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    const int error_number = errno;
+    return complain("cannot read the batch " + source + ": " + tessaly::error_text(error_number),
+                    kWrongArguments);
   }
+  std::string text;
+  const bool read = read_all(fd, text);
+  const int error_number = errno;
+  if (!from_input) ::close(fd);
+  if (!read) {
+    return complain("cannot read the batch " + source + ": " + tessaly::error_text(error_number),
+                    tessaly::tools::kWriteFailed);
+  }
+  std::istringstream in(text);
+  std::vector<tessaly::tools::BatchLine> lines = tessaly::tools::read_batch(in);
   std::unique_ptr<QGuiApplication> application;
   if (tessaly::tools::batch_draws_pictures(lines)) {
     application = application_for_pictures(argc, argv);

@@ -6,7 +6,7 @@
 #include "interaction/replay.h"
 #include "interaction/text_outputs.h"
 #include "surface/surface.h"
-#include "tools/output_file.h"
+#include "interaction/output_file.h"
 #include "tools/picture_outputs.h"
 
 namespace tessaly::tools {
@@ -17,6 +17,7 @@ using interaction::plan_repaints;
 using interaction::quoted;
 using interaction::RenderRequest;
 using interaction::text_output;
+using interaction::write_whole_file;
 
 JobReport render_job(const RenderRequest& request, TemporaryFileWatch* watch) {
   JobReport report;
@@ -45,7 +46,13 @@ JobReport render_job(const RenderRequest& request, TemporaryFileWatch* watch) {
     bytes = std::move(picture.bytes);
     graph_error = picture.graph_error;
   } else {
-    bytes = text_output(request, &graph_error);
+    std::string refusal;
+    bytes = text_output(request, &graph_error, &refusal);
+    if (!refusal.empty()) {
+      report.status = kWriteFailed;
+      report.messages.push_back(refusal);
+      return report;
+    }
   }
   // A scale the graph could not draw is reported the way the window shows it, as a note.
   if (graph_error != 0) {
@@ -69,7 +76,7 @@ JobReport render_job(const RenderRequest& request, TemporaryFileWatch* watch) {
 
 void write_standard_output(JobReport& report) {
   if (!report.to_standard_output) return;
-  const std::string error = write_standard_output(report.standard_output);
+  const std::string error = interaction::write_standard_output(report.standard_output);
   if (!error.empty()) {
     report.status = std::max(report.status, kWriteFailed);
     report.messages.push_back("cannot write to standard output: " + error);

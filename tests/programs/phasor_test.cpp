@@ -217,10 +217,14 @@ TEST_F(MarkedPass, MarkerCrossesTheFrequencyFramesAndTheDiagramFitsItsPanel) {
   for (const auto& r : records("line")) EXPECT_NE(r[5], "13");
 
   int panel_lines = 0;
+  int diagrams = 0;
   for (const ProgramDescriptor* program : {&ombra_program(), &velto_program(), &quirn_program()}) {
     for (int circuit = 1; circuit <= 4; ++circuit) {
       for (const double f : {1.0, 50.0, 1006.6, 3000.0, 99000.0}) {
         draw(*program, circuit, f, 4, true);
+        // Outside the sweep the panel asks for a frequency on the graph instead.
+        if (!within_sweep(graph_, 4, f)) continue;
+        ++diagrams;
         for (const auto& r : records("line")) {
           if (std::stoi(r[1]) < kPhasorPanelLeft) continue;
           ++panel_lines;
@@ -234,7 +238,8 @@ TEST_F(MarkedPass, MarkerCrossesTheFrequencyFramesAndTheDiagramFitsItsPanel) {
       }
     }
   }
-  EXPECT_GT(panel_lines, 60 * 5);  // axes and arrows with heads in 60 diagrams
+  EXPECT_GT(diagrams, 30);
+  EXPECT_GT(panel_lines, diagrams * 5);  // axes and arrows with heads in every diagram
 }
 
 }  // namespace

@@ -11,7 +11,7 @@
 
 #include "core/data_file.h"
 #include "programs/descriptor.h"
-#include "tools/output_file.h"
+#include "interaction/output_file.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ TEST(OutputSync, FileBeforeRenameFolderAfter) {
   for (const bool renderer : {true, false}) {
     synced_names().clear();
     if (renderer) {
-      ASSERT_EQ(tools::write_whole_file(folder + "/ombra.png", "png"), "");
+      ASSERT_EQ(interaction::write_whole_file(folder + "/ombra.png", "png"), "");
     } else {
       const Session session = start_session(ombra_program());
       ASSERT_TRUE(save_data_file(session, folder + "/ombra.dat").ok());

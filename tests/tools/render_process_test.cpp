@@ -1,12 +1,15 @@
 // The built tessaly-render as a process: exit statuses, messages and what lands on disk.
 #include <dirent.h>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -63,6 +66,38 @@ class RenderProcess : public ::testing::Test {
         if (name != "." && name != "..") found.push_back(name);
       }
       closedir(dir);
+    }
+    return found;
+  }
+
+  // Starts the renderer in the folder with `prepare` run in the child first (limits, a user);
+  // standard output and error are thrown away.
+  template <typename Prepare>
+  pid_t start(const std::vector<std::string>& arguments, Prepare prepare) const {
+    const pid_t child = ::fork();
+    if (child != 0) return child;
+    const int null = ::open("/dev/null", O_WRONLY);
+    if (null < 0 || ::dup2(null, 1) < 0 || ::dup2(null, 2) < 0 || ::chdir(folder_.c_str()) != 0) {
+      ::_exit(126);
+    }
+    prepare();
+    std::vector<char*> argv{const_cast<char*>(TESSALY_RENDER_EXECUTABLE)};
+    for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    ::execv(argv[0], argv.data());
+    ::_exit(127);
+  }
+
+  static int finish(pid_t child) {
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return status;
+  }
+
+  std::vector<std::string> temporary_files() const {
+    std::vector<std::string> found;
+    for (const std::string& name : names()) {
+      if (name.rfind(".tessaly-save.", 0) == 0) found.push_back(name);
     }
     return found;
   }
@@ -245,6 +280,67 @@ TEST_F(RenderProcess, SvgOverlaysStayBounded) {
   EXPECT_TRUE(names().empty());
 }
 
+// Too little memory or too few threads for a batch: the lines that fail say so (exit 1), the
+// rest are written, and nothing aborts or stays behind.
+TEST_F(RenderProcess, BatchesUnderLimitsFailSoftly) {
+  std::string batch;
+  for (int i = 0; i < 48; ++i) {
+    batch += "ombra --do 202,501,501 -o " + std::to_string(i) + ".png\n";
+    batch += "velto --format trace -o " + std::to_string(i) + ".trace\n";
+  }
+  write_batch(batch);
+  if (kAddressSpaceLimits) {
+    const int status = finish(start({"--batch", "batch", "--jobs", "16"}, [] {
+      const rlimit limit{200000ul << 10, 200000ul << 10};
+      if (::setrlimit(RLIMIT_AS, &limit) != 0) ::_exit(126);
+    }));
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) <= 1) << status;
+    EXPECT_EQ(temporary_files(), std::vector<std::string>{});
+  }
+  // A limit on processes binds only a user without privileges, and counts every process of
+  // that user: one nobody else runs as.
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root to run as a user of its own";
+  ASSERT_EQ(::chmod(folder_.c_str(), 0777), 0);
+  const int status = finish(start({"--batch", "batch", "--jobs", "32"}, [] {
+    const rlimit limit{20, 20};
+    if (::setgid(64023) != 0 || ::setuid(64023) != 0 || ::setrlimit(RLIMIT_NPROC, &limit) != 0) {
+      ::_exit(126);
+    }
+  }));
+  ASSERT_TRUE(WIFEXITED(status)) << status;
+  EXPECT_EQ(temporary_files(), std::vector<std::string>{});
+  // Fewer threads draw the same lines.
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_EQ(slurp(folder_ + "/47.trace").size(), slurp(folder_ + "/0.trace").size());
+  EXPECT_EQ(slurp(folder_ + "/47.png").compare(0, 8, "\x89PNG\r\n\x1a\n"), 0);
+}
+
+// SIGINT, SIGTERM or SIGHUP at any moment of a batch: the process ends by the signal and no
+// temporary file stays, however many threads were writing.
+TEST_F(RenderProcess, KilledBatchesLeaveNoTemporaryFile) {
+  std::string batch;
+  for (int i = 0; i < 400; ++i) {
+    batch += "quirn --format " + std::string(i % 2 ? "dat" : "trace") + " -o " +
+             std::to_string(i % 8) + ".out\n";
+  }
+  write_batch(batch);
+  const int signals[] = {SIGTERM, SIGINT, SIGHUP};
+  // A fixed sequence of moments from the start-up to the middle of the writing.
+  unsigned int seed = 24;
+  for (int run = 0; run < 20; ++run) {
+    seed = seed * 1103515245u + 12345u;
+    const int signal_number = signals[run % 3];
+    const pid_t child = start({"--batch", "batch", "--jobs", "6"}, [] {});
+    ::usleep(5000 + (seed >> 8) % 120000);
+    ::kill(child, signal_number);
+    const int status = finish(child);
+    EXPECT_TRUE((WIFSIGNALED(status) && WTERMSIG(status) == signal_number) ||
+                (WIFEXITED(status) && WEXITSTATUS(status) == 0))
+        << "run " << run << ": " << status;
+    EXPECT_EQ(temporary_files(), std::vector<std::string>{}) << "run " << run;
+  }
+}
+
 TEST_F(RenderProcess, BatchWritesWhatSingleRunsWrite) {
   struct Case {
     const char* golden;
@@ -308,7 +404,18 @@ TEST_F(RenderProcess, BadBatchLinesAreReportedAndTheRestIsWritten) {
   write_batch("quirn --format dat -o missing/quirn.dat\n");
   EXPECT_EQ(run("--batch - < batch"), 1) << "read from standard input";
   EXPECT_EQ(run("--batch absent"), 2);
-  EXPECT_EQ(err_, "tessaly-render: cannot read the batch absent\n");
+  EXPECT_EQ(err_, "tessaly-render: cannot read the batch \"absent\": No such file or directory\n");
+  EXPECT_EQ(run("--batch - < ."), 1) << "a folder as standard input";
+  EXPECT_EQ(err_, "tessaly-render: cannot read the batch from standard input: Is a directory\n");
+  ASSERT_EQ(mkdir((folder_ + "/\x1b[2J").c_str(), 0700), 0);
+  EXPECT_EQ(run("--batch \"$(printf '\\033[2J')\""), 1);
+  EXPECT_EQ(err_, "tessaly-render: cannot read the batch \"\\x1b[2J\": Is a directory\n");
+  rmdir((folder_ + "/\x1b[2J").c_str());
+  write_batch(std::string("quirn --format dat -o a") + '\0' +
+              "b.dat\nquirn --format dat -o c.dat\n");
+  EXPECT_EQ(run("--batch batch"), 2);
+  EXPECT_EQ(err_, "tessaly-render: line 1: a NUL byte in the line\n");
+  EXPECT_EQ(slurp(folder_ + "/c.dat").size(), 8016u);
 }
 
 }  // namespace

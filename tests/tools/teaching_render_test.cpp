@@ -107,6 +107,27 @@ TEST(TeachingRender, PhasorsOfTheCurveAskedFor) {
   EXPECT_EQ(output({"ombra", "--marker", "1000", "--do", "302", "--format", "phasors"})
                 .rfind("name,real,imaginary,magnitude,phase_deg\nI,1,0,1,0\nV_R,", 0),
             0u);
+  // A marker outside the sweep has no phasors of the graph: a refusal, not "-nan" rows.
+  const char* const outside[][2] = {{"1e308", "1e+308"}, {"9.99", "9.99"}};
+  for (const auto& frequency : outside) {
+    const ParsedArguments parsed =
+        parse({"ombra", "--marker", frequency[0], "--format", "phasors"});
+    std::string refusal;
+    EXPECT_EQ(text_output(parsed.request, nullptr, &refusal), "");
+    EXPECT_EQ(refusal, std::string("the marker at ") + frequency[1] +
+                           " Hz is outside the sweep, 10 to 100000 Hz");
+  }
+  // The panel asks for a frequency on the graph instead of listing "-nan".
+  const std::string panel = output({"ombra", "--marker", "1e308", "--phasor", "--format", "trace"});
+  EXPECT_NE(panel.find("グラフ上の周波数を指してください"), std::string::npos);
+  EXPECT_EQ(panel.find("nan"), std::string::npos);
+  EXPECT_NE(output({"ombra", "--marker", "1e3", "--phasor", "--format", "trace"}).find("の位相角"),
+            std::string::npos);
+  std::string refusal = "unset";
+  EXPECT_NE(text_output(parse({"ombra", "--marker", "10", "--format", "phasors"}).request,
+                            nullptr, &refusal),
+            "");
+  EXPECT_EQ(refusal, "") << "the sweep's own ends are inside";
 }
 
 TEST(TeachingRender, MarkerInTheTraceAndWorksheetsBySeed) {

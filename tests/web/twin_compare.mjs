@@ -1,16 +1,24 @@
 // The Node twin of tessaly-render against the native one: the same arguments must give the
-// same bytes and the same exit status. Usage:
+// same bytes and the same exit status; the same awkward targets (a device, a FIFO, a link, a
+// private file, a long name, a closed standard output, a FIFO to read) the same files, exit
+// status and messages. Usage:
 //   node twin_compare.mjs NATIVE_RENDERER TWIN_JS [RANDOM_SEQUENCES]
-import { spawn } from 'node:child_process';
-import { mkdtempSync, readFileSync, existsSync, rmSync, writeFileSync } from 'node:fs';
+import { spawn, execFileSync } from 'node:child_process';
+import {
+  mkdtempSync, readFileSync, existsSync, rmSync, writeFileSync, mkdirSync, symlinkSync, lstatSync,
+  chmodSync, lchownSync, readdirSync,
+} from 'node:fs';
 import { tmpdir } from 'node:os';
-import { join } from 'node:path';
+import { join, resolve } from 'node:path';
 
-const [native, twin, randomCountText] = process.argv.slice(2);
-if (!native || !twin) {
+const [nativeGiven, twinGiven, randomCountText] = process.argv.slice(2);
+if (!nativeGiven || !twinGiven) {
   console.error('usage: node twin_compare.mjs NATIVE_RENDERER TWIN_JS [RANDOM_SEQUENCES]');
   process.exit(2);
 }
+// Absolute: the awkward targets run in folders of their own.
+const native = resolve(nativeGiven);
+const twin = resolve(twinGiven);
 const randomCount = Number(randomCountText ?? 300);
 const work = mkdtempSync(join(tmpdir(), 'tessaly-twin-'));
 
@@ -151,7 +159,84 @@ async function compare(args, index) {
   return null;
 }
 
+// Each renderer in a folder of its own, set up alike, with the same relative names, so that
+// their messages must be equal too. `shell` runs the command through sh (to close a
+// descriptor); `during` runs while the renderer does (a FIFO's other end).
+function runIn(folder, command, args, shell, during) {
+  return new Promise((resolve) => {
+    const child = shell
+      ? spawn('sh', ['-c', `exec "$0" "$@" ${shell}`, command, ...args], { cwd: folder, env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' } })
+      : spawn(command, args, { cwd: folder, env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' } });
+    const stderr = [];
+    child.stderr.on('data', (d) => stderr.push(d));
+    const other = during ? during(folder) : Promise.resolve(null);
+    child.on('close', async (status) => resolve({ status, stderr: Buffer.concat(stderr).toString('latin1'), seen: await other }));
+  });
+}
+
+// What a folder holds: each name's type, mode, owner and bytes (or link target).
+function describeFolder(folder) {
+  const out = {};
+  for (const name of readdirSync(folder).sort()) {
+    const at = join(folder, name);
+    const info = lstatSync(at);
+    const type = info.isSymbolicLink() ? 'link' : info.isFIFO() ? 'fifo' : info.isCharacterDevice() ? 'chr' : info.isFile() ? 'file' : 'other';
+    const content = type === 'link' ? execFileSync('readlink', [at]).toString() : type === 'file' ? readFileSync(at).toString('base64') : '';
+    out[name] = `${type} ${(info.mode & 0o7777).toString(8)} ${info.uid} ${content.length} ${content.slice(0, 64)}`;
+  }
+  return JSON.stringify(out, null, 1);
+}
+
+const asRoot = process.getuid() === 0;
+const awkwardCases = [
+  { name: 'a new file', args: ['quirn', '--format', 'dat', '-o', 'new.dat'] },
+  { name: 'a private file', setup: (f) => { writeFileSync(join(f, 'private.dat'), 'x'); chmodSync(join(f, 'private.dat'), 0o600); }, args: ['quirn', '--format', 'dat', '-o', 'private.dat'] },
+  { name: 'a link', setup: (f) => { writeFileSync(join(f, 'real.dat'), 'x'); symlinkSync('real.dat', join(f, 'link.dat')); }, args: ['velto', '--format', 'dat', '-o', 'link.dat'] },
+  { name: 'a dangling link', setup: (f) => symlinkSync('made.dat', join(f, 'link.dat')), args: ['velto', '--format', 'csv', '-o', 'link.dat'] },
+  { name: 'a 255-byte name', args: ['ombra', '--format', 'dat', '-o', 'n'.repeat(251) + '.dat'] },
+  { name: 'a 256-byte name', args: ['ombra', '--format', 'dat', '-o', 'n'.repeat(252) + '.dat'] },
+  { name: 'a missing folder', args: ['ombra', '--format', 'dat', '-o', 'missing/out.dat'] },
+  { name: 'a folder', setup: (f) => mkdirSync(join(f, 'folder')), args: ['ombra', '--format', 'dat', '-o', 'folder'] },
+  { name: 'a control byte in the name', args: ['ombra', '--format', 'dat', '-o', 'missing/\x1b[2J\u00e9'] },
+  { name: 'a FIFO to write', setup: (f) => execFileSync('mkfifo', [join(f, 'pipe')]),
+    // The reader gives up after a while, should a renderer never open the FIFO.
+    during: (f) => new Promise((resolve) => { const cat = spawn('cat', [join(f, 'pipe')]); const got = []; cat.stdout.on('data', (d) => got.push(d)); setTimeout(() => cat.kill(), 20000).unref(); cat.on('close', () => resolve(Buffer.concat(got).length)); }),
+    args: ['quirn', '--format', 'trace', '-o', 'pipe'] },
+  { name: 'a FIFO to read', setup: (f) => execFileSync('mkfifo', [join(f, 'pipe')]), args: ['quirn', '--read', 'pipe', '--format', 'dat', '-o', 'out.dat'] },
+  { name: 'a closed standard output', args: ['quirn', '--format', 'trace'], shell: '>&-' },
+  { name: 'a full device', args: ['quirn', '--format', 'dat', '-o', '/dev/full'] },
+  { name: 'a marker outside the sweep', args: ['ombra', '--marker', '1e308', '--format', 'phasors', '-o', 'out.csv'] },
+];
+if (asRoot) {
+  awkwardCases.push(
+    { name: 'a device node', setup: (f) => execFileSync('mknod', [join(f, 'null'), 'c', '1', '3']), args: ['quirn', '--format', 'dat', '-o', 'null'] },
+    { name: 'a link planted in a sticky folder', setup: (f) => { chmodSync(f, 0o1777); writeFileSync(join(f, 'victim'), 'x'); chmodSync(join(f, 'victim'), 0o600); symlinkSync('victim', join(f, 'shared.dat')); lchownSync(join(f, 'shared.dat'), 65534, 65534); }, args: ['ombra', '--format', 'dat', '-o', 'shared.dat'] },
+  );
+}
+
+async function compareAwkward(c) {
+  const results = [];
+  for (const [command, prefix] of [[native, []], ['node', [twin]]]) {
+    const folder = mkdtempSync(join(work, 'awkward-'));
+    if (c.setup) c.setup(folder);
+    const r = await runIn(folder, command, [...prefix, ...c.args], c.shell, c.during);
+    results.push({ ...r, files: describeFolder(folder) });
+    rmSync(folder, { recursive: true, force: true });
+  }
+  const [n, t] = results;
+  if (n.status !== t.status) return `exit status ${n.status} against ${t.status}: ${t.stderr.trim()}`;
+  if (n.stderr !== t.stderr) return `messages differ:\n${n.stderr}against\n${t.stderr}`;
+  if (n.files !== t.files) return `files differ:\n${n.files}\nagainst\n${t.files}`;
+  if (n.seen !== t.seen) return `read ${n.seen} bytes from the FIFO against ${t.seen}`;
+  return null;
+}
+
 prepareDataFiles();
+const awkwardFailures = [];
+for (const c of awkwardCases) {
+  const problem = await compareAwkward(c);
+  if (problem) awkwardFailures.push(`${c.name}: ${c.args.join(' ')}\n    ${problem}`);
+}
 fixedCases();
 randomCases();
 teachingCases(200);
@@ -167,6 +252,8 @@ async function worker() {
 }
 await Promise.all([worker(), worker()]);
 rmSync(work, { recursive: true, force: true });
+console.log(`${awkwardCases.length - awkwardFailures.length} of ${awkwardCases.length} awkward targets give the same files, messages and exit status`);
+for (const f of awkwardFailures) console.log('DIFFERENT: ' + f);
 console.log(`${cases.length - failures.length} of ${cases.length} cases give the same bytes and exit status`);
 for (const f of failures.slice(0, 20)) console.log('DIFFERENT: ' + f);
-process.exit(failures.length ? 1 : 0);
+process.exit(failures.length || awkwardFailures.length ? 1 : 0);

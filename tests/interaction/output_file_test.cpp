@@ -1,4 +1,4 @@
-#include "tools/output_file.h"
+#include "interaction/output_file.h"
 
 #include <dirent.h>
 #include <gtest/gtest.h>
@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace tessaly::tools {
+namespace tessaly::interaction {
 namespace {
 
 class OutputFile : public ::testing::Test {
@@ -70,4 +70,4 @@ TEST_F(OutputFile, FailuresLeaveNothingBehind) {
 }
 
 }  // namespace
-}  // namespace tessaly::tools
+}  // namespace tessaly::interaction

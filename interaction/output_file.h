@@ -6,7 +6,7 @@
 
 #include "core/safe_write.h"
 
-namespace tessaly::tools {
+namespace tessaly::interaction {
 
 // Writes the bytes to `path` through write_file_safely: a regular file is replaced whole, a
 // device or FIFO is written in place. Returns an empty string on success, else the failing
@@ -18,4 +18,4 @@ std::string write_whole_file(const std::string& path, const std::string& bytes,
 // Writes the bytes to standard output; the same kind of answer.
 std::string write_standard_output(const std::string& bytes);
 
-}  // namespace tessaly::tools
+}  // namespace tessaly::interaction
