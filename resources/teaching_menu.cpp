@@ -12,13 +12,16 @@ using namespace teaching_commands;
 constexpr const char* kTitle = "演習　";
 
 constexpr MenuItem kBoth[] = {{kPhasorDiagram, "ベクトル図"},
+                              {kProjectorLines, "投影用の太線"},
                               {kExerciseResonance, "共振周波数を予想"},
                               {kExerciseQuality, "Ｑを予想"},
                               {kLeaveExercise, "演習の終了"}};
 constexpr MenuItem kResonanceOnly[] = {{kPhasorDiagram, "ベクトル図"},
+                                       {kProjectorLines, "投影用の太線"},
                                        {kExerciseResonance, "共振周波数を予想"},
                                        {kLeaveExercise, "演習の終了"}};
-constexpr MenuItem kDiagramOnly[] = {{kPhasorDiagram, "ベクトル図"}};
+constexpr MenuItem kDiagramOnly[] = {{kPhasorDiagram, "ベクトル図"},
+                                     {kProjectorLines, "投影用の太線"}};
 
 template <std::size_t N>
 constexpr MenuPopup popup(const MenuItem (&items)[N]) {

@@ -9,6 +9,7 @@ namespace tessaly::resources {
 
 namespace teaching_commands {
 constexpr int kPhasorDiagram = 801;      // the diagram beside the graph, on or off
+constexpr int kProjectorLines = 802;     // wide lines and darker colours, on or off
 constexpr int kExerciseResonance = 811;  // predict f0
 constexpr int kExerciseQuality = 812;    // predict Q
 constexpr int kLeaveExercise = 819;

@@ -57,6 +57,9 @@ TeachingOutcome TeachingController::command(int command) {
       outcome.panel_toggled = true;
       return outcome;
     }
+    case kProjectorLines:
+      state_.session.teaching.projector = !state_.session.teaching.projector;
+      return pass(Repaint::kErase);
     case kExerciseResonance:
       return start(ExerciseKind::kResonance);
     case kExerciseQuality:
