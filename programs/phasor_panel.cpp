@@ -118,6 +118,7 @@ struct Layout {
   Label labels[kMostLabels];
   int label_count = 0;
   int origin_x = 0, origin_y = 0;
+  int width_factor = 1;  // 2 with the projector setting: names keep clear of the wider lines
 };
 
 double length_of(Point from, Point to) {
@@ -154,13 +155,14 @@ void set_apart(Layout& layout) {
   for (int j = 0; j < layout.arrow_count; ++j) {
     const Point nj = right_of(layout.arrows[j]);
     for (int step = 0; step < 2 * kMostPhasors; ++step) {
-      const double d = kApart * ((step + 1) / 2) * (step % 2 == 1 ? 1.0 : -1.0);
+      const double d =
+          kApart * layout.width_factor * ((step + 1) / 2) * (step % 2 == 1 ? 1.0 : -1.0);
       bool free = true;
       for (int i = 0; i < j && free; ++i) {
         if (!share_a_line(layout.arrows[i], layout.arrows[j])) continue;
         const Point ni = right_of(layout.arrows[i]);
         const double taken = offsets[i] * (ni.x * nj.x + ni.y * nj.y);
-        free = std::fabs(taken - d) >= kApart - 1e-9;
+        free = std::fabs(taken - d) >= kApart * layout.width_factor - 1e-9;
       }
       if (free) {
         offsets[j] = d;
@@ -224,7 +226,7 @@ bool free_place(const Layout& layout, const Label& label) {
   }
   for (int i = 0; i < layout.arrow_count; ++i) {
     for (const Segment& s : layout.arrows[i].parts) {
-      if (crosses(s, layout.arrows[i].width, label)) return false;
+      if (crosses(s, layout.arrows[i].width * layout.width_factor, label)) return false;
     }
   }
   return true;
@@ -280,8 +282,9 @@ void add_arrow(Layout& layout, Point from, Point to, const char* name, int colou
   layout.arrows[layout.arrow_count++] = {from, to, name, colour, width, {}};
 }
 
-Layout lay_out(const PhasorSet& set, const Placement& p) {
+Layout lay_out(const PhasorSet& set, const Placement& p, int width_factor) {
   Layout layout;
+  layout.width_factor = width_factor;
   const Point origin = at(p, kComplexZero);
   layout.origin_x = graph::round_to_screen(origin.x);
   layout.origin_y = graph::round_to_screen(origin.y);
@@ -396,7 +399,7 @@ void draw_phasor_panel(graph::Context& g, const PhasorSet& phasors, double frequ
     return;
   }
   Placement p;
-  if (place(phasors, &p)) draw_layout(g, lay_out(phasors, p));
+  if (place(phasors, &p)) draw_layout(g, lay_out(phasors, p, g.surface.pen(1)));
   list(g, phasors);
 }
 

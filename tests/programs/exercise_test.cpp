@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "graph/mapping.h"
 #include "programs/descriptor.h"
 #include "programs/exercise.h"
+#include "programs/exercise_key.h"
 #include "programs/passes.h"
 #include "programs/teaching_numbers.h"
 #include "surface/recording_backend.h"
@@ -198,6 +200,38 @@ TEST_F(ExercisePass, ThirtySeedsInARowThirtyAnswers) {
       std::sort(answers.begin(), answers.end());
       EXPECT_EQ(std::unique(answers.begin(), answers.end()), answers.end())
           << c.program.id << " from seed " << first;
+    }
+  }
+}
+
+// The answer key of a class: the number it prints after the formula agrees with the answer of
+// the curves drawn to 0.5 %, and names the circuit and the values the sheet gives.
+TEST_F(ExercisePass, TheAnswerKeyAgreesWithTheCurves) {
+  for (ExerciseKind kind : {ExerciseKind::kResonance, ExerciseKind::kQuality}) {
+    for (std::uint64_t seed = 1; seed <= 30; ++seed) {
+      open(ombra_program(), 1, 1);
+      start_exercise(session_, kind, seed);
+      const AnswerKey key = answer_key(session_);
+      session_.teaching.exercise.revealed = true;
+      pass();
+      const double answer = exercise_answer(session_, graph_);
+      const std::string working = key.working;
+      const std::string printed = working.substr(working.rfind("＝") + std::string("＝").size());
+      char* end = nullptr;
+      double value = std::strtod(printed.c_str(), &end);
+      const std::string prefix = end;
+      if (prefix.rfind("k", 0) == 0) value *= 1e3;
+      EXPECT_NEAR(value, answer, 0.005 * answer) << working;
+      EXPECT_DOUBLE_EQ(key.answer, answer);
+      const bool parallel = session_.circuit_index == 1;
+      EXPECT_EQ(std::string(key.given).rfind(parallel ? "並列回路" : "直列回路", 0), 0u)
+          << key.given;
+      if (kind == ExerciseKind::kQuality) {
+        EXPECT_EQ(working.rfind(parallel ? "Ｑ＝Ｒ√(Ｃ/Ｌ)＝" : "Ｑ＝(1/Ｒ)√(Ｌ/Ｃ)＝", 0), 0u)
+            << working;
+      } else {
+        EXPECT_EQ(working.rfind("fo＝1/(2π√(ＬＣ))＝1/(2π√(", 0), 0u) << working;
+      }
     }
   }
 }
