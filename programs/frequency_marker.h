@@ -14,7 +14,7 @@ void draw_frequency_marker(graph::Context& g, double frequency, int curve, int c
 
 // The same with a name ("f1", "fo") at the top of the frame, `row` lines down (0, 1, 2) so that
 // the names of close frequencies stay apart; on the locus beside the point.
-void draw_named_marker(graph::Context& g, double frequency, int curve, int colour,
-                       const char* name, int row);
+void draw_named_marker(graph::Context& g, double frequency, int curve, int colour, const char* name,
+                       int row);
 
 }  // namespace tessaly
