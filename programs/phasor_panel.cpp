@@ -359,7 +359,9 @@ const char* undrawable_message(const PhasorSet& set) {
   for (int i = 0; i < set.count; ++i) {
     const Complex z = set.items[i].value;
     if (std::isfinite(z.re) && std::isfinite(z.im)) continue;
-    switch (set.items[i].name[0] == 'V' || set.items[i].name[0] == 'I' ? set.items[i].name[2] : 0) {
+    // Element names are "V_L", "I_C"...; a total or reference name has no element letter.
+    const char* name = set.items[i].name;
+    switch (name[1] == '_' ? name[2] : '\0') {
       case 'L':
         return "Ｌ が 0 なので描けません";
       case 'C':
