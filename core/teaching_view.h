@@ -39,6 +39,8 @@ inline bool asks_question(const Exercise& exercise) {
 struct TeachingView {
   FrequencyMarker marker;
   bool phasor_panel = false;
+  // Lines twice as wide and the light colours darker, for a projector or a copier.
+  bool projector = false;
   Exercise exercise;
 };
 

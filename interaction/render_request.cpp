@@ -186,6 +186,20 @@ bool parse_seed(const std::string& text, std::uint64_t& seed) {
   return true;
 }
 
+constexpr std::uint64_t kMostSheets = 500;
+constexpr int kMostQuestions = 4;
+
+// "FIRST-LAST", FIRST <= LAST, at most kMostSheets sheets.
+bool parse_seed_range(const std::string& text, ClassSet& set) {
+  const std::string::size_type dash = text.find('-');
+  if (dash == std::string::npos) return false;
+  if (!parse_seed(text.substr(0, dash), set.first) ||
+      !parse_seed(text.substr(dash + 1), set.last)) {
+    return false;
+  }
+  return set.first <= set.last && set.last - set.first < kMostSheets;
+}
+
 // The teaching options that fit together and fit the program; appends their
 // step.
 bool check_teaching(RenderRequest& request, bool curve_given, bool seed_given, std::string& error) {
@@ -201,6 +215,18 @@ bool check_teaching(RenderRequest& request, bool curve_given, bool seed_given, s
     error = std::string(request.program->id) + " has no " +
             (t.exercise == ExerciseKind::kQuality ? "Q" : "f0") +
             " exercise (f0: ombra and velto; q: ombra)";
+  }
+  const ClassSet& set = request.class_set;
+  if (error.empty() && set.given) {
+    if (t.exercise == ExerciseKind::kNone) {
+      error = "--seeds needs --exercise";
+    } else if (seed_given || t.reveal) {
+      error = "--seeds takes neither --seed nor --reveal: the answer key follows the sheets";
+    } else if (request.format != Format::kPdf) {
+      error = "--seeds writes a PDF: add --format pdf";
+    } else if (t.phasor_panel || t.marker) {
+      error = "--seeds draws worksheets without --marker and --phasor";
+    }
   }
   if (!error.empty()) return false;
   if (!t.any()) return true;
@@ -230,6 +256,8 @@ ParsedArguments parse_render_arguments(const std::vector<std::string>& arguments
   bool curve_given = false;
   bool seed_given = false;
   bool exercise_given = false;
+  bool paper_given = false;
+  bool questions_given = false;
   std::string error;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
@@ -278,6 +306,8 @@ ParsedArguments parse_render_arguments(const std::vector<std::string>& arguments
       curve_given = true;
     } else if (argument == "--phasor") {
       request.teaching.phasor_panel = true;
+    } else if (argument == "--thick") {
+      request.teaching.projector = true;
     } else if (option_value(arguments, i, "--exercise", nullptr, value, error)) {
       if (!error.empty()) return failure(error);
       if (exercise_given) return failure("--exercise given twice");
@@ -298,6 +328,34 @@ ParsedArguments parse_render_arguments(const std::vector<std::string>& arguments
       seed_given = true;
     } else if (argument == "--reveal") {
       request.teaching.reveal = true;
+    } else if (option_value(arguments, i, "--seeds", nullptr, value, error)) {
+      if (!error.empty()) return failure(error);
+      if (request.class_set.given) return failure("--seeds given twice");
+      if (!parse_seed_range(value, request.class_set)) {
+        return failure("--seeds needs FIRST-LAST, whole numbers with FIRST <= LAST and at most " +
+                       std::to_string(kMostSheets) + " sheets, not " + quoted(value));
+      }
+      request.class_set.given = true;
+    } else if (option_value(arguments, i, "--paper", nullptr, value, error)) {
+      if (!error.empty()) return failure(error);
+      if (paper_given) return failure("--paper given twice");
+      if (value == "a4") {
+        request.class_set.paper = Paper::kA4;
+      } else if (value == "letter") {
+        request.class_set.paper = Paper::kLetter;
+      } else {
+        return failure("--paper needs a4 or letter, not " + quoted(value));
+      }
+      paper_given = true;
+    } else if (option_value(arguments, i, "--questions", nullptr, value, error)) {
+      if (!error.empty()) return failure(error);
+      if (questions_given) return failure("--questions given twice");
+      if (!all_digits(value) || std::stoi(value) < 1 || std::stoi(value) > kMostQuestions) {
+        return failure("--questions needs 1 to " + std::to_string(kMostQuestions) + ", not " +
+                       quoted(value));
+      }
+      request.class_set.questions = std::stoi(value);
+      questions_given = true;
     } else if (option_value(arguments, i, "--batch", nullptr, value, error)) {
       if (!error.empty()) return failure(error);
       if (batch_given) return failure("--batch given twice");
@@ -325,7 +383,8 @@ ParsedArguments parse_render_arguments(const std::vector<std::string>& arguments
   }
   if (batch_given) {
     if (request.program != nullptr || !request.steps.empty() || format_given || output_given ||
-        request.teaching.any() || curve_given || seed_given || request.teaching.reveal) {
+        request.teaching.any() || curve_given || seed_given || request.teaching.reveal ||
+        request.class_set.given || paper_given || questions_given) {
       return failure(
           "--batch takes no PROGRAM and no options but --jobs: each "
           "line has its own");
@@ -334,6 +393,9 @@ ParsedArguments parse_render_arguments(const std::vector<std::string>& arguments
     return parsed;
   }
   if (jobs_given) return failure("--jobs is for --batch only");
+  if ((paper_given || questions_given) && !request.class_set.given) {
+    return failure("--paper and --questions need --seeds");
+  }
   if (request.program == nullptr) return failure("no PROGRAM given (ombra, velto or quirn)");
   if (!check_against_program(request, error)) return failure(error);
   if (!check_teaching(request, curve_given, seed_given, error)) return failure(error);
@@ -372,7 +434,9 @@ std::string output_path(const RenderRequest& request) {
 const char* render_usage() {
   return R"(Usage: tessaly-render PROGRAM [--do STEPS] [--set NAME=VALUES] [--read FILE]...
                       [--format FORMAT] [--output FILE]
-                      [--marker HZ [--curve N] [--phasor]] [--exercise f0|q [--seed N] [--reveal]]
+                      [--marker HZ [--curve N] [--phasor]] [--thick]
+                      [--exercise f0|q [--seed N] [--reveal]]
+                      [--exercise f0|q --seeds FIRST-LAST [--paper a4|letter] [--questions N]]
        tessaly-render --batch FILE [--jobs N]
 
 Draws a graph of Ombra, Velto or Quirn without a window. It replays what the window does: the
@@ -425,9 +489,18 @@ mode and state carries from one paint to the next.
                            Quirn's elements in the order drawn
   --phasor               the phasor diagram beside the graph; pictures grow by 240 x the
                            display magnification
+  --thick                lines twice as wide and the light colours (green, cyan, yellow)
+                           darker, for a projector or a copier, as the window's
+                           "投影用の太線"
   --exercise f0|q        a worksheet after the steps: random component values (Ombra,
                            Velto: f0; Ombra: Q of one of the five curves) with frames,
                            axes and legend but no curves, and the question below
+  --seeds FIRST-LAST     a class set in one PDF (with --format pdf): a sheet for each seed
+                           with a name line, a date line, the sheet's number, the graph
+                           and room to work, then the answer key: per sheet the values
+                           given, the formula with them put in and the answer
+  --paper a4|letter      the class set's paper (default a4)
+  --questions N          questions on each sheet, 1 to 4 (default 1); Ombra mixes f0 and Q
   --seed N               the worksheet's number: the same seed gives the same values
                            (default 1)
   --reveal               the answer to the worksheet: the curves, the true f0 (and for Q

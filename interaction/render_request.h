@@ -3,6 +3,7 @@
 //   [--format FORMAT]
 //                  [--output FILE] [--marker HZ [--curve N] [--phasor]]
 //                  [--exercise f0|q [--seed N] [--reveal]]
+//                  [--exercise f0|q --seeds FIRST-LAST [--paper a4|letter] [--questions N]]
 //   tessaly-render --batch FILE [--jobs N]
 #pragma once
 
@@ -17,12 +18,23 @@ namespace tessaly::interaction {
 
 enum class Format { kPng, kSvg, kPdf, kTrace, kTracePrint, kDat, kCsv, kPhasors };
 
+enum class Paper { kA4, kLetter };
+
+// A class set: one sheet per seed, then the answer key, in one PDF.
+struct ClassSet {
+  bool given = false;
+  std::uint64_t first = 1, last = 1;
+  Paper paper = Paper::kA4;
+  int questions = 1;  // on each sheet, 1 to 4
+};
+
 struct RenderRequest {
   const ProgramDescriptor* program = nullptr;
   std::vector<Step> steps;
   Format format = Format::kPng;
   std::string output;  // as given; empty when absent
   TeachingOptions teaching;
+  ClassSet class_set;
 };
 
 // Logical width of the request's pictures: the graph, and the phasor panel

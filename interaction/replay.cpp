@@ -19,6 +19,7 @@ void apply_teaching(Session& session, const TeachingOptions& options) {
   marker.frequency = options.marker_hz;
   marker.curve = options.curve - 1;
   session.teaching.phasor_panel = options.phasor_panel;
+  session.teaching.projector = options.projector;
   if (options.exercise == ExerciseKind::kNone) return;
   start_exercise(session, options.exercise, options.seed);
   session.teaching.exercise.revealed = options.reveal;

@@ -18,11 +18,14 @@ struct TeachingOptions {
   double marker_hz = 0.0;
   int curve = 1;  // from 1
   bool phasor_panel = false;
+  bool projector = false;  // --thick
   ExerciseKind exercise = ExerciseKind::kNone;
   std::uint64_t seed = 1;
   bool reveal = false;
 
-  bool any() const { return marker || phasor_panel || exercise != ExerciseKind::kNone; }
+  bool any() const {
+    return marker || phasor_panel || projector || exercise != ExerciseKind::kNone;
+  }
 };
 
 // One thing the user does to the window, in the order given.

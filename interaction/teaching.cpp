@@ -75,6 +75,11 @@ TeachingOutcome Teaching::command(int command) {
       outcome.panel_toggled = true;
       return outcome;
     }
+    case commands::kProjectorLines: {
+      bool& projector = program_.session.teaching.projector;
+      projector = !projector;
+      return pass(Repaint::kErase);
+    }
     case commands::kExerciseResonance:
       return start_exercise(ExerciseKind::kResonance, sheets_ + 1);
     case commands::kExerciseQuality:

@@ -39,6 +39,8 @@ void locus_point(graph::Context& g, const graph::SweptCurve& curve, double frequ
   g.surface.draw_line(sx, sy - 2 * kLocusMarkRadius, sx, sy + 2 * kLocusMarkRadius, colour, 1, 0);
 }
 
+constexpr int kNameRow = 16;
+
 // A frequency the curve was swept over: a marker elsewhere would stand for values the graph
 // never showed (on the locus, a point off the drawn curve).
 bool swept(const graph::SweptCurve& curve, double frequency) {
@@ -66,6 +68,33 @@ void draw_frequency_marker(graph::Context& g, double frequency, int curve, int c
       vertical_line(g, m.drawn_main, frequency, colour);
     }
   }
+}
+
+void draw_named_marker(graph::Context& g, double frequency, int curve, int colour, const char* name,
+                       int row) {
+  draw_frequency_marker(g, frequency, curve, colour);
+  const int index = known_curve(g, curve);
+  if (index < 0 || !std::isfinite(frequency)) return;
+  const graph::ReadoutMemory& m = g.readout;
+  const graph::KindTraits& traits = graph::kind_traits(m.curves[0].kind);
+  if (traits.plotted == graph::Plotted::kLocus) {
+    const graph::GraphFrame& f = g.readout.drawn_main;
+    Complex z = m.curves[index].model(m.curves[index].components, m.curves[index].circuit,
+                                      Complex(0.0, angular_frequency(frequency)));
+    if (m.curves[index].reciprocal) z = 1.0 / z;
+    if (!inside(f, graph::unrounded_x(f, z.re), graph::unrounded_y(f, z.im))) return;
+    g.surface.text_at(graph::map_x(f, z.re) + 2 * kLocusMarkRadius + 2,
+                      graph::map_y(f, z.im) - kNameRow * (row + 1), name, colour, 0);
+    return;
+  }
+  if (traits.scale == graph::SweepScale::kNone || traits.plotted == graph::Plotted::kNothing) {
+    return;
+  }
+  const graph::GraphFrame& f = graph::stacked(traits) ? m.drawn_upper : m.drawn_main;
+  const double x = graph::unrounded_x(f, frequency);
+  if (!(x >= f.left && x <= f.left + f.width)) return;
+  g.surface.text_centred(graph::map_x(f, frequency), f.bottom - f.height + 2 + kNameRow * row, name,
+                         colour, 0);
 }
 
 }  // namespace tessaly

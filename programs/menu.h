@@ -32,6 +32,7 @@ enum Command : int {
   kVersion = 702,
   // The teaching menu, numbered apart from the programs' own.
   kPhasorDiagram = 801,      // the diagram beside the graph, on or off
+  kProjectorLines = 802,     // wide lines and darker colours, on or off
   kExerciseResonance = 811,  // predict f0
   kExerciseQuality = 812,    // predict Q
   kLeaveExercise = 819,

@@ -13,6 +13,7 @@ void set_exercise_flags(const Session& session, graph::Context& context) {
   const Exercise& exercise = session.teaching.exercise;
   context.question_only = asks_question(exercise);
   context.fixed_marks_hidden = exercise.kind != ExerciseKind::kNone;
+  context.surface.projector = session.teaching.projector;
 }
 
 }  // namespace

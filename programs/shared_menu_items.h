@@ -22,6 +22,7 @@ inline constexpr MenuItem kSteps[] = {
 
 inline constexpr const char* kTeachingTitle = "演習　";
 inline constexpr MenuItem kDiagram = {kPhasorDiagram, "ベクトル図"};
+inline constexpr MenuItem kProjector = {kProjectorLines, "投影用の太線"};
 inline constexpr MenuItem kResonanceExercise = {kExerciseResonance, "共振周波数を予想"};
 inline constexpr MenuItem kQualityExercise = {kExerciseQuality, "Ｑを予想"};
 inline constexpr MenuItem kLeave = {kLeaveExercise, "演習の終了"};

@@ -90,7 +90,8 @@ bool MainWindow::follow(const TeachingOutcome& outcome) {
   if (!outcome.handled) return false;
   if (outcome.panel_toggled) {
     // The graph keeps its size and place; the window grows by the panel to its
-    // right.
+    // right, and fits the screen again as at start-up where it would not.
+    fit_to_screen(surface::kLogicalWidth + (teaching_.panel_shown() ? kPhasorPanelWidth : 0));
     const double magnification = drawn_magnification(state_.session.display_magnification);
     outer_size_ = outer_window_size(state_.session.display_magnification, status_height_);
     if (teaching_.panel_shown()) {
@@ -102,6 +103,18 @@ bool MainWindow::follow(const TeachingOutcome& outcome) {
   if (outcome.overlay_changed) canvas_->update();
   show_status(readout_);
   return true;
+}
+
+void MainWindow::fit_to_screen(int logical_width) {
+  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  const double fitting =
+      fitting_magnification(state_.session.display_magnification,
+                            screen->availableGeometry().size(), status_height_, logical_width);
+  if (fitting == state_.session.display_magnification) return;
+  state_.session.display_magnification = fitting;
+  readout_ = fitted_note(fitting);
+  canvas_->request_repaint(Repaint::kErase);
 }
 
 void MainWindow::run_command(int command) {

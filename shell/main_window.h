@@ -57,6 +57,9 @@ class MainWindow final : public QMainWindow {
   // Sizes the frame, not the client area, and puts it at the screen's top-left
   // corner.
   void place_window();
+  // Lowers the display magnification, as at start-up, where a window `logical_width` wide
+  // would not fit the screen; says so in the status line.
+  void fit_to_screen(int logical_width);
 
   const ProgramDescriptor& program_;
   UserInteraction& user_;

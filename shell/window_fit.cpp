@@ -8,13 +8,15 @@
 
 namespace tessaly::shell {
 
-double fitting_magnification(double magnification, QSize available, int status_line_height) {
-  const QSize wanted = outer_window_size(magnification, status_line_height);
+double fitting_magnification(double magnification, QSize available, int status_line_height,
+                             int logical_width) {
+  const QSize graph = outer_window_size(magnification, status_line_height);
+  const QSize wanted(static_cast<int>(logical_width * magnification), graph.height());
   if (wanted.width() <= available.width() && wanted.height() <= available.height()) {
     return magnification;
   }
   const double fits = std::min(
-      static_cast<double>(available.width()) / surface::kLogicalWidth,
+      static_cast<double>(available.width()) / logical_width,
       static_cast<double>(available.height() - status_line_height) / surface::kLogicalHeight);
   // Tenths, so that the magnification dialog shows it as typed; a hair of slack for the
   // binary fractions of exact fits (1.0 on a 640-pixel-wide screen).

@@ -35,6 +35,23 @@ void Surface::fill_colour_table() {
   background_colour = colour_table[7];
 }
 
+int Surface::ink(int colour) const {
+  if (!projector) return colour;
+  switch (colour) {
+    case 4:  // green
+      return 12;
+    case 5:  // cyan, darkened to the marker's dark cyan...
+      return 13;
+    case 6:  // yellow
+    case 10:
+      return 14;
+    case 13:  // ...which moves to dark magenta
+      return 11;
+    default:
+      return colour;
+  }
+}
+
 // Colour numbers outside 0..15 draw black.
 Rgb colour_rgb(int colour) {
   return colour >= 0 && colour < 16 ? kPaletteRgb[colour] : Rgb{};
@@ -64,18 +81,18 @@ void Surface::move_to(int x, int y) {
 }
 
 void Surface::line_to(int x, int y, int colour, int width, int style, int mode) {
-  current_dc->line(current_x_, current_y_, x, y, colour, width, style, mode);
+  current_dc->line(current_x_, current_y_, x, y, ink(colour), pen(width), style, mode);
   move_to(x, y);
 }
 
 void Surface::plot_point(int x, int y, int colour, int width, int mode) {
   move_to(x, y);
-  current_dc->point(x, y, colour, width, mode);
+  current_dc->point(x, y, ink(colour), pen(width), mode);
 }
 
 void Surface::draw_line_mode(int x1, int y1, int x2, int y2, int colour, int width, int style,
                              int mode) {
-  current_dc->line(x1, y1, x2, y2, colour, width, style, mode);
+  current_dc->line(x1, y1, x2, y2, ink(colour), pen(width), style, mode);
 }
 
 void Surface::draw_line(int x1, int y1, int x2, int y2, int colour, int width, int style) {
@@ -85,7 +102,7 @@ void Surface::draw_line(int x1, int y1, int x2, int y2, int colour, int width, i
 void Surface::draw_box(int x1, int y1, int x2, int y2, int colour, int width, int style) {
   order(x1, x2);
   order(y1, y2);
-  current_dc->box(x1, y1, x2, y2, colour, width, style);
+  current_dc->box(x1, y1, x2, y2, ink(colour), pen(width), style);
 }
 
 void Surface::fill_box(int x1, int y1, int x2, int y2, int colour) {
@@ -95,11 +112,11 @@ void Surface::fill_box(int x1, int y1, int x2, int y2, int colour) {
 }
 
 void Surface::draw_ellipse(int cx, int cy, int rx, int ry, int colour, int width, int style) {
-  current_dc->ellipse(cx, cy, rx, ry, colour, width, style);
+  current_dc->ellipse(cx, cy, rx, ry, ink(colour), pen(width), style);
 }
 
 void Surface::draw_circle(int cx, int cy, int r, int colour, int width, int style) {
-  current_dc->ellipse(cx, cy, r, r, colour, width, style);
+  current_dc->ellipse(cx, cy, r, r, ink(colour), pen(width), style);
 }
 
 void Surface::flood_fill(int x, int y, int fill_colour, int border_colour) {
@@ -108,7 +125,7 @@ void Surface::flood_fill(int x, int y, int fill_colour, int border_colour) {
 
 void Surface::draw_text(int x, int y, const char* text, double wf, double hf, int colour,
                         int direction) {
-  current_dc->text(x, y, colour, direction, wf, hf, text ? text : "");
+  current_dc->text(x, y, ink(colour), direction, wf, hf, text ? text : "");
 }
 
 void Surface::text_at(int x, int y, const char* text, int colour, int direction) {

@@ -39,8 +39,13 @@ class Surface : public DeviceGeometry {
   std::uint32_t background_colour;
   // The print magnification as drawn: on paper the curves' pens grow with it.
   double print_magnification = 1.0;
+  // For a projector: every line twice as wide, and the light colours (green, cyan, yellow)
+  // and the marker's dark cyan drawn darker. Off, everything draws as given.
+  bool projector = false;
 
   void fill_colour_table();
+  int pen(int width) const { return projector ? 2 * width : width; }
+  int ink(int colour) const;
 
   void set_logical_screen(int width, int height, double magnification);
   void move_to(int x, int y);

@@ -9,6 +9,7 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 #include <cmath>
+#include <cstdlib>
 #include <memory>
 #include <new>
 #include <optional>
@@ -18,7 +19,9 @@
 #include "programs/passes.h"
 #include "surface/qpainter_backend.h"
 #include "surface/surface.h"
+#include "tools/class_set_pdf.h"
 #include "tools/clipping_backend.h"
+#include "tools/pdf_dates.h"
 #include "tools/png_encoder.h"
 #include "tools/svg_runs.h"
 
@@ -241,6 +244,7 @@ PictureResult pdf_page(HeadlessWindow& window, const RenderRequest& request) {
     print_pass(window.session, window.graph, backend, pdf.logicalDpiX(), pdf.logicalDpiY());
   }
   result.bytes = bytes.toStdString();
+  pin_creation_date(result.bytes, std::getenv("SOURCE_DATE_EPOCH"));
   result.ok = true;
   return result;
 }
@@ -248,6 +252,7 @@ PictureResult pdf_page(HeadlessWindow& window, const RenderRequest& request) {
 }  // namespace
 
 PictureResult picture_output(const RenderRequest& request) {
+  if (request.class_set.given) return class_set_pdf(request);
   HeadlessWindow window(*request.program);
   PictureResult result;
   switch (request.format) {

@@ -14,7 +14,6 @@ namespace tessaly::ombra {
 
 namespace {
 
-constexpr int kCurves = 5;
 constexpr double kParallelFactors[kCurves] = {0.01, 0.03, 0.1, 0.3, 1.0};
 constexpr double kSeriesFactors[kCurves] = {0.0003, 0.001, 0.003, 0.01, 0.03};
 constexpr const char* kCaptions[3] = {"ｲﾝﾀﾞｸﾀﾝｽ[H]", "容量 [F]", "抵抗［Ω］"};
@@ -51,6 +50,10 @@ void resonance_mark(const Session& session, graph::Context& g) {
 }
 
 }  // namespace
+
+double curve_resistance_factor(int circuit, int curve) {
+  return circuit == 1 ? kParallelFactors[curve] : kSeriesFactors[curve];
+}
 
 void graph_driver(Session& session, graph::Context& g) {
   graph::GraphSettings& settings = g.graph_settings;

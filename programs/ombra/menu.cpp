@@ -22,7 +22,8 @@ const MenuPopup kPopups[] = {popup("ファイル  ", kFile),        popup("グ�
                              popup("説明　　 　", kExplanation)};
 
 // Five curves of five resistances: both the resonance and the Q can be asked.
-constexpr MenuItem kTeaching[] = {kDiagram, kResonanceExercise, kQualityExercise, kLeave};
+constexpr MenuItem kTeaching[] = {kDiagram, kProjector, kResonanceExercise, kQualityExercise,
+                                   kLeave};
 
 }  // namespace
 

@@ -27,7 +27,7 @@ const MenuPopup kPopups[] = {
     popup("ヘルプ 　", kExplanation)};
 
 // Single elements and R, L, C side by side: nothing resonates, only the diagram.
-constexpr MenuItem kTeaching[] = {kDiagram};
+constexpr MenuItem kTeaching[] = {kDiagram, kProjector};
 
 }  // namespace
 

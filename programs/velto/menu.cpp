@@ -27,7 +27,7 @@ const MenuPopup kPopups[] = {popup("ファイル  ", kFile),        popup("グ�
                              popup("説明　　 　", kExplanation)};
 
 // LC circuits resonate but carry no resistance: no Q to ask.
-constexpr MenuItem kTeaching[] = {kDiagram, kResonanceExercise, kLeave};
+constexpr MenuItem kTeaching[] = {kDiagram, kProjector, kResonanceExercise, kLeave};
 
 }  // namespace
 

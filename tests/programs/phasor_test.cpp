@@ -2,6 +2,7 @@
 // the marker and the diagram land in the trace.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 #include <string>
@@ -13,6 +14,7 @@
 #include "programs/phasor_csv.h"
 #include "programs/phasor_panel.h"
 #include "programs/phasors.h"
+#include "programs/teaching_views.h"
 #include "surface/recording_backend.h"
 #include "surface/surface.h"
 
@@ -240,6 +242,105 @@ TEST_F(MarkedPass, MarkerCrossesTheFrequencyFramesAndTheDiagramFitsItsPanel) {
   }
   EXPECT_GT(diagrams, 30);
   EXPECT_GT(panel_lines, diagrams * 5);  // axes and arrows with heads in every diagram
+}
+
+// On a projector the diagram must read at a glance: through resonance, the names of the
+// phasors and axes never overlap one another and no arrow runs through a name; arrows along one
+// line are drawn apart. With and without the wide lines of the projector setting.
+TEST_F(MarkedPass, NamesStayClearOfEachOtherAndOfTheArrowsThroughResonance) {
+  struct Box {
+    int left, top, right, bottom;
+  };
+  const std::vector<std::string> names = {"I",   "V",   "V_R", "V_L", "V_C",
+                                          "I_R", "I_L", "I_C", "Re",  "Im"};
+  struct Case {
+    const ProgramDescriptor& program;
+    int circuit;
+    double f0;  // of curve 0 at start-up
+  };
+  const Case cases[] = {{ombra_program(), 1, 1006.6},
+                        {ombra_program(), 2, 1006.6},
+                        {velto_program(), 3, 1000.0},
+                        {velto_program(), 4, 1000.0}};
+  int diagrams = 0;
+  for (const Case& c : cases) {
+    for (bool projector : {false, true}) {
+      // One pass draws the curves; the diagram follows the marker as the window draws it
+      // while the pointer moves.
+      session_ = start_session(c.program);
+      session_.circuit_index = c.circuit;
+      session_.teaching.projector = projector;
+      window_pass(session_, graph_, recorder_, 96, 96);
+      for (int curve : {0, 2, 4}) {
+        for (int step = 0; step < 50; ++step) {
+          // Half a decade each side of resonance, finest near it.
+          const double f = c.f0 * std::pow(10.0, 0.5 * std::pow((step - 24.5) / 24.5, 3));
+          recorder_.clear_trace();
+          draw_marker_and_panel(*session_.program, {true, f, curve}, true, graph_);
+          std::vector<Box> labels;
+          for (const auto& r : records("text")) {
+            if (std::stoi(r[1]) < kPhasorPanelLeft || r.size() != 8) continue;
+            if (std::find(names.begin(), names.end(), r[7]) == names.end()) continue;
+            const int x = std::stoi(r[1]);
+            const int y = std::stoi(r[2]);
+            labels.push_back({x, y, x + 8 * static_cast<int>(r[7].size()), y + 16});
+          }
+          const std::string where = std::string(c.program.id) + " circuit " +
+                                    std::to_string(c.circuit) + " curve " + std::to_string(curve) +
+                                    " f " + std::to_string(f) + (projector ? " projector" : "");
+          ASSERT_GE(labels.size(), 5u) << where;
+          for (std::size_t i = 0; i < labels.size(); ++i) {
+            for (std::size_t j = i + 1; j < labels.size(); ++j) {
+              const Box& a = labels[i];
+              const Box& b = labels[j];
+              EXPECT_FALSE(a.left < b.right && b.left < a.right && a.top < b.bottom &&
+                           b.top < a.bottom)
+                  << where << ": names " << i << " and " << j << " overlap";
+            }
+          }
+          int arrows = 0;
+          for (const auto& r : records("line")) {
+            if (std::stoi(r[1]) < kPhasorPanelLeft || r[7] != "0") continue;
+            ++arrows;
+            const double x1 = std::stod(r[1]), y1 = std::stod(r[2]);
+            const double x2 = std::stod(r[3]), y2 = std::stod(r[4]);
+            const double half = std::stod(r[6]) / 2.0;
+            for (int k = 0; k <= 100; ++k) {
+              const double x = x1 + (x2 - x1) * k / 100.0;
+              const double y = y1 + (y2 - y1) * k / 100.0;
+              for (const Box& b : labels) {
+                EXPECT_FALSE(x > b.left - half && x < b.right + half && y > b.top - half &&
+                             y < b.bottom + half)
+                    << where << ": a line from " << x1 << "," << y1 << " crosses a name at "
+                    << b.left << "," << b.top;
+              }
+            }
+          }
+          EXPECT_GE(arrows, 9) << where;  // three arrows or more, each with its head
+          ++diagrams;
+        }
+      }
+    }
+  }
+  EXPECT_EQ(diagrams, 4 * 2 * 3 * 50);
+}
+
+// An element of 0 (Ombra's decrement of C has no floor) leaves a plain message, never "nan".
+TEST_F(MarkedPass, AnElementOfZeroSaysSoInsteadOfNaN) {
+  session_ = start_session(ombra_program());
+  session_.circuit_index = 2;
+  session_.circuit_constants[1] = 0.0;
+  session_.teaching.marker = {true, 1000.0, 0};
+  session_.teaching.phasor_panel = true;
+  recorder_.clear_trace();
+  window_pass(session_, graph_, recorder_, 96, 96);
+  bool message = false;
+  for (const std::string& line : recorder_.lines()) {
+    if (line.rfind("text ", 0) != 0) continue;
+    EXPECT_EQ(line.find("nan"), std::string::npos) << line;
+    if (line.find("Ｃ が 0 なので描けません") != std::string::npos) message = true;
+  }
+  EXPECT_TRUE(message);
 }
 
 }  // namespace

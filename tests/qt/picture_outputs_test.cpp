@@ -169,5 +169,24 @@ TEST(PictureOutputs, SvgJoinsRunsIntoFewElements) {
   EXPECT_GT(unmatched_dark_pixels(apart, blank), 20000) << "the comparison sees the graph";
 }
 
+// A class set: a page for each sheet and the answer key after them, and with
+// SOURCE_DATE_EPOCH set the same bytes from one run to the next.
+TEST(PictureOutputs, ClassSetIsTheSameTwiceWithSourceDateEpoch) {
+  const ParsedArguments parsed = parse_render_arguments(
+      {"ombra", "--exercise", "f0", "--seeds", "5-7", "--questions", "2", "--format", "pdf"});
+  ASSERT_EQ(parsed.outcome, ParsedArguments::Outcome::kRender) << parsed.error;
+  qputenv("SOURCE_DATE_EPOCH", "949104000");
+  const PictureResult first = picture_output(parsed.request);
+  const PictureResult second = picture_output(parsed.request);
+  const PictureResult page = picture_output(request_for("ombra", Format::kPdf));
+  qunsetenv("SOURCE_DATE_EPOCH");
+  ASSERT_TRUE(first.ok) << first.error;
+  EXPECT_TRUE(first.bytes == second.bytes);
+  EXPECT_NE(first.bytes.find("/CreationDate (D:20000129000000"), std::string::npos);
+  EXPECT_NE(page.bytes.find("/CreationDate (D:20000129000000"), std::string::npos);
+  EXPECT_NE(first.bytes.find("/Count 4"), std::string::npos);            // three sheets and the key
+  EXPECT_NE(first.bytes.find("/MediaBox [0 0 595"), std::string::npos);  // A4
+}
+
 }  // namespace
 }  // namespace tessaly::tools

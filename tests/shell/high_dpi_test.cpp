@@ -70,12 +70,27 @@ TEST_F(HighDpi, TheWindowFitsAndDrawsAtFullResolution) {
   EXPECT_TRUE(grabbed.copy(visible) == reference.copy(visible));
 }
 
+// The phasor panel widens the window past the screen: it fits again, as at start-up.
+TEST_F(HighDpi, TheWindowFitsAgainWhenThePanelWidensIt) {
+  const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+  MainWindow window(ombra_program(), user);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  window.run_command(801);
+  settle(window.canvas());
+  EXPECT_EQ(window.state().session.display_magnification, 0.7);  // 640 / 880, in tenths
+  EXPECT_EQ(window.status_text(), fitted_note(0.7));
+  EXPECT_TRUE(available.contains(window.frameGeometry())) << "the panel shows whole";
+}
+
 TEST(WindowFit, TheLargestTenthThatFits) {
   EXPECT_EQ(fitting_magnification(1.5, QSize(1920, 1200), 20), 1.5) << "fits as it is";
   EXPECT_EQ(fitting_magnification(1.5, QSize(960, 740), 20), 1.5) << "exactly";
   EXPECT_EQ(fitting_magnification(1.5, QSize(640, 512), 20), 1.0);
   EXPECT_EQ(fitting_magnification(1.5, QSize(1280, 700), 20), 1.4);
   EXPECT_EQ(fitting_magnification(1.5, QSize(40, 30), 20), 0.1) << "never below 0.1";
+  EXPECT_EQ(fitting_magnification(1.0, QSize(1280, 1024), 20, 880), 1.0) << "with the panel";
+  EXPECT_EQ(fitting_magnification(1.5, QSize(1280, 1024), 20, 880), 1.4);
 }
 
 }  // namespace

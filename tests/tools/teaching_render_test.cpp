@@ -7,6 +7,7 @@
 
 #include "interaction/render_request.h"
 #include "interaction/text_outputs.h"
+#include "tools/pdf_dates.h"
 
 namespace tessaly::tools {
 namespace {
@@ -63,6 +64,16 @@ TEST(TeachingRender, OptionsAndTheirStepAfterEveryOther) {
   EXPECT_EQ(sheet.request.teaching.seed, 18446744073709551ULL);
   EXPECT_FALSE(sheet.request.teaching.reveal);
 
+  const ParsedArguments set = parse({"ombra", "--exercise", "q", "--seeds", "3-32", "--paper",
+                                     "letter", "--questions", "4", "--thick", "--format", "pdf"});
+  ASSERT_EQ(set.outcome, ParsedArguments::Outcome::kRender) << set.error;
+  EXPECT_TRUE(set.request.class_set.given);
+  EXPECT_EQ(set.request.class_set.first, 3u);
+  EXPECT_EQ(set.request.class_set.last, 32u);
+  EXPECT_EQ(set.request.class_set.paper, Paper::kLetter);
+  EXPECT_EQ(set.request.class_set.questions, 4);
+  EXPECT_TRUE(set.request.steps.back().teaching.projector);
+
   const std::vector<std::vector<std::string>> refused = {
       {"ombra", "--marker", "0"},
       {"ombra", "--marker", "-5"},
@@ -82,6 +93,18 @@ TEST(TeachingRender, OptionsAndTheirStepAfterEveryOther) {
       {"velto", "--exercise", "q"},
       {"quirn", "--exercise", "f0"},
       {"--batch", "x", "--phasor"},
+      {"--batch", "x", "--thick"},
+      {"ombra", "--seeds", "1-30", "--format", "pdf"},
+      {"ombra", "--exercise", "f0", "--seeds", "1-30"},
+      {"ombra", "--exercise", "f0", "--seeds", "30-1", "--format", "pdf"},
+      {"ombra", "--exercise", "f0", "--seeds", "1-501", "--format", "pdf"},
+      {"ombra", "--exercise", "f0", "--seeds", "7", "--format", "pdf"},
+      {"ombra", "--exercise", "f0", "--seeds", "1-3", "--seed", "2", "--format", "pdf"},
+      {"ombra", "--exercise", "f0", "--seeds", "1-3", "--reveal", "--format", "pdf"},
+      {"ombra", "--exercise", "f0", "--seeds", "1-3", "--questions", "5", "--format", "pdf"},
+      {"ombra", "--exercise", "f0", "--seeds", "1-3", "--paper", "a3", "--format", "pdf"},
+      {"ombra", "--exercise", "f0", "--paper", "a4", "--format", "pdf"},
+      {"ombra", "--exercise", "f0", "--questions", "2", "--format", "pdf"},
   };
   for (const auto& arguments : refused) {
     const ParsedArguments p = parse(arguments);
@@ -146,6 +169,22 @@ TEST(TeachingRender, MarkerInTheTraceAndWorksheetsBySeed) {
   EXPECT_GT(lines_ending(answer, " 1 1 0 13"), 400);
   EXPECT_EQ(lines_ending(answer, " 13 1 0 13"), 2);  // f0 through both frames
   EXPECT_NE(answer.find("解答 7："), std::string::npos);
+}
+
+// The PDF writer stamps the clock; SOURCE_DATE_EPOCH replaces it with a date of the same
+// length, in either of the writer's zone forms, and anything else leaves the bytes alone.
+TEST(TeachingRender, CreationDateFromSourceDateEpoch) {
+  std::string utc = "<< /CreationDate (D:20261210012007Z) >>\nxref";
+  EXPECT_TRUE(pin_creation_date(utc, "949105845"));
+  EXPECT_EQ(utc, "<< /CreationDate (D:20000129003045Z) >>\nxref");
+  std::string zoned = "/CreationDate (D:20261210102007+09'00')";
+  EXPECT_TRUE(pin_creation_date(zoned, "1709251199"));  // the leap day's last second
+  EXPECT_EQ(zoned, "/CreationDate (D:20240229235959+00'00')");
+  for (const char* epoch : {static_cast<const char*>(nullptr), "", "12x", "-5"}) {
+    std::string same = "/CreationDate (D:20261210012007Z)";
+    EXPECT_FALSE(pin_creation_date(same, epoch));
+    EXPECT_EQ(same, "/CreationDate (D:20261210012007Z)");
+  }
 }
 
 }  // namespace

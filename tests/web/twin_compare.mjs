@@ -66,6 +66,15 @@ function fixedCases() {
   add(['ombra', '--set', 'circuit_constants=-0.005,2e-3x,abc', '--format', 'dat']);
   add(['velto', '--set', 'graph_constants=0,100,,5,1000', '--format', 'trace']);
   add(['ombra', '--do', '999', '--format', 'trace']);
+  // The teaching views: worksheets by seed (their values pass through log10 and pow on both
+  // sides), answers, the diagram with the projector setting, and the phasors' CSV.
+  for (const n of ['1', '2', '17', '30']) {
+    add(['ombra', '--exercise', 'q', '--seed', n, '--reveal', '--format', 'trace']);
+    add(['ombra', '--exercise', 'f0', '--seed', n, '--format', 'trace']);
+    add(['velto', '--exercise', 'f0', '--seed', n, '--reveal', '--format', 'trace']);
+  }
+  add(['ombra', '--do', '302', '--marker', '1006.6', '--curve', '3', '--phasor', '--thick', '--format', 'trace']);
+  add(['velto', '--do', '304', '--marker', '990', '--phasor', '--format', 'phasors']);
 }
 
 // The teaching views: every circuit of every program with a marker (on and off the sweep, a
