@@ -90,6 +90,29 @@ void append_dialog(std::string& out, const DialogTemplate* dialog) {
   out += "]}";
 }
 
+// The commands of the bar that touch screens show in place of the keys: each constant's
+// steps, then redraw, overlay and clear.
+bool on_step_bar(int command) {
+  return (command >= 501 && command <= 599) || (command >= 201 && command <= 203);
+}
+
+void append_step_bar(std::string& out, const Menu& menu) {
+  out += '[';
+  bool first = true;
+  for (const int hundreds : {500, 200}) {
+    for (int p = 0; p < menu.popup_count; ++p) {
+      for (int i = 0; i < menu.popups[p].item_count; ++i) {
+        const int command = menu.popups[p].items[i].command;
+        if (command / 100 * 100 != hundreds || !on_step_bar(command)) continue;
+        if (!first) out += ',';
+        first = false;
+        out += std::to_string(command);
+      }
+    }
+  }
+  out += ']';
+}
+
 }  // namespace
 
 std::string program_json(const ProgramDescriptor& program) {
@@ -101,6 +124,8 @@ std::string program_json(const ProgramDescriptor& program) {
   append_string(out, program.help_text);
   out += ",\"menu\":";
   append_menu(out, *resources::resources_of(program).menu);
+  out += ",\"stepBar\":";
+  append_step_bar(out, *resources::resources_of(program).menu);
   out += ",\"dialogs\":[";
   for (int d = 0; d < 3; ++d) {
     if (d > 0) out += ',';

@@ -4,29 +4,28 @@ import { loadEngine, Action, Repaint } from './engine.js';
 import { Raster, FONT_FAMILY } from './raster.js';
 import { buildMenuBar } from './menus.js';
 import { settingsDialog, messageBox, saveNameDialog } from './dialogs.js';
+import { graphRoom, fitMapping, onRoomChange } from './layout.js';
+import { followPointer } from './pointer.js';
+import { buildStepBar } from './stepbar.js';
+import { graphText } from './a11y.js';
 
 const LOGICAL_WIDTH = 640;
 const LOGICAL_HEIGHT = 480;
 const CSS_DPI = 96;
 const PRINT_DPI = 300;
-const PROGRAMS = { ombra: 'Ombra', velto: 'Velto', quirn: 'Quirn' };
+const FIRST_PROGRAM = 'ombra';
 
-const params = new URLSearchParams(location.search);
-const id = PROGRAMS[params.get('program')] ? params.get('program') : 'ombra';
 const canvas = document.getElementById('graph');
 const context = canvas.getContext('2d');
 const status = document.getElementById('status');
 const axisError = document.getElementById('axis-error');
 const fileInput = document.getElementById('file-input');
+const picture = document.getElementById('picture');
+const stepBar = document.getElementById('step-bar');
 
 // What the tests and the benchmark read: passes drawn, when the first one was, the last save.
 const page = { ready: false, passes: 0, firstPicture: null, lastSave: null };
 window.tessaly = page;
-
-document.title = `${PROGRAMS[id]} — Tessaly`;
-for (const link of document.querySelectorAll('#switcher a')) {
-  if (link.dataset.program === id) link.setAttribute('aria-current', 'page');
-}
 
 async function loadFont() {
   const face = new FontFace(FONT_FAMILY, 'url(tessaly-mincho-subset.woff2)');
@@ -34,15 +33,36 @@ async function loadFont() {
 }
 
 const [engine] = await Promise.all([loadEngine(), loadFont()]);
-engine.start(id);
-const program = engine.program();
 page.engine = engine;
 
-// The window's mapping: trunc(640 m) by trunc(480 m), one scale for both axes.
-function windowMapping(m) {
-  const width = Math.trunc(LOGICAL_WIDTH * m);
-  const height = Math.trunc(LOGICAL_HEIGHT * m);
-  return { width, height, scale: Math.min(width / LOGICAL_WIDTH, height / LOGICAL_HEIGHT) };
+// Starts the program the address names; an unknown name (the engine knows the names, so
+// nothing like "constructor" slips through) starts the first program, and says so.
+function startProgram(params) {
+  const asked = params.get('program');
+  if (asked !== null && engine.start(asked)) return '';
+  engine.start(FIRST_PROGRAM);
+  if (asked === null) return '';
+  const shown = asked.length > 40 ? `${asked.slice(0, 40)}…` : asked;
+  return `プログラム「${shown}」はありません。${engine.program().name}を開きました。`;
+}
+
+// Everything the page's address asks for, in one place: called once with the parsed
+// parameters after the program started and the page is built. A step replayed from the
+// address belongs here too.
+function followLink(params, startMessage) {
+  void params;
+  if (startMessage) status.textContent = startMessage;
+}
+
+const link = new URLSearchParams(location.search);
+const startMessage = startProgram(link);
+const program = engine.program();
+const description = graphText(document.getElementById('graph-text'), program.name);
+
+document.title = `${program.name} — Tessaly`;
+canvas.setAttribute('aria-label', `${program.name}のグラフ`);
+for (const a of document.querySelectorAll('#switcher a')) {
+  if (a.dataset.program === program.id) a.setAttribute('aria-current', 'page');
 }
 
 let raster = null;
@@ -51,6 +71,7 @@ let ratio = 0;
 let pending = Repaint.NONE;
 let erasePending = false;
 let pointer = null;
+let held = null;  // logical units, so that it stays on the same frequency at any size
 let closed = false;
 
 function requestRepaint(kind) {
@@ -66,7 +87,8 @@ function drawPass() {
   erasePending = false;
   const m = engine.displayMagnification();
   const dpr = window.devicePixelRatio || 1;
-  const next = windowMapping(m);
+  const room = graphRoom(picture, [stepBar, status]);
+  const next = fitMapping({ width: LOGICAL_WIDTH, height: LOGICAL_HEIGHT }, m, room);
   if (!raster || next.width !== mapping.width || next.height !== mapping.height || dpr !== ratio) {
     // A new size: the old picture was drawn at the old scale and cannot stay.
     mapping = next;
@@ -87,7 +109,9 @@ function drawPass() {
   if (page.firstPicture === null) page.firstPicture = performance.now();
   if (report.alerts) ringAlert();
   showPassError();
+  description.drawn(engine.describe());
   if (pointer) readOut(pointer);
+  if (held) description.held(engine.readout(held.x, held.y));
 }
 
 function showPassError() {
@@ -104,20 +128,32 @@ function ringAlert() {
   bar.classList.add('alert');
 }
 
+function logicalAt(at) {
+  return { x: (at.x + 0.5) / mapping.scale, y: (at.y + 0.5) / mapping.scale };
+}
+
 function readOut(at) {
-  const x = (at.x + 0.5) / mapping.scale;
-  const y = (at.y + 0.5) / mapping.scale;
+  const { x, y } = logicalAt(at);
   status.textContent = engine.readout(x, y);
 }
 
-canvas.addEventListener('mousemove', (event) => {
-  const rect = canvas.getBoundingClientRect();
-  pointer = { x: event.clientX - rect.left, y: event.clientY - rect.top };
-  readOut(pointer);
-});
-canvas.addEventListener('mouseleave', () => {
-  pointer = null;
-  status.textContent = '';
+// The read-out follows the pointer (a finger's drag too); a tap or click holds it, and the
+// graph's text alternative says what is held.
+followPointer(canvas, {
+  moved(at) {
+    pointer = at;
+    readOut(at);
+  },
+  held(at) {
+    held = logicalAt(at);
+    pointer = at;
+    readOut(at);
+    description.held(status.textContent);
+  },
+  left() {
+    pointer = null;
+    status.textContent = held ? engine.readout(held.x, held.y) : '';
+  },
 });
 
 // --- data files ---
@@ -158,7 +194,7 @@ async function readDataFile(file) {
 }
 
 async function saveDataFile() {
-  let name = await saveNameDialog(`${id}.dat`);
+  let name = await saveNameDialog(`${program.id}.dat`);
   if (name === null) {
     await messageBox('Open error', 'GetSaveFileName Error', 'error');
     return;
@@ -273,6 +309,7 @@ async function runCommand(command) {
 }
 
 const menus = buildMenuBar(document.getElementById('menubar'), program.menu, runCommand);
+buildStepBar(stepBar, program.menu, program.stepBar, runCommand);
 
 document.addEventListener('keydown', async (event) => {
   if (busy || closed || document.querySelector('dialog[open]')) return;
@@ -299,8 +336,19 @@ document.addEventListener('drop', async (event) => {
 });
 
 window.matchMedia?.(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener?.('change', () => requestRepaint(Repaint.ERASE));
+// A new room for the graph draws it again at its new size; the same size keeps the picture.
+onRoomChange(() => {
+  if (!mapping) return;
+  const next = fitMapping({ width: LOGICAL_WIDTH, height: LOGICAL_HEIGHT }, engine.displayMagnification(),
+    graphRoom(picture, [stepBar, status]));
+  if (next.width !== mapping.width || next.height !== mapping.height) requestRepaint(Repaint.ERASE);
+});
 page.run = runCommand;
 requestRepaint(Repaint.ERASE);
 await new Promise((resolve) => queueMicrotask(resolve));
+followLink(link, startMessage);
 canvas.focus({ preventScroll: true });
 page.ready = true;
+// The whole site is kept for visits without the network; a page over file:// or plain
+// HTTP elsewhere than this machine has no service worker and works as before.
+navigator.serviceWorker?.register('sw.js').catch(() => {});

@@ -50,6 +50,7 @@ export async function loadEngine() {
       return m.HEAPU8.slice(at, at + 8016);
     },
     readout: c('tessaly_readout', 'string', ['number', 'number']),
+    describe: c('tessaly_describe', 'string', []),
     takeError: c('tessaly_take_error', 'number', []),
     errorMessage: c('tessaly_error_message', 'string', ['number']),
   };
