@@ -411,7 +411,7 @@ class Page(unittest.TestCase):
 
     def test_tablet_and_laptop_keep_the_status_line_in_view(self):
         try:
-            for width, height, touch in ((1366, 680, False), (820, 1180, True), (1180, 820, True)):
+            for width, height, touch in ((1366, 680, False), (820, 1180, True), (1180, 820, True), (844, 390, True)):
                 with self.subTest(width=width, height=height):
                     self.emulate(width, height, touch)
                     self.open("ombra")

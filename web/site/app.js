@@ -342,7 +342,7 @@ onRoomChange(() => {
   const next = fitMapping({ width: LOGICAL_WIDTH, height: LOGICAL_HEIGHT }, engine.displayMagnification(),
     graphRoom(picture, [stepBar, status]));
   if (next.width !== mapping.width || next.height !== mapping.height) requestRepaint(Repaint.ERASE);
-});
+}, [document.querySelector('header'), stepBar]);
 page.run = runCommand;
 requestRepaint(Repaint.ERASE);
 await new Promise((resolve) => queueMicrotask(resolve));

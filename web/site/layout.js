@@ -22,8 +22,10 @@ export function fitMapping(logical, magnification, room) {
   return { width, height, scale: Math.min(width / logical.width, height / logical.height) };
 }
 
-// Calls changed() once after the window's size or orientation settles on a new value.
-export function onRoomChange(changed) {
+// Calls changed() once after the window's size or orientation settles on a new value, or
+// after one of the elements around the graph (menus that wrap anew, the step bar that shows
+// with the first touch) changes its size.
+export function onRoomChange(changed, around) {
   let frame = 0;
   const later = () => {
     cancelAnimationFrame(frame);
@@ -31,4 +33,6 @@ export function onRoomChange(changed) {
   };
   window.addEventListener('resize', later);
   window.visualViewport?.addEventListener('resize', later);
+  const observer = new ResizeObserver(later);
+  for (const element of around) observer.observe(element);
 }
