@@ -35,27 +35,26 @@ async function loadFont() {
 const [engine] = await Promise.all([loadEngine(), loadFont()]);
 page.engine = engine;
 
-// Starts the program the address names; an unknown name (the engine knows the names, so
-// nothing like "constructor" slips through) starts the first program, and says so.
+// Starts the program the address names, or the first one. The engine knows the names, so
+// nothing like "constructor" slips through.
 function startProgram(params) {
   const asked = params.get('program');
-  if (asked !== null && engine.start(asked)) return '';
-  engine.start(FIRST_PROGRAM);
-  if (asked === null) return '';
-  const shown = asked.length > 40 ? `${asked.slice(0, 40)}…` : asked;
-  return `プログラム「${shown}」はありません。${engine.program().name}を開きました。`;
+  if (asked === null || !engine.start(asked)) engine.start(FIRST_PROGRAM);
 }
 
-// Everything the page's address asks for, in one place: called once with the parsed
+// Everything else the page's address asks for, in one place: called once with the parsed
 // parameters after the program started and the page is built. A step replayed from the
-// address belongs here too.
-function followLink(params, startMessage) {
-  void params;
-  if (startMessage) status.textContent = startMessage;
+// address belongs here too. What cannot be followed is said in the status line, as text.
+function followLink(params) {
+  const asked = params.get('program');
+  if (asked !== null && asked !== program.id) {
+    const shown = asked.length > 40 ? `${asked.slice(0, 40)}…` : asked;
+    status.textContent = `プログラム「${shown}」はありません。${program.name}を開きました。`;
+  }
 }
 
 const link = new URLSearchParams(location.search);
-const startMessage = startProgram(link);
+startProgram(link);
 const program = engine.program();
 const description = graphText(document.getElementById('graph-text'), program.name);
 
@@ -346,7 +345,7 @@ onRoomChange(() => {
 page.run = runCommand;
 requestRepaint(Repaint.ERASE);
 await new Promise((resolve) => queueMicrotask(resolve));
-followLink(link, startMessage);
+followLink(link);
 canvas.focus({ preventScroll: true });
 page.ready = true;
 // The whole site is kept for visits without the network; a page over file:// or plain

@@ -10,7 +10,6 @@ export function followPointer(canvas, { moved, held, left }) {
     return { x: event.clientX - rect.left, y: event.clientY - rect.top };
   };
   canvas.addEventListener('pointerdown', (event) => {
-    if (event.pointerType === 'touch') document.body.classList.add('touch');
     down = { x: event.clientX, y: event.clientY, id: event.pointerId };
     // A finger keeps its events while it drags off the graph's edge.
     canvas.setPointerCapture?.(event.pointerId);
