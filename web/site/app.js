@@ -73,6 +73,13 @@ let pointer = null;
 let held = null;  // logical units, so that it stays on the same frequency at any size
 let closed = false;
 
+// The canvas's size: the display magnification's where the page has room for it, else as
+// large as fits.
+function fittedMapping() {
+  const room = graphRoom(picture, [stepBar, status]);
+  return fitMapping({ width: LOGICAL_WIDTH, height: LOGICAL_HEIGHT }, engine.displayMagnification(), room);
+}
+
 function requestRepaint(kind) {
   if (kind === Repaint.NONE || closed) return;
   if (kind === Repaint.ERASE) erasePending = true;
@@ -84,10 +91,8 @@ function drawPass() {
   pending = Repaint.NONE;
   let erase = erasePending;
   erasePending = false;
-  const m = engine.displayMagnification();
   const dpr = window.devicePixelRatio || 1;
-  const room = graphRoom(picture, [stepBar, status]);
-  const next = fitMapping({ width: LOGICAL_WIDTH, height: LOGICAL_HEIGHT }, m, room);
+  const next = fittedMapping();
   if (!raster || next.width !== mapping.width || next.height !== mapping.height || dpr !== ratio) {
     // A new size: the old picture was drawn at the old scale and cannot stay.
     mapping = next;
@@ -338,8 +343,7 @@ window.matchMedia?.(`(resolution: ${window.devicePixelRatio}dppx)`).addEventList
 // A new room for the graph draws it again at its new size; the same size keeps the picture.
 onRoomChange(() => {
   if (!mapping) return;
-  const next = fitMapping({ width: LOGICAL_WIDTH, height: LOGICAL_HEIGHT }, engine.displayMagnification(),
-    graphRoom(picture, [stepBar, status]));
+  const next = fittedMapping();
   if (next.width !== mapping.width || next.height !== mapping.height) requestRepaint(Repaint.ERASE);
 }, [document.querySelector('header'), stepBar]);
 page.run = runCommand;
