@@ -1,6 +1,7 @@
 #!/usr/bin/python3
-"""Runs the web page's benchmark (build-web/site/bench.html) in headless Chromium and prints
-its medians.
+"""Runs the web page's benchmark (build-web/site/bench.html) in headless Chromium, at full
+speed and with the CPU slowed 4 times (Chromium's throttling), and counts the bytes a first
+visit downloads at the server, the service worker's own fetches included. Prints medians.
 
 Usage: bench/web_bench.py [SITE_FOLDER]
 """
@@ -17,33 +18,72 @@ from selenium.webdriver.chrome.service import Service
 
 class Handler(http.server.SimpleHTTPRequestHandler):
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
-                      ".js": "text/javascript", ".wasm": "application/wasm", ".woff2": "font/woff2"}
+                      ".js": "text/javascript", ".wasm": "application/wasm", ".woff2": "font/woff2",
+                      ".webmanifest": "application/manifest+json"}
+    sent = 0
+    lock = threading.Lock()
+
+    def copyfile(self, source, outputfile):
+        data = source.read()
+        with Handler.lock:
+            Handler.sent += len(data)
+        outputfile.write(data)
 
     def log_message(self, format, *args):
         pass
+
+
+def browser():
+    options = webdriver.ChromeOptions()
+    options.binary_location = "/usr/bin/chromium"
+    for argument in ("--headless=new", "--no-sandbox", "--window-size=1100,900", "--force-device-scale-factor=1"):
+        options.add_argument(argument)
+    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+
+
+def wait_for(driver, script, timeout):
+    end = time.time() + timeout
+    while time.time() < end:
+        value = driver.execute_script(script)
+        if value:
+            return value
+        time.sleep(0.2)
+    sys.exit(f"timed out waiting for: {script}")
+
+
+def first_visit_bytes(base):
+    driver = browser()  # a new profile: nothing cached
+    try:
+        Handler.sent = 0
+        driver.get(f"{base}index.html?program=ombra")
+        wait_for(driver, "return window.tessaly && window.tessaly.ready && navigator.serviceWorker.controller", 60)
+        time.sleep(1)
+        return Handler.sent
+    finally:
+        driver.quit()
+
+
+def bench(base, slowdown):
+    driver = browser()
+    try:
+        driver.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": slowdown})
+        driver.get(f"{base}bench.html")
+        return wait_for(driver, "return window.benchResults", 600)
+    finally:
+        driver.quit()
 
 
 def main():
     site = sys.argv[1] if len(sys.argv) > 1 else "build-web/site"
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Handler, directory=site))
     threading.Thread(target=server.serve_forever, daemon=True).start()
-    options = webdriver.ChromeOptions()
-    options.binary_location = "/usr/bin/chromium"
-    for argument in ("--headless=new", "--no-sandbox", "--window-size=1100,900", "--force-device-scale-factor=1"):
-        options.add_argument(argument)
-    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    base = f"http://127.0.0.1:{server.server_address[1]}/"
     try:
-        driver.get(f"http://127.0.0.1:{server.server_address[1]}/bench.html")
-        end = time.time() + 300
-        while time.time() < end:
-            results = driver.execute_script("return window.benchResults")
-            if results:
-                print(json.dumps(results, indent=2))
-                return
-            time.sleep(0.5)
-        sys.exit("benchmark did not finish")
+        results = {"firstVisitBytes": first_visit_bytes(base)}
+        for slowdown in (1, 4):
+            results[f"cpu{slowdown}x"] = bench(base, slowdown)
+        print(json.dumps(results, indent=2))
     finally:
-        driver.quit()
         server.shutdown()
 
 

@@ -9,6 +9,7 @@
 #include "core/session.h"
 #include "graph/corner_nudge.h"
 #include "graph/frame.h"
+#include "graph/legend_transcript.h"
 #include "surface/surface.h"
 
 namespace tessaly::graph {
@@ -81,6 +82,9 @@ struct Context {
   // An exercise draws component values of its own: a mark placed for the program's own values
   // (Ombra's fixed "fo") would point at the wrong frequency.
   bool fixed_marks_hidden = false;
+  // Where the legend's values go as text as well (null: nowhere), for the web page's text
+  // alternative of the picture.
+  LegendTranscript* legend_transcript = nullptr;
 
   // What the last sweep of the pass did: enough to step its frequencies again.
   SweepSummary last_sweep{};

@@ -49,6 +49,7 @@ void legend_label(Context& g, int kind, int row, int offset, const char* heading
     g.surface.text_at(r + 14, t + 16 * (row + 1), subheading, 0, 0);
   }
   label_on_box(g, r + 16, t + 16 * (row + offset + 1), label, colour);
+  if (g.legend_transcript) g.legend_transcript->add(heading, subheading, label);
   ++g.legend_rows;
 }
 

@@ -11,6 +11,7 @@
 #include "core/reference_curve.h"
 #include "core/session.h"
 #include "graph/context.h"
+#include "graph/legend_transcript.h"
 #include "graph/readout.h"
 #include "interaction/teaching.h"
 #include "programs/descriptor.h"
@@ -33,7 +34,9 @@ struct Page : ProgramInstance {
 
   interaction::Teaching teaching;
   surface::RecordingBackend recorder;
+  graph::LegendTranscript legend;
   std::string text_out;
+  std::string description_out;
   std::string program_json_out;
   unsigned char file_bytes[kDataFileBytes] = {};
   unsigned char saved_bytes[kDataFileBytes] = {};
@@ -96,7 +99,11 @@ EMSCRIPTEN_KEEPALIVE const char* tessaly_program_json() {
 EMSCRIPTEN_KEEPALIVE const char* tessaly_window_pass() {
   if (!page) return "";
   page->recorder.clear_trace();
+  // Only the window's pass speaks: the description is of the picture on the screen.
+  page->legend.clear();
+  page->graph.legend_transcript = &page->legend;
   window_pass(page->session, page->graph, page->recorder, web::kCssDpi, web::kCssDpi);
+  page->graph.legend_transcript = nullptr;
   return pass_list();
 }
 
@@ -184,6 +191,14 @@ EMSCRIPTEN_KEEPALIVE const char* tessaly_readout(double x, double y) {
   graph::format_readout(text, sizeof text, graph::readout_at(page->graph, x, y));
   page->text_out = text;
   return page->text_out.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* tessaly_describe() {
+  if (!page) return "";
+  page->description_out = page->graph.graph_settings.title;
+  const std::string legend = page->legend.text();
+  if (!legend.empty()) page->description_out += "\n" + legend;
+  return page->description_out.c_str();
 }
 
 EMSCRIPTEN_KEEPALIVE int tessaly_take_error() {

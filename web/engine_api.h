@@ -41,6 +41,10 @@ const unsigned char* tessaly_save_file();
 // The status text under the pointer at a logical screen position.
 const char* tessaly_readout(double x, double y);
 
+// What the last window pass showed, in words: its title (the circuit and the analysis), then
+// one line per legend heading with the values the legend shows under it.
+const char* tessaly_describe();
+
 // The axis error the last pass reported (1 to 5), or 0; and its message.
 int tessaly_take_error();
 const char* tessaly_error_message(int code);

@@ -145,6 +145,29 @@ void append_dialog(std::string& out, const DialogTemplate* dialog) {
   out += "]}";
 }
 
+// The commands of the bar that touch screens show in place of the keys: each constant's
+// steps, then redraw, overlay and clear, in the menu's own order within each group.
+void append_step_bar(std::string& out, const Menu& menu) {
+  using namespace commands;
+  constexpr struct {
+    int first, last;
+  } kGroups[] = {{kStepUp, kSecondStepDown}, {kRedraw, kClear}};
+  out += '[';
+  bool first = true;
+  for (const auto& group : kGroups) {
+    for (int p = 0; p < menu.popup_count; ++p) {
+      for (int i = 0; i < menu.popups[p].item_count; ++i) {
+        const int command = menu.popups[p].items[i].command;
+        if (command < group.first || command > group.last) continue;
+        if (!first) out += ',';
+        first = false;
+        out += std::to_string(command);
+      }
+    }
+  }
+  out += ']';
+}
+
 }  // namespace
 
 std::string program_json(const ProgramDescriptor& program) {
@@ -158,6 +181,8 @@ std::string program_json(const ProgramDescriptor& program) {
   append_menu(out, *program.menu);
   out += ",\"teaching\":";
   append_popup(out, *program.teaching_popup);
+  out += ",\"stepBar\":";
+  append_step_bar(out, *program.menu);
   out += ",\"engine\":";
   append_engine(out);
   out += ",\"dialogs\":[";

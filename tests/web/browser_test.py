@@ -1,12 +1,15 @@
 #!/usr/bin/python3
 """The web page of the three programs in headless Chromium: the picture, keys, menus,
-dialogs, data files, the read-out, printing, the message boxes and the teaching views.
+dialogs, data files, the read-out, printing, the message boxes and the teaching views; phones
+and tablets by touch, the accessibility checker's findings, and the page without the server
+after one visit.
 
 Usage: browser_test.py SITE_FOLDER NATIVE_RENDERER [SCREENSHOT_FOLDER]
 """
 import functools
 import hashlib
 import http.server
+import json
 import os
 import shutil
 import subprocess
@@ -24,6 +27,8 @@ from selenium.webdriver.common.keys import Keys
 
 SITE, NATIVE = sys.argv[1], sys.argv[2]
 SHOTS = sys.argv[3] if len(sys.argv) > 3 else None
+# The accessibility checker that ./tessaly test installs from npm beside this file.
+AXE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "node_modules", "axe-core", "axe.min.js")
 SCALE = 1.5  # the start-up display magnification, at a device pixel ratio of 1
 
 BLACK, BLUE, RED, MAGENTA = (0, 0, 0), (0, 0, 255), (255, 0, 0), (255, 0, 255)
@@ -33,7 +38,8 @@ DARK_CYAN = (0, 128, 128)  # the marker's colour
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
-                      ".js": "text/javascript", ".wasm": "application/wasm", ".woff2": "font/woff2"}
+                      ".js": "text/javascript", ".wasm": "application/wasm", ".woff2": "font/woff2",
+                      ".webmanifest": "application/manifest+json"}
 
     def log_message(self, format, *args):
         pass
@@ -43,17 +49,20 @@ def device(logical):
     return int(logical * SCALE + 0.5)
 
 
+def serve_site():
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(QuietHandler, directory=SITE))
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server, f"http://127.0.0.1:{server.server_address[1]}/"
+
+
 class Page(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        handler = functools.partial(QuietHandler, directory=SITE)
-        cls.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-        threading.Thread(target=cls.server.serve_forever, daemon=True).start()
-        cls.base = f"http://127.0.0.1:{cls.server.server_address[1]}/"
+        cls.server, cls.base = serve_site()
         cls.downloads = tempfile.mkdtemp(prefix="tessaly-downloads-")
         options = webdriver.ChromeOptions()
         options.binary_location = "/usr/bin/chromium"
-        for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--window-size=1100,900",
+        for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--window-size=1100,1000",
                          "--force-device-scale-factor=1", "--disable-dev-shm-usage"):
             options.add_argument(argument)
         options.add_experimental_option("prefs", {
@@ -306,6 +315,210 @@ class Page(unittest.TestCase):
         box = self.dialog()
         self.assertEqual(box.find_element(By.TAG_NAME, "h2").text, "回路と使い方の説明")
         box.find_element(By.CSS_SELECTOR, "button.default").click()
+
+    # --- phones, tablets and laptops ---
+
+    def emulate(self, width, height, touch, ratio=1):
+        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": width, "height": height, "deviceScaleFactor": ratio, "mobile": touch})
+        self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": touch, "maxTouchPoints": 5})
+
+    def stop_emulating(self):
+        self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
+        self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+
+    def rect(self, script):
+        return self.driver.execute_script(f"const r = ({script}).getBoundingClientRect();"
+                                          "return {left: r.left, top: r.top, right: r.right, bottom: r.bottom};")
+
+    def assert_in_view(self, script, what):
+        r = self.rect(script)
+        width, height = self.driver.execute_script(
+            "return [document.documentElement.clientWidth, window.innerHeight]")
+        self.assertTrue(r["left"] >= 0 and r["top"] >= 0 and r["right"] <= width + 0.5 and r["bottom"] <= height + 0.5,
+                        f"{what} at {r} in {width} x {height}")
+
+    def touch(self, kind, x, y):
+        points = [] if kind == "touchEnd" else [{"x": x, "y": y}]
+        self.driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": kind, "touchPoints": points})
+
+    def graph_text(self):
+        return self.driver.execute_script(
+            "return [...document.querySelectorAll('#graph-text p')].map((p) => p.textContent).join('\\n')")
+
+    def test_phone_by_touch(self):
+        self.emulate(390, 844, True, 3)
+        try:
+            for width in (390, 360):
+                with self.subTest(width=width):
+                    self.emulate(width, 800, True, 3)
+                    self.open("velto")
+                    self.assertFalse(self.driver.execute_script(
+                        "return document.documentElement.scrollWidth > document.documentElement.clientWidth"),
+                        "the page scrolls sideways")
+                    canvas = self.driver.execute_script(
+                        "const c = document.getElementById('graph'); return [c.clientWidth, c.clientHeight, c.width]")
+                    self.assertEqual(canvas[0], width)
+                    self.assertEqual(canvas[1], int(width * 3 / 4))
+                    self.assertEqual(canvas[2], width * 3, "drawn at the device pixel ratio")
+            self.emulate(390, 844, True, 3)
+            self.open("ombra")
+            # Every menu opens fully in view.
+            tops = self.driver.execute_script("return document.querySelectorAll('#menubar button.top').length")
+            for i in range(tops):
+                top = f"document.querySelectorAll('#menubar button.top')[{i}]"
+                self.assert_in_view(top, f"menu {i}")
+                self.driver.execute_script(f"{top}.click()")
+                self.assert_in_view(f"{top}.nextElementSibling", f"the items of menu {i}")
+                self.driver.execute_script(f"{top}.click()")
+            # A settings dialog from the menu, fully in view.
+            self.driver.execute_script("document.querySelectorAll('#menubar button.top')[5].click()")
+            self.driver.execute_script("document.querySelector(`#menubar button[data-command='601']`).click()")
+            box = self.dialog()
+            self.assert_in_view("document.querySelector('dialog[open]')", "the settings dialog")
+            box.find_element(By.CSS_SELECTOR, "button.cancel").click()
+            self.wait_for("return document.querySelector('dialog[open]') === null")
+            # The help, longer than the screen is wide, inside it with its OK button.
+            self.menu(701)
+            box = self.dialog()
+            self.assert_in_view("document.querySelector('dialog[open]')", "the help")
+            self.assert_in_view("document.querySelector('dialog[open] button.default')", "the help's OK")
+            box.find_element(By.CSS_SELECTOR, "button.default").click()
+            self.wait_for("return document.querySelector('dialog[open]') === null")
+            # A finger's drag moves the read-out; lifting it leaves the read-out where it was.
+            c = self.rect("document.getElementById('graph')")
+            s = (c["right"] - c["left"]) / 640
+            y = c["top"] + 100 * s
+            self.touch("touchStart", c["left"] + 150 * s, y)
+            self.wait_for("return document.getElementById('status').textContent.includes('周波数')")
+            first = self.driver.find_element(By.ID, "status").text
+            for x in range(150, 400, 25):
+                self.touch("touchMove", c["left"] + x * s, y)
+            self.touch("touchEnd", 0, 0)
+            moved = self.driver.find_element(By.ID, "status").text
+            self.assertIn("周波数", moved)
+            self.assertNotEqual(moved, first)
+            # A tap holds the read-out and the text alternative says it.
+            self.touch("touchStart", c["left"] + 300 * s, y)
+            self.touch("touchEnd", 0, 0)
+            self.wait_for("return document.getElementById('graph-text').innerText.includes('周波数')")
+            # The step bar, in view, carries the steps and redraw with the menus' texts.
+            self.assertTrue(self.driver.find_element(By.ID, "step-bar").is_displayed())
+            texts = [b.text for b in self.driver.find_elements(By.CSS_SELECTOR, "#step-bar button")]
+            self.assertEqual(texts, ["増加１", "減少１", "初期値", "描画更新", "重ね描き", "クリア"])
+            before = self.graph_text()
+            count = self.passes()
+            self.driver.find_element(By.CSS_SELECTOR, "#step-bar button[data-command='501']").click()
+            self.wait_for_pass_after(count)
+            self.wait_for(f"return document.getElementById('graph-text').innerText !== {json.dumps(before)}")
+            q = [line for line in self.graph_text().splitlines() if line.startswith("Ｑ")]
+            self.assertNotIn(q[0], before.splitlines(), "the Q legend follows the step")
+            if SHOTS:
+                self.driver.save_screenshot(os.path.join(SHOTS, "web-phone.png"))
+        finally:
+            self.stop_emulating()
+
+    def test_tablet_and_laptop_keep_the_status_line_in_view(self):
+        try:
+            for width, height, touch in ((1366, 680, False), (820, 1180, True), (1180, 820, True), (844, 390, True)):
+                with self.subTest(width=width, height=height):
+                    self.emulate(width, height, touch)
+                    self.open("ombra")
+                    self.assert_in_view("document.getElementById('status')", "the status line")
+                    self.assertFalse(self.driver.execute_script(
+                        "return document.documentElement.scrollWidth > document.documentElement.clientWidth"))
+                    w, h = self.driver.execute_script(
+                        "const c = document.getElementById('graph'); return [c.clientWidth, c.clientHeight]")
+                    self.assertLessEqual(abs(h - w * 3 / 4), 1)
+                    if SHOTS and width == 820:
+                        self.driver.save_screenshot(os.path.join(SHOTS, "web-tablet.png"))
+        finally:
+            self.stop_emulating()
+
+    # --- screen readers and keyboards ---
+
+    def axe_findings(self):
+        with open(AXE) as f:
+            self.driver.execute_script(f.read())
+        found = self.driver.execute_async_script("""
+            const done = arguments[arguments.length - 1];
+            axe.run(document, { resultTypes: ['violations'] }).then((r) => done(r.violations
+              .filter((v) => v.impact === 'serious' || v.impact === 'critical')
+              .map((v) => v.id + ': ' + v.nodes.map((n) => n.target.join(' ')).join(', '))));""")
+        return found
+
+    def test_accessibility_checker_finds_nothing_serious(self):
+        for program in ("ombra", "velto", "quirn"):
+            with self.subTest(program=program):
+                self.open(program)
+                self.assertEqual(self.axe_findings(), [])
+        self.menu(601)
+        self.dialog()
+        self.assertEqual(self.axe_findings(), [], "with a settings dialog open")
+        self.driver.find_element(By.CSS_SELECTOR, "dialog[open] button.cancel").click()
+        self.menu(701)
+        self.dialog()
+        self.assertEqual(self.axe_findings(), [], "with the help open")
+        self.driver.find_element(By.CSS_SELECTOR, "dialog[open] button.default").click()
+
+    def test_graph_in_words_and_labelled_controls(self):
+        self.open("velto")
+        self.assertEqual(self.graph_text().splitlines(), [
+            "Velto", "単一Ｌ素子  インピーダンス周波数特性（対数目盛）", "共振周波数 fo［Ｈｚ］：1.00k", "Ｌ［Ｈ］：2.53m"])
+        self.type_key("3")
+        self.assertEqual(self.graph_text().splitlines()[1:], [
+            "直列ＬＣ素子  インピーダンス周波数特性（対数目盛）", "Ｌ［Ｈ］：2.53m", "Ｃ［Ｆ］：10.0u", "共振周波数 fo［Ｈｚ］：1.00k"])
+        region = self.driver.find_element(By.ID, "graph-text")
+        self.assertEqual(region.get_attribute("aria-live"), "polite")
+        canvas = self.driver.find_element(By.ID, "graph")
+        self.assertEqual(canvas.get_attribute("aria-describedby"), "graph-text")
+        self.assertEqual(self.driver.execute_script("return document.activeElement.id"), "graph")
+        roles = self.driver.execute_script(
+            "return [...new Set([...document.querySelectorAll('#menubar [role]')].map((e) => e.getAttribute('role')))]")
+        self.assertEqual(sorted(roles), ["menu", "menuitem", "none"])
+        self.menu(601)
+        box = self.dialog()
+        self.assertEqual(self.driver.execute_script(
+            "const d = document.querySelector('dialog[open]');"
+            "return document.getElementById(d.getAttribute('aria-labelledby')).textContent"), "回路定数設定")
+        # Tab goes round inside the box.
+        stops = len(box.find_elements(By.CSS_SELECTOR, "input, button"))
+        for _ in range(stops):
+            self.driver.switch_to.active_element.send_keys(Keys.TAB)
+        self.assertEqual(self.driver.execute_script("return document.activeElement.tagName"), "INPUT")
+        self.assertTrue(self.driver.execute_script("return document.querySelector('dialog[open]').contains(document.activeElement)"))
+        box.find_element(By.CSS_SELECTOR, "button.cancel").click()
+
+    # --- the address and the network ---
+
+    def test_unknown_program_names_start_ombra_with_a_message(self):
+        for name in ("constructor", "__proto__", "toString", "<b>x</b>"):
+            with self.subTest(name=name):
+                self.driver.get(f"{self.base}?program={name}")
+                self.wait_for("return window.tessaly && window.tessaly.ready && window.tessaly.passes >= 1")
+                self.assertEqual(self.driver.title, "Ombra — Tessaly")
+                self.assertEqual(self.driver.find_element(By.ID, "status").text,
+                                 f"プログラム「{name}」はありません。Ombraを開きました。")
+                self.assertEqual(self.driver.execute_script("return document.querySelectorAll('#status *').length"), 0)
+
+    def test_page_works_without_the_server_after_one_visit(self):
+        server, base = serve_site()
+        try:
+            self.driver.get(f"{base}?program=quirn")
+            self.wait_for("return window.tessaly && window.tessaly.ready && navigator.serviceWorker.controller !== null", 60)
+            caches = self.driver.execute_async_script(
+                "const done = arguments[arguments.length - 1]; caches.keys().then(done);")
+            self.assertEqual(len(caches), 1)
+            self.assertRegex(caches[0], "^tessaly-[0-9a-f]{16}$")
+            # Chromium would offer to install it as an app.
+            self.assertEqual(self.driver.execute_cdp_cmd("Page.getInstallabilityErrors", {})["installabilityErrors"], [])
+        finally:
+            server.shutdown()
+            server.server_close()
+        self.driver.get(f"{base}?program=velto")
+        self.wait_for("return window.tessaly && window.tessaly.ready && window.tessaly.passes >= 1")
+        self.assertEqual(self.driver.title, "Velto — Tessaly")
+        self.assertGreater(self.colour_counts().get(BLUE, 0), 200)
 
 
     # --- the teaching views ---

@@ -4,27 +4,26 @@ import { loadEngine, TeachingKey } from './engine.js';
 import { Raster, FONT_FAMILY } from './raster.js';
 import { buildMenuBar } from './menus.js';
 import { settingsDialog, messageBox, saveNameDialog } from './dialogs.js';
+import { graphRoom, fitMapping, onRoomChange } from './layout.js';
+import { followPointer } from './pointer.js';
+import { buildStepBar } from './stepbar.js';
+import { graphText } from './a11y.js';
 
 const PRINT_DPI = 300;  // the page's own choice for paper: sharp enough, quick to draw
-const PROGRAMS = { ombra: 'Ombra', velto: 'Velto', quirn: 'Quirn' };
+const FIRST_PROGRAM = 'ombra';
 
-const params = new URLSearchParams(location.search);
-const id = PROGRAMS[params.get('program')] ? params.get('program') : 'ombra';
 const canvas = document.getElementById('graph');
 const context = canvas.getContext('2d');
 const status = document.getElementById('status');
 const prediction = document.getElementById('prediction');
 const axisError = document.getElementById('axis-error');
 const fileInput = document.getElementById('file-input');
+const picture = document.getElementById('picture');
+const stepBar = document.getElementById('step-bar');
 
 // What the tests and the benchmark read: passes drawn, when the first one was, the last save.
 const page = { ready: false, passes: 0, firstPicture: null, lastSave: null };
 window.tessaly = page;
-
-document.title = `${PROGRAMS[id]} — Tessaly`;
-for (const link of document.querySelectorAll('#switcher a')) {
-  if (link.dataset.program === id) link.setAttribute('aria-current', 'page');
-}
 
 async function loadFont() {
   const face = new FontFace(FONT_FAMILY, 'url(tessaly-mincho-subset.woff2)');
@@ -32,21 +31,39 @@ async function loadFont() {
 }
 
 const [engine] = await Promise.all([loadEngine(), loadFont()]);
-engine.start(id);
-const program = engine.program();
 page.engine = engine;
+
+// Starts the program the address names, or the first one. The engine knows the names, so
+// nothing like "constructor" slips through.
+function startProgram(params) {
+  const asked = params.get('program');
+  if (asked === null || !engine.start(asked)) engine.start(FIRST_PROGRAM);
+}
+
+// Everything else the page's address asks for, in one place: called once with the parsed
+// parameters after the program started and the page is built. A step replayed from the
+// address belongs here too. What cannot be followed is said in the status line, as text.
+function followLink(params) {
+  const asked = params.get('program');
+  if (asked !== null && asked !== program.id) {
+    const shown = asked.length > 40 ? `${asked.slice(0, 40)}…` : asked;
+    status.textContent = `プログラム「${shown}」はありません。${program.name}を開きました。`;
+  }
+}
+
+const link = new URLSearchParams(location.search);
+startProgram(link);
+const program = engine.program();
 const {
   logicalWidth: LOGICAL_WIDTH, logicalHeight: LOGICAL_HEIGHT, panelWidth: PANEL_WIDTH,
   screenDpi: CSS_DPI, palette: PALETTE, actions: Action, repaints: Repaint, commands: Command,
 } = program.engine;
+const description = graphText(document.getElementById('graph-text'), program.name);
 
-// The window's mapping: trunc(640 m) by trunc(480 m), one scale for both axes; the phasor
-// diagram widens the picture by its panel, as it widens the window.
-function windowMapping(m, panel) {
-  const width = Math.trunc(LOGICAL_WIDTH * m);
-  const height = Math.trunc(LOGICAL_HEIGHT * m);
-  const scale = Math.min(width / LOGICAL_WIDTH, height / LOGICAL_HEIGHT);
-  return { width: width + (panel ? Math.trunc(PANEL_WIDTH * m) : 0), height, scale };
+document.title = `${program.name} — Tessaly`;
+canvas.setAttribute('aria-label', `${program.name}のグラフ`);
+for (const a of document.querySelectorAll('#switcher a')) {
+  if (a.dataset.program === program.id) a.setAttribute('aria-current', 'page');
 }
 
 let raster = null;
@@ -56,7 +73,16 @@ let ratio = 0;
 let pending = Repaint.NONE;
 let erasePending = false;
 let pointer = null;
+let held = null;  // logical units, so that it stays on the same frequency at any size
 let closed = false;
+
+// The canvas's size: the display magnification's where the page has room for it, else as
+// large as fits; the phasor diagram widens the picture by its panel, as it widens the window.
+function fittedMapping() {
+  const room = graphRoom(picture, [stepBar, status]);
+  const width = LOGICAL_WIDTH + (engine.teachingState().panel ? PANEL_WIDTH : 0);
+  return fitMapping({ width, height: LOGICAL_HEIGHT }, engine.displayMagnification(), room);
+}
 
 function requestRepaint(kind) {
   if (kind === Repaint.NONE || closed) return;
@@ -69,9 +95,8 @@ function drawPass() {
   pending = Repaint.NONE;
   let erase = erasePending;
   erasePending = false;
-  const m = engine.displayMagnification();
   const dpr = window.devicePixelRatio || 1;
-  const next = windowMapping(m, engine.teachingState().panel);
+  const next = fittedMapping();
   if (!raster || next.width !== mapping.width || next.height !== mapping.height || dpr !== ratio) {
     // A new size: the old picture was drawn at the old scale and cannot stay.
     mapping = next;
@@ -93,7 +118,9 @@ function drawPass() {
   if (page.firstPicture === null) page.firstPicture = performance.now();
   if (report.alerts) ringAlert();
   showPassError();
+  description.drawn(engine.describe());
   if (pointer) readOut(pointer);
+  if (held) description.held(engine.readout(held.x, held.y));
 }
 
 function screenMap() {
@@ -155,68 +182,41 @@ function ringAlert() {
   bar.classList.add('alert');
 }
 
-// A position on the canvas in logical screen units.
-function logical(at) {
+function logicalAt(at) {
   return { x: (at.x + 0.5) / mapping.scale, y: (at.y + 0.5) / mapping.scale };
 }
 
 function readOut(at) {
-  const { x, y } = logical(at);
+  const { x, y } = logicalAt(at);
   status.textContent = engine.readout(x, y);
   showTeaching();
 }
 
-function canvasPosition(event) {
-  const rect = canvas.getBoundingClientRect();
-  // The canvas may be shown at another size than its own (a narrow screen scales it down).
-  const sx = rect.width ? canvas.clientWidth / rect.width : 1;
-  const sy = rect.height ? canvas.clientHeight / rect.height : 1;
-  return { x: (event.clientX - rect.left) * sx, y: (event.clientY - rect.top) * sy };
-}
-
-// A mouse, a pen and a finger alike: moving reads out and carries the marker; a click, or a
-// tap that does not drag, locks the marker or answers an exercise.
-const TAP_SLOP = 10;  // CSS pixels a finger may wander and still tap
-let touchStart = null;
-
-function pointerMoved(event) {
-  if (!mapping) return;
-  pointer = canvasPosition(event);
-  readOut(pointer);
-  const { x, y } = logical(pointer);
-  followTeaching(engine.pointerAt(x, y));
-}
-
-function pressed(event) {
-  if (!mapping || busy || closed) return;
-  pointer = canvasPosition(event);
-  const { x, y } = logical(pointer);
-  followTeaching(engine.clickAt(x, y));
-}
-
-canvas.addEventListener('pointermove', pointerMoved);
-canvas.addEventListener('pointerdown', (event) => {
-  if (event.pointerType === 'mouse') {
-    if (event.button === 0) pressed(event);
-    return;
-  }
-  // A finger keeps its events on the canvas while it drags.
-  canvas.setPointerCapture?.(event.pointerId);
-  touchStart = { x: event.clientX, y: event.clientY };
-  pointerMoved(event);
-});
-canvas.addEventListener('pointerup', (event) => {
-  if (event.pointerType === 'mouse' || !touchStart) return;
-  const moved = Math.hypot(event.clientX - touchStart.x, event.clientY - touchStart.y);
-  touchStart = null;
-  if (moved <= TAP_SLOP) pressed(event);
-});
-canvas.addEventListener('pointerleave', (event) => {
-  if (event.pointerType !== 'mouse') return;
-  pointer = null;
-  status.textContent = '';
-  followTeaching(engine.pointerLeft());
-  showTeaching();
+// The read-out follows the pointer (a finger's drag too), and so does the marker; a tap or
+// click holds the read-out, locks the marker or answers an exercise, and the graph's text
+// alternative says what is held.
+followPointer(canvas, {
+  moved(at) {
+    if (!mapping) return;
+    pointer = at;
+    readOut(at);
+    const { x, y } = logicalAt(at);
+    followTeaching(engine.pointerAt(x, y));
+  },
+  held(at) {
+    if (!mapping || busy || closed) return;
+    held = logicalAt(at);
+    pointer = at;
+    readOut(at);
+    description.held(status.textContent);
+    followTeaching(engine.clickAt(held.x, held.y));
+  },
+  left() {
+    pointer = null;
+    status.textContent = held ? engine.readout(held.x, held.y) : '';
+    followTeaching(engine.pointerLeft());
+    showTeaching();
+  },
 });
 
 // --- data files ---
@@ -257,7 +257,7 @@ async function readDataFile(file) {
 }
 
 async function saveDataFile() {
-  let name = await saveNameDialog(`${id}.dat`);
+  let name = await saveNameDialog(`${program.id}.dat`);
   if (name === null) {
     await messageBox('Open error', 'GetSaveFileName Error', 'error');
     return;
@@ -374,6 +374,7 @@ async function runCommand(command) {
 
 // The teaching pop-up comes after the program's own, as in the window.
 const menus = buildMenuBar(document.getElementById('menubar'), [...program.menu, program.teaching], runCommand);
+buildStepBar(stepBar, program.menu, program.stepBar, runCommand);
 
 // Keys the teaching views take before the program: Escape, and [ and ] for the curve.
 function teachingKey(event) {
@@ -425,8 +426,18 @@ document.addEventListener('drop', async (event) => {
 });
 
 window.matchMedia?.(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener?.('change', () => requestRepaint(Repaint.ERASE));
+// A new room for the graph draws it again at its new size; the same size keeps the picture.
+onRoomChange(() => {
+  if (!mapping) return;
+  const next = fittedMapping();
+  if (next.width !== mapping.width || next.height !== mapping.height) requestRepaint(Repaint.ERASE);
+}, [document.querySelector('header'), stepBar]);
 page.run = runCommand;
 requestRepaint(Repaint.ERASE);
 await new Promise((resolve) => queueMicrotask(resolve));
+followLink(link);
 canvas.focus({ preventScroll: true });
 page.ready = true;
+// The whole site is kept for visits without the network; a page over file:// or plain
+// HTTP elsewhere than this machine has no service worker and works as before.
+navigator.serviceWorker?.register('sw.js').catch(() => {});

@@ -1,6 +1,10 @@
 // Modal boxes: the settings dialogs built from a program's templates, message boxes and the
 // name asked for a save. Each resolves once closed.
 
+let boxes = 0;  // for the ids that name each box by its caption
+
+// Labelled by its caption; showModal keeps the focus inside the box and the page inert
+// until it closes.
 function modal(caption, build) {
   return new Promise((resolve) => {
     const dialog = document.createElement('dialog');
@@ -9,18 +13,29 @@ function modal(caption, build) {
     form.method = 'dialog';
     const title = document.createElement('h2');
     title.textContent = caption;
+    title.id = `box-${++boxes}`;
+    dialog.setAttribute('aria-labelledby', title.id);
     form.append(title);
+    dialog.append(form);
     const finish = build(form, (value) => {
       dialog.close();
       resolve(value);
     });
-    dialog.append(form);
     document.body.append(dialog);
     dialog.addEventListener('cancel', (event) => {
       event.preventDefault();
       finish(false);
     });
     dialog.addEventListener('close', () => dialog.remove());
+    // Tab goes round the box's own fields and buttons, never out to the page behind.
+    dialog.addEventListener('keydown', (event) => {
+      if (event.key !== 'Tab') return;
+      const stops = [...dialog.querySelectorAll('input, button')];
+      const at = stops.indexOf(document.activeElement);
+      const next = event.shiftKey ? (at <= 0 ? stops.length - 1 : at - 1) : (at + 1) % stops.length;
+      event.preventDefault();
+      stops[next].focus();
+    });
     dialog.showModal();
     (dialog.querySelector('input') ?? dialog.querySelector('button.default'))?.focus();
   });
@@ -91,6 +106,8 @@ export function messageBox(caption, text, kind = '') {
     const p = document.createElement('p');
     p.className = `message ${kind}`;
     p.textContent = text;
+    p.id = `${form.querySelector('h2').id}-text`;
+    form.closest('dialog')?.setAttribute('aria-describedby', p.id);
     form.append(p);
     buttons(form, 'OK', null, () => close(true));
     return () => close(true);

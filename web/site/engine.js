@@ -72,6 +72,7 @@ export async function loadEngine() {
       return m.HEAPU8.slice(at, at + fileBytes);
     },
     readout: c('tessaly_readout', 'string', ['number', 'number']),
+    describe: c('tessaly_describe', 'string', []),
     takeError: c('tessaly_take_error', 'number', []),
     errorMessage: c('tessaly_error_message', 'string', ['number']),
     teachingCommand: (n) => unpackTeaching(teachingCommand(n)),

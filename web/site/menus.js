@@ -1,5 +1,14 @@
 // The menu bar of a program: its pop-ups and commands with their own texts, by pointer and
 // by keyboard (F10 or Alt to enter, arrows to move, Enter to choose, Escape to leave).
+// A pop-up that would reach past the page's right edge moves left, so that nothing scrolls
+// sideways on a narrow screen.
+function keepInView(list) {
+  list.style.left = '';
+  const rect = list.getBoundingClientRect();
+  const over = rect.right - document.documentElement.clientWidth;
+  if (over > 0) list.style.left = `${-Math.min(over + 4, rect.left)}px`;
+}
+
 export function buildMenuBar(bar, menu, run) {
   bar.replaceChildren();
   const tops = [];
@@ -14,6 +23,7 @@ export function buildMenuBar(bar, menu, run) {
     const t = tops[index];
     t.button.setAttribute('aria-expanded', 'true');
     t.list.hidden = false;
+    keepInView(t.list);
     if (focusItem) t.items[0]?.focus();
     else t.button.focus();
   };
@@ -24,16 +34,19 @@ export function buildMenuBar(bar, menu, run) {
   menu.forEach((popup, index) => {
     const wrap = document.createElement('div');
     wrap.className = 'popup';
+    wrap.setAttribute('role', 'none');
     const button = document.createElement('button');
     button.type = 'button';
     button.className = 'top';
     button.textContent = popup.text;
     button.setAttribute('role', 'menuitem');
-    button.setAttribute('aria-haspopup', 'true');
+    button.id = `menu-${index}`;
+    button.setAttribute('aria-haspopup', 'menu');
     button.setAttribute('aria-expanded', 'false');
     const list = document.createElement('div');
     list.className = 'items';
     list.setAttribute('role', 'menu');
+    list.setAttribute('aria-labelledby', button.id);
     list.hidden = true;
     const items = popup.items.map((item) => {
       const b = document.createElement('button');
