@@ -11,12 +11,12 @@
 #include <cstdlib>
 #include <vector>
 
+#include "interaction/replay.h"
 #include "programs/exercise.h"
 #include "programs/exercise_key.h"
 #include "programs/passes.h"
 #include "surface/qpainter_backend.h"
 #include "tools/pdf_dates.h"
-#include "interaction/replay.h"
 
 namespace tessaly::tools {
 

@@ -2,8 +2,8 @@
 // number, the graphs at the largest magnification that fits, room to work), then the answer key.
 #pragma once
 
-#include "tools/picture_outputs.h"
 #include "interaction/render_request.h"
+#include "tools/picture_outputs.h"
 
 namespace tessaly::tools {
 

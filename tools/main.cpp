@@ -16,10 +16,10 @@
 #include <vector>
 
 #include "core/error_text.h"
-#include "process/signal_cleanup.h"
-#include "tools/batch.h"
 #include "interaction/message_text.h"
 #include "interaction/render_request.h"
+#include "process/signal_cleanup.h"
+#include "tools/batch.h"
 #include "tools/render_job.h"
 
 namespace {

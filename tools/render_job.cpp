@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "interaction/message_text.h"
+#include "interaction/output_file.h"
 #include "interaction/replay.h"
 #include "interaction/text_outputs.h"
 #include "surface/surface.h"
-#include "interaction/output_file.h"
 #include "tools/picture_outputs.h"
 
 namespace tessaly::tools {

@@ -149,9 +149,7 @@ void append_dialog(std::string& out, const DialogTemplate* dialog) {
 // steps, then redraw, overlay and clear, in the menu's own order within each group.
 void append_step_bar(std::string& out, const Menu& menu) {
   using namespace commands;
-  constexpr struct {
-    int first, last;
-  } kGroups[] = {{kStepUp, kSecondStepDown}, {kRedraw, kClear}};
+  constexpr struct { int first, last; } kGroups[] = {{kStepUp, kSecondStepDown}, {kRedraw, kClear}};
   out += '[';
   bool first = true;
   for (const auto& group : kGroups) {

@@ -7,12 +7,12 @@
 
 #include "core/error_text.h"
 #include "core/file_system.h"
-#include "surface/surface.h"
-#include "interaction/text_outputs.h"
 #include "interaction/message_text.h"
 #include "interaction/output_file.h"
 #include "interaction/render_request.h"
 #include "interaction/replay.h"
+#include "interaction/text_outputs.h"
+#include "surface/surface.h"
 
 namespace {
 
@@ -50,14 +50,16 @@ int write_result(const std::string& path, const std::string& bytes) {
   // A FIFO is waited on, as the native renderer waits on it.
   const std::string error = tessaly::interaction::write_whole_file(path, bytes);
   if (error.empty()) return 0;
-  return complain("cannot write " + tessaly::interaction::quoted(path) + ": " + error, kWriteFailed);
+  return complain("cannot write " + tessaly::interaction::quoted(path) + ": " + error,
+                  kWriteFailed);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::vector<std::string> arguments(argv + 1, argv + argc);
-  const tessaly::interaction::ParsedArguments parsed = tessaly::interaction::parse_render_arguments(arguments);
+  const tessaly::interaction::ParsedArguments parsed =
+      tessaly::interaction::parse_render_arguments(arguments);
   if (parsed.outcome == tessaly::interaction::ParsedArguments::Outcome::kHelp) {
     write_descriptor(1, tessaly::interaction::render_usage());
     return 0;

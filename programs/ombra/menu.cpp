@@ -23,7 +23,7 @@ const MenuPopup kPopups[] = {popup("ファイル  ", kFile),        popup("グ�
 
 // Five curves of five resistances: both the resonance and the Q can be asked.
 constexpr MenuItem kTeaching[] = {kDiagram, kProjector, kResonanceExercise, kQualityExercise,
-                                   kLeave};
+                                  kLeave};
 
 }  // namespace
 

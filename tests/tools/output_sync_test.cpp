@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "core/data_file.h"
-#include "programs/descriptor.h"
 #include "interaction/output_file.h"
+#include "programs/descriptor.h"
 
 namespace {
 

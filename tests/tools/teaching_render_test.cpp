@@ -147,8 +147,8 @@ TEST(TeachingRender, PhasorsOfTheCurveAskedFor) {
   EXPECT_NE(output({"ombra", "--marker", "1e3", "--phasor", "--format", "trace"}).find("の位相角"),
             std::string::npos);
   std::string refusal = "unset";
-  EXPECT_NE(text_output(parse({"ombra", "--marker", "10", "--format", "phasors"}).request,
-                            nullptr, &refusal),
+  EXPECT_NE(text_output(parse({"ombra", "--marker", "10", "--format", "phasors"}).request, nullptr,
+                        &refusal),
             "");
   EXPECT_EQ(refusal, "") << "the sweep's own ends are inside";
 }
