@@ -20,10 +20,12 @@
 
 namespace tessaly::tools {
 
+using interaction::ClassSet;
 using interaction::DiscardingTarget;
 using interaction::HeadlessWindow;
 using interaction::kPrinterDpi;
 using interaction::kScreenDpi;
+using interaction::Paper;
 using interaction::RenderRequest;
 using interaction::replay;
 using interaction::Step;
@@ -107,17 +109,18 @@ class PageText {
       : window_(window), backend_(painter, window.surface) {}
   void text(double x, double y, const char* text) {
     prepare();
+    const surface::TargetBinding binding(window_.surface, backend_);
     window_.surface.text_at(static_cast<int>(x), static_cast<int>(y), text, 0, 0);
   }
   void line(double x1, double y1, double x2, double y2) {
     prepare();
+    const surface::TargetBinding binding(window_.surface, backend_);
     window_.surface.draw_line(static_cast<int>(x1), static_cast<int>(y1), static_cast<int>(x2),
                               static_cast<int>(y2), 0, 1, 0);
   }
 
  private:
   void prepare() {
-    window_.surface.current_dc = &backend_;
     window_.surface.output_target = 1;
     window_.surface.device_scale_x = kDevicePerUnit;
     window_.surface.device_scale_y = kDevicePerUnit;
