@@ -41,21 +41,13 @@ void locus_point(graph::Context& g, const graph::SweptCurve& curve, double frequ
 
 constexpr int kNameRow = 16;
 
-// A frequency the curve was swept over: a marker elsewhere would stand for values the graph
-// never showed (on the locus, a point off the drawn curve).
-bool swept(const graph::SweptCurve& curve, double frequency) {
-  const double low = std::fmin(curve.sweep_start, curve.sweep_stop);
-  const double high = std::fmax(curve.sweep_start, curve.sweep_stop);
-  return frequency >= low && frequency <= high;
-}
-
 }  // namespace
 
 void draw_frequency_marker(graph::Context& g, double frequency, int curve, int colour) {
   const int index = known_curve(g, curve);
   if (index < 0 || !std::isfinite(frequency)) return;
   const graph::ReadoutMemory& m = g.readout;
-  if (!swept(m.curves[index], frequency)) return;
+  if (!within_sweep(g, index, frequency)) return;
   const graph::KindTraits& traits = graph::kind_traits(m.curves[0].kind);
   if (traits.plotted == graph::Plotted::kLocus) {
     locus_point(g, m.curves[index], frequency, colour);

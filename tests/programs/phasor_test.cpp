@@ -276,6 +276,7 @@ TEST_F(MarkedPass, NamesStayClearOfEachOtherAndOfTheArrowsThroughResonance) {
           // Half a decade each side of resonance, finest near it.
           const double f = c.f0 * std::pow(10.0, 0.5 * std::pow((step - 24.5) / 24.5, 3));
           recorder_.clear_trace();
+          const surface::TargetBinding binding(graph_.surface, recorder_);
           draw_marker_and_panel(*session_.program, {true, f, curve}, true, graph_);
           std::vector<Box> labels;
           for (const auto& r : records("text")) {

@@ -530,13 +530,16 @@ class Page(unittest.TestCase):
         """The x of every canvas column inside the graph's frame that holds the marker's colour."""
         return self.driver.execute_script("""
             const c = document.getElementById('graph');
-            const top = arguments[0], height = arguments[1], width = arguments[2];
+            // Logical 40 to 140 down and 0 to 620 across, at the canvas's own scale.
+            const scale = c.height / 480;
+            const top = Math.round(40 * scale), height = Math.round(100 * scale);
+            const width = Math.round(620 * scale);
             const d = c.getContext('2d').getImageData(0, top, width, height).data;
             const found = new Set();
             for (let i = 0; i < d.length; i += 4) {
               if (d[i] === 0 && d[i + 1] === 128 && d[i + 2] === 128) found.add((i / 4) % width);
             }
-            return [...found].sort((a, b) => a - b);""", device(40), device(100), device(640))
+            return [...found].sort((a, b) => a - b);""")
 
     def point_at(self, x, y):
         canvas = self.driver.find_element(By.ID, "graph")
@@ -551,14 +554,18 @@ class Page(unittest.TestCase):
 
     def test_diagram_beside_the_graph_and_a_marker_that_follows_and_locks(self):
         self.open("ombra")
+        canvas = self.driver.find_element(By.ID, "graph")
+        graph_only = canvas.get_property("width")
         count = self.menu(801)
         self.wait_for_pass_after(count)
-        canvas = self.driver.find_element(By.ID, "graph")
-        # The picture widens by the panel, 240 logical units, as the window does.
-        self.assertEqual((canvas.get_property("width"), canvas.get_property("height")), (1320, 720))
+        # The picture widens by the panel, 240 logical units, as the window does (and fits
+        # the page's width at the graph's new proportions, 880 by 480).
+        width, height = canvas.get_property("width"), canvas.get_property("height")
+        self.assertGreater(width, graph_only)
+        self.assertAlmostEqual(width / height, 880 / 480, delta=0.01)
         self.point_at(device(200), device(80))
         self.wait_for("return window.tessaly.teaching && window.tessaly.teaching.panel")
-        panel = self.colour_counts(device(650), 0, 1320 - device(650), 720)
+        panel = self.colour_counts(width * 650 // 880, 0, width - width * 650 // 880, height)
         self.assertGreater(sum(n for c, n in panel.items() if c != (255, 255, 255)), 500, "the diagram")
         first = self.marker_columns()
         self.assertTrue(first and abs(first[0] - device(200)) <= 2, first)
