@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "interaction/dialog_settings.h"
+#include "interaction/link.h"
 #include "interaction/message_text.h"
 #include "programs/descriptor.h"
 #include "programs/exercise.h"
@@ -246,8 +247,22 @@ ParsedArguments failure(std::string error) {
 
 }  // namespace
 
-ParsedArguments parse_render_arguments(const std::vector<std::string>& arguments) {
+ParsedArguments parse_render_arguments(const std::vector<std::string>& given) {
+  // A --link stands for the arguments its address names, in its place.
+  std::vector<std::string> arguments;
+  std::vector<std::string> notes;
+  for (std::size_t i = 0; i < given.size(); ++i) {
+    if (given[i] != "--link") {
+      arguments.push_back(given[i]);
+      continue;
+    }
+    if (i + 1 == given.size()) return failure("--link needs the address of a page");
+    const LinkArguments link = link_arguments(given[++i]);
+    arguments.insert(arguments.end(), link.arguments.begin(), link.arguments.end());
+    notes.insert(notes.end(), link.ignored.begin(), link.ignored.end());
+  }
   ParsedArguments parsed;
+  parsed.notes = notes;
   RenderRequest& request = parsed.request;
   bool format_given = false;
   bool output_given = false;
@@ -437,6 +452,7 @@ const char* render_usage() {
                       [--marker HZ [--curve N] [--phasor]] [--thick]
                       [--exercise f0|q [--seed N] [--reveal]]
                       [--exercise f0|q --seeds FIRST-LAST [--paper a4|letter] [--questions N]]
+       tessaly-render --link ADDRESS [--format FORMAT] [--output FILE]
        tessaly-render --batch FILE [--jobs N]
 
 Draws a graph of Ombra, Velto or Quirn without a window. It replays what the window does: the
@@ -444,6 +460,10 @@ start-up paint, then every step with the repaint that follows it, so curves pile
 mode and state carries from one paint to the next.
 
   PROGRAM                ombra, velto or quirn
+  --link ADDRESS         the graph a page's link carries: its program, do, set, marker,
+                           curve, phasor and thick stand for the options of those names
+                           ("...?program=ombra&do=302,502&marker=1200&phasor=1"); what
+                           the render cannot take is left out and said so
   --do STEPS             comma-separated steps, applied in order:
                            a menu command that the program's menu offers among
                            201-204 (redraw, overlay, clear, data), 301-309 (circuit),

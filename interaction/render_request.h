@@ -54,6 +54,8 @@ struct ParsedArguments {
   RenderRequest request;
   BatchRequest batch;
   std::string error;  // kError: one line naming what was wrong
+  // What a --link asked for and the render leaves out, one line each; the render goes on.
+  std::vector<std::string> notes;
 };
 
 // Reads the arguments after the executable's name. Nothing is applied yet:

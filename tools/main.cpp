@@ -113,6 +113,7 @@ int render(int argc, char** argv) {
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   const tessaly::interaction::ParsedArguments parsed =
       tessaly::interaction::parse_render_arguments(arguments);
+  for (const std::string& note : parsed.notes) complain("--link: left out " + note, 0);
   switch (parsed.outcome) {
     case tessaly::interaction::ParsedArguments::Outcome::kHelp:
       std::fputs(tessaly::interaction::render_usage(), stdout);

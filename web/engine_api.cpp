@@ -13,6 +13,9 @@
 #include "graph/context.h"
 #include "graph/legend_transcript.h"
 #include "graph/readout.h"
+#include "interaction/link.h"
+#include "interaction/render_request.h"
+#include "interaction/replay.h"
 #include "interaction/teaching.h"
 #include "programs/descriptor.h"
 #include "programs/instance.h"
@@ -45,6 +48,8 @@ struct Page : ProgramInstance {
 };
 
 std::unique_ptr<Page> page;
+std::string link_notes;
+std::string link_out;
 
 int packed(const CommandOutcome& outcome) {
   return (outcome.accepted ? 1 : 0) | static_cast<int>(outcome.repaint) << 1 |
@@ -259,5 +264,40 @@ EMSCRIPTEN_KEEPALIVE int tessaly_teaching_state() {
   if (!page) return 0;
   const interaction::Teaching& t = page->teaching;
   return (t.panel_shown() ? 1 : 0) | (t.awaits_prediction() ? 2 : 0) | (t.marker_locked() ? 4 : 0);
+}
+
+EMSCRIPTEN_KEEPALIVE const char* tessaly_follow_link(const char* query) {
+  link_notes.clear();
+  const interaction::LinkArguments link = interaction::link_arguments(query ? query : "");
+  for (const std::string& note : link.ignored) link_notes += note + "\n";
+  const interaction::ParsedArguments parsed = interaction::parse_render_arguments(link.arguments);
+  if (parsed.outcome != interaction::ParsedArguments::Outcome::kRender) {
+    if (!parsed.error.empty()) link_notes += parsed.error + "\n";
+    return "";
+  }
+  const interaction::RenderRequest& request = parsed.request;
+  tessaly_start(request.program->id);
+  page->recorder.clear_trace();
+  interaction::LastPassTarget target(
+      interaction::plan_repaints(*request.program, request.steps).last_pass(), page->recorder);
+  interaction::replay(*page, request.steps, target);
+  // From here on the teaching views draw the marker and the diagram over the kept picture,
+  // as they do for a pointer, instead of every pass drawing them.
+  const interaction::TeachingOptions& t = request.teaching;
+  if (t.phasor_panel) page->teaching.command(commands::kPhasorDiagram);
+  if (t.marker) page->teaching.lock_marker_at(t.marker_hz, t.curve - 1);
+  page->session.teaching.marker.shown = false;
+  page->session.teaching.phasor_panel = false;
+  return pass_list();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* tessaly_link_notes() {
+  return link_notes.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* tessaly_state_link() {
+  if (!page) return "";
+  link_out = interaction::state_link(page->session, page->teaching);
+  return link_out.c_str();
 }
 }

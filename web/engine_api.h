@@ -67,4 +67,13 @@ const char* tessaly_overlay_pass();
 // shows: bit 0 the diagram, bit 1 an exercise awaits a prediction, bit 2 the marker locked.
 const char* tessaly_teaching_status();
 int tessaly_teaching_state();
+
+// A page's link (its query): the program started anew, the steps replayed as the renderer's
+// --link replays them, the marker and the diagram handed to the teaching views. Returns the
+// display list of the last pass ("" when the link names no program to draw); what it left
+// out is tessaly_link_notes(), one line each.
+const char* tessaly_follow_link(const char* query);
+const char* tessaly_link_notes();
+// The query of a link that draws the graph on show again.
+const char* tessaly_state_link();
 }

@@ -60,6 +60,7 @@ int main(int argc, char** argv) {
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   const tessaly::interaction::ParsedArguments parsed =
       tessaly::interaction::parse_render_arguments(arguments);
+  for (const std::string& note : parsed.notes) complain("--link: left out " + note, 0);
   if (parsed.outcome == tessaly::interaction::ParsedArguments::Outcome::kHelp) {
     write_descriptor(1, tessaly::interaction::render_usage());
     return 0;

@@ -634,5 +634,37 @@ class Page(unittest.TestCase):
         self.assertEqual(self.driver.find_element(By.ID, "status").text, "")
 
 
+    # --- links that carry a graph ---
+
+    def test_a_link_draws_what_the_renderer_draws_and_the_page_copies_its_own(self):
+        query = ("program=ombra&do=302,502,502&set=circuit_constants=0.0025,1e-5,10"
+                 "&marker=1200&phasor=1")
+        self.driver.get(f"{self.base}?{query}")
+        self.wait_for("return window.tessaly && window.tessaly.ready && window.tessaly.linkTrace !== undefined")
+        trace = self.driver.execute_script("return window.tessaly.linkTrace")
+        native = subprocess.run([NATIVE, "--link", f"https://example.org/?{query}", "--format", "trace"],
+                                check=True, capture_output=True).stdout.decode()
+        self.assertEqual(trace, native)
+        self.assertTrue(self.driver.execute_script("return window.tessaly.engine.teachingState().locked"))
+        # The File menu copies the link of the graph on show, which carries the same state.
+        self.driver.execute_script(
+            "document.querySelector(`#menubar button[data-command='copy-link']`).click()")
+        self.wait_for("return window.tessaly.lastLink !== undefined")
+        copied = self.driver.execute_script("return window.tessaly.lastLink")
+        for part in ("program=ombra", "do=302%2C502%2C502", "marker=1200", "phasor=1"):
+            self.assertIn(part, copied.replace(",", "%2C"))
+        box = self.driver.execute_script("return document.querySelector('dialog[open] button.default')")
+        if box:
+            box.click()
+
+    def test_a_link_with_bad_parameters_draws_the_rest_and_says_so(self):
+        self.driver.get(f"{self.base}?program=velto&do=999,303&colour=%3Cb%3Ered%3C/b%3E&embed=1")
+        self.wait_for("return window.tessaly && window.tessaly.ready && window.tessaly.passes >= 2")
+        text = self.driver.find_element(By.ID, "status").text
+        self.assertIn("使いませんでした", text)
+        self.assertIn("<b>red</b>", text, "the address is shown as text, never as HTML")
+        self.assertEqual(self.driver.execute_script("return document.querySelectorAll('#status b').length"), 0)
+        self.assertFalse(self.driver.find_element(By.ID, "switcher").is_displayed(), "embedded: no switcher")
+
 if __name__ == "__main__":
     unittest.main(argv=[sys.argv[0], "-v"])

@@ -41,13 +41,39 @@ function startProgram(params) {
 }
 
 // Everything else the page's address asks for, in one place: called once with the parsed
-// parameters after the program started and the page is built. A step replayed from the
-// address belongs here too. What cannot be followed is said in the status line, as text.
+// parameters after the program started and the page is built. The steps, settings, marker
+// and diagram of a link are replayed by the engine as the renderer's --link replays them, and
+// the page shows the last pass of that replay. What cannot be followed is said in the status
+// line, as text.
+const PAGE_PARAMETERS = ['program', 'embed', 'lang'];
 function followLink(params) {
+  if (params.has('embed')) document.body.classList.add('embed');
   const asked = params.get('program');
   if (asked !== null && asked !== program.id) {
     const shown = asked.length > 40 ? `${asked.slice(0, 40)}…` : asked;
     status.textContent = `プログラム「${shown}」はありません。${program.name}を開きました。`;
+    return;
+  }
+  if ([...params.keys()].every((name) => PAGE_PARAMETERS.includes(name))) return;
+  const list = engine.followLink(`program=${program.id}&${params.toString()}`);
+  const notes = engine.linkNotes().trim();
+  if (notes) status.textContent = `リンクの次の指定は使いませんでした：${notes.replaceAll('\n', '　')}`;
+  if (list.length === 0) return;
+  page.linkTrace = new TextDecoder().decode(list);
+  linkList = list;
+  requestRepaint(Repaint.ERASE);
+}
+
+// The address of the graph on show, in the words a link carries, copied for the user.
+async function copyLink() {
+  const url = new URL(location.href);
+  url.search = `?${engine.stateLink()}`;
+  page.lastLink = url.href;
+  try {
+    await navigator.clipboard.writeText(url.href);
+    status.textContent = `リンクをコピーしました：${url.href}`;
+  } catch {
+    await messageBox('リンク', url.href);
   }
 }
 
@@ -67,6 +93,7 @@ for (const a of document.querySelectorAll('#switcher a')) {
 }
 
 let raster = null;
+let linkList = null;  // a link's last pass, drawn in place of the next pass
 let overlay = null;  // the picture with the marker and the diagram over it
 let mapping = null;
 let ratio = 0;
@@ -111,7 +138,8 @@ function drawPass() {
     erase = true;
   }
   if (erase) raster.erase();
-  const report = raster.draw(engine.windowPass(), screenMap());
+  const report = raster.draw(linkList ?? engine.windowPass(), screenMap());
+  linkList = null;
   drawOverlay();
   page.passes += 1;
   // Milliseconds since the navigation began.
@@ -366,14 +394,21 @@ async function perform(outcome) {
 
 async function runCommand(command) {
   if (busy || closed) return;
+  if (command === COPY_LINK) {
+    await copyLink();
+    return;
+  }
   if (followTeaching(engine.teachingCommand(command))) return;
   const outcome = engine.command(command);
   if (!outcome.accepted) return;
   await perform(outcome);
 }
 
-// The teaching pop-up comes after the program's own, as in the window.
-const menus = buildMenuBar(document.getElementById('menubar'), [...program.menu, program.teaching], runCommand);
+// The teaching pop-up comes after the program's own, as in the window; the File menu gets the
+// page's own command that copies the link of the graph on show.
+const COPY_LINK = 'copy-link';
+const fileMenu = { ...program.menu[0], items: [...program.menu[0].items, { command: COPY_LINK, text: 'リンクをコピー' }] };
+const menus = buildMenuBar(document.getElementById('menubar'), [fileMenu, ...program.menu.slice(1), program.teaching], runCommand);
 buildStepBar(stepBar, program.menu, program.stepBar, runCommand);
 
 // Keys the teaching views take before the program: Escape, and [ and ] for the curve.

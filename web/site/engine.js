@@ -41,6 +41,7 @@ export async function loadEngine() {
   const lockMarker = c('tessaly_lock_marker', 'number', ['number', 'number']);
   const predict = c('tessaly_predict', 'number', ['string']);
   const teachingState = c('tessaly_teaching_state', 'number', []);
+  const followLink = c('tessaly_follow_link', 'number', ['string']);
   let fileBytes = 0;
   // The bytes where the engine keeps them, valid until its next call.
   const list = (pointer) => m.HEAPU8.subarray(pointer, pointer + listLength());
@@ -83,6 +84,10 @@ export async function loadEngine() {
     lockMarker: (frequency, curve) => unpackTeaching(lockMarker(frequency, curve)),
     predict: (text) => unpackTeaching(predict(text)),
     teachingStatus: c('tessaly_teaching_status', 'string', []),
+    // The last pass of the link's replay, copied out of the engine's memory.
+    followLink: (query) => list(followLink(query)).slice(),
+    linkNotes: c('tessaly_link_notes', 'string', []),
+    stateLink: c('tessaly_state_link', 'string', []),
     teachingState: () => {
       const state = teachingState();
       return { panel: (state & 1) !== 0, awaitsPrediction: (state & 2) !== 0, locked: (state & 4) !== 0 };
