@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <utility>
 
 #include "interaction/dialog_settings.h"
@@ -112,10 +113,14 @@ LinkArguments link_arguments(const std::string& address) {
 
 namespace {
 
-// "%.17g", with the "+" of an exponent written so that it survives form decoding.
+// The shortest "%g" text that reads back as the same double, with the "+" of an exponent
+// written so that it survives form decoding.
 std::string exact(double value) {
   char text[40];
-  std::snprintf(text, sizeof text, "%.17g", value);
+  for (int digits = 15; digits <= 17; ++digits) {
+    std::snprintf(text, sizeof text, "%.*g", digits, value);
+    if (std::strtod(text, nullptr) == value) break;
+  }
   std::string out;
   for (const char* p = text; *p; ++p) out += *p == '+' ? std::string("%2B") : std::string(1, *p);
   return out;

@@ -651,14 +651,15 @@ class Page(unittest.TestCase):
             "document.querySelector(`#menubar button[data-command='copy-link']`).click()")
         self.wait_for("return window.tessaly.lastLink !== undefined")
         copied = self.driver.execute_script("return window.tessaly.lastLink")
-        for part in ("program=ombra", "do=302%2C502%2C502", "marker=1200", "phasor=1"):
+        for part in ("program=ombra", "502%2C502", "circuit_constants=0.0025%2C1e-05%2C10",
+                     "marker=1200", "phasor=1"):
             self.assertIn(part, copied.replace(",", "%2C"))
         box = self.driver.execute_script("return document.querySelector('dialog[open] button.default')")
         if box:
             box.click()
 
     def test_a_link_with_bad_parameters_draws_the_rest_and_says_so(self):
-        self.driver.get(f"{self.base}?program=velto&do=999,303&colour=%3Cb%3Ered%3C/b%3E&embed=1")
+        self.driver.get(f"{self.base}?program=velto&do=999,303&%3Cb%3Ered%3C/b%3E=1&embed=1")
         self.wait_for("return window.tessaly && window.tessaly.ready && window.tessaly.passes >= 2")
         text = self.driver.find_element(By.ID, "status").text
         self.assertIn("使いませんでした", text)
