@@ -196,12 +196,9 @@ PictureResult class_set_pdf(const RenderRequest& request) {
   buffer.open(QIODevice::WriteOnly);
   {
     QPdfWriter pdf(&buffer);
-    pdf.setTitle(QStringLiteral("PRT"));
-    pdf.setCreator(QString::fromUtf8(request.program->display_name));
-    pdf.setResolution(kPrinterDpi);
-    pdf.setPageLayout(
-        QPageLayout(QPageSize(set.paper == Paper::kLetter ? QPageSize::Letter : QPageSize::A4),
-                    QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    start_printed_document(
+        pdf, *request.program,
+        QPageSize(set.paper == Paper::kLetter ? QPageSize::Letter : QPageSize::A4));
     QPainter painter(&pdf);
     HeadlessWindow text_window(*request.program);
     PageText page(painter, text_window);

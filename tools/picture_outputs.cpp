@@ -233,12 +233,9 @@ PictureResult pdf_page(HeadlessWindow& window, const RenderRequest& request) {
   buffer.open(QIODevice::WriteOnly);
   {
     QPdfWriter pdf(&buffer);
-    pdf.setTitle(QStringLiteral("PRT"));
-    pdf.setCreator(QString::fromUtf8(request.program->display_name));
-    pdf.setResolution(kPrinterDpi);
-    pdf.setPageLayout(QPageLayout(QPageSize(QSizeF(inches_wide, inches_high), QPageSize::Inch,
-                                            QString(), QPageSize::ExactMatch),
-                                  QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    start_printed_document(pdf, *request.program,
+                           QPageSize(QSizeF(inches_wide, inches_high), QPageSize::Inch, QString(),
+                                     QPageSize::ExactMatch));
     QPainter painter(&pdf);
     surface::QPainterBackend backend(painter, window.surface);
     print_pass(window.session, window.graph, backend, pdf.logicalDpiX(), pdf.logicalDpiY());
@@ -250,6 +247,14 @@ PictureResult pdf_page(HeadlessWindow& window, const RenderRequest& request) {
 }
 
 }  // namespace
+
+void start_printed_document(QPdfWriter& pdf, const ProgramDescriptor& program,
+                            const QPageSize& paper) {
+  pdf.setTitle(QStringLiteral("PRT"));
+  pdf.setCreator(QString::fromUtf8(program.display_name));
+  pdf.setResolution(kPrinterDpi);
+  pdf.setPageLayout(QPageLayout(paper, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+}
 
 PictureResult picture_output(const RenderRequest& request) {
   if (request.class_set.given) return class_set_pdf(request);

@@ -6,6 +6,9 @@
 
 #include "interaction/render_request.h"
 
+class QPageSize;
+class QPdfWriter;
+
 namespace tessaly::tools {
 
 struct PictureResult {
@@ -16,5 +19,10 @@ struct PictureResult {
 };
 
 PictureResult picture_output(const interaction::RenderRequest& request);
+
+// A printed document as every PDF of the renderer starts it: the job's name "PRT", the program
+// as its creator, the printer's resolution, and pages of `paper` without margins.
+void start_printed_document(QPdfWriter& pdf, const ProgramDescriptor& program,
+                            const QPageSize& paper);
 
 }  // namespace tessaly::tools
