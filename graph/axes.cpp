@@ -139,18 +139,20 @@ void draw_y_axis(Context& g, GraphFrame& f, char prefix) {
 }
 
 void draw_axis_texts(Context& g, const GraphFrame& f) {
-  const int x_bytes = sjis_length(f.x_label);
+  const char* x_label = localized(g, f.x_label);
+  const char* y_label = localized(g, f.y_label);
+  const int x_bytes = sjis_length(x_label);
   switch (f.layout) {
     case 0: {
       // Stacked frames have no room below: the x text sits inside the lower right corner.
       const int x = f.left + f.width - 8 * x_bytes + 6;
       g.surface.fill_box(x, f.bottom - 18, x + 8 * x_bytes - 14, f.bottom - 2, 7);
-      g.surface.text_at(x, f.bottom - 18, f.x_label, 0, 0);
+      g.surface.text_at(x, f.bottom - 18, x_label, 0, 0);
       break;
     }
     case 1:
     case 4:
-      g.surface.text_at(f.left + f.width / 2 - 4 * x_bytes, f.bottom + 20, f.x_label, 0, 0);
+      g.surface.text_at(f.left + f.width / 2 - 4 * x_bytes, f.bottom + 20, x_label, 0, 0);
       break;
     case kXyLayout:
       draw_xy_scale_captions(g, f);
@@ -158,8 +160,7 @@ void draw_axis_texts(Context& g, const GraphFrame& f) {
     default:
       return;
   }
-  g.surface.text_at(f.left - 48, f.bottom - f.height / 2 + 4 * sjis_length(f.y_label), f.y_label, 0,
-                    1);
+  g.surface.text_at(f.left - 48, f.bottom - f.height / 2 + 4 * sjis_length(y_label), y_label, 0, 1);
   if (f.layout == 4) {
     g.surface.text_at(f.left, f.bottom + 20, "(MSB)", 0, 0);
     g.surface.text_at(f.left + f.width, f.bottom + 20, "(LSB)", 0, 0);

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "complex/complex.h"
+#include "core/catalog.h"
 #include "core/session.h"
 #include "graph/corner_nudge.h"
 #include "graph/frame.h"
@@ -82,6 +83,8 @@ struct Context {
   // An exercise draws component values of its own: a mark placed for the program's own values
   // (Ombra's fixed "fo") would point at the wrong frequency.
   bool fixed_marks_hidden = false;
+  // The language the texts are drawn in; a front-end chooses it.
+  const text::Language* language = &text::source_language();
   // Where the legend's values go as text as well (null: nowhere), for the web page's text
   // alternative of the picture.
   LegendTranscript* legend_transcript = nullptr;
@@ -91,5 +94,10 @@ struct Context {
 
   ReadoutMemory readout;
 };
+
+// A text of the graph in the context's language.
+inline const char* localized(const Context& g, const char* source) {
+  return text::localized(*g.language, source);
+}
 
 }  // namespace tessaly::graph

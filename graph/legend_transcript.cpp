@@ -20,21 +20,22 @@ std::string squeezed(const std::string& text) {
 
 void LegendTranscript::add(const char* heading, const char* subheading, const char* value) {
   const std::string name = squeezed(std::string(heading) + subheading);
-  const std::string shown = squeezed(value);
   for (auto& entry : entries_) {
     if (entry.first == name) {
-      entry.second += "、" + shown;
+      entry.second.push_back(squeezed(value));
       return;
     }
   }
-  entries_.emplace_back(name, shown);
+  entries_.push_back({name, {squeezed(value)}});
 }
 
-std::string LegendTranscript::text() const {
+std::string LegendTranscript::text(const text::Language& language) const {
+  const char* comma = text::localized(language, "、");
   std::string out;
   for (const auto& [name, values] : entries_) {
     if (!out.empty()) out += '\n';
-    out += name + "：" + values;
+    out += name + text::localized(language, "：");
+    for (std::size_t i = 0; i < values.size(); ++i) out += (i > 0 ? comma : "") + values[i];
   }
   return out;
 }

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/catalog.h"
+
 namespace tessaly::graph {
 
 class LegendTranscript {
@@ -14,11 +16,12 @@ class LegendTranscript {
   // One legend value: its heading and subheading as drawn (with or without the headings
   // on screen) and the value's text.
   void add(const char* heading, const char* subheading, const char* value);
-  // "heading：value、value" per heading, one a line, blanks at either end left out.
-  std::string text() const;
+  // "heading：value、value" per heading, one a line, blanks at either end left out; the
+  // separators in `language`, as the legend drew its headings.
+  std::string text(const text::Language& language) const;
 
  private:
-  std::vector<std::pair<std::string, std::string>> entries_;
+  std::vector<std::pair<std::string, std::vector<std::string>>> entries_;
 };
 
 }  // namespace tessaly::graph

@@ -42,6 +42,7 @@ Readout readout_at(const Context& g, double x, double y);
 
 // The status text of a read-out: each quantity with its SI prefix and its unit, separated by
 // ideographic spaces; empty outside the plot areas. Returns its length.
-int format_readout(char* out, std::size_t capacity, const Readout& readout);
+int format_readout(char* out, std::size_t capacity, const Readout& readout,
+                   const text::Language& language);
 
 }  // namespace tessaly::graph

@@ -87,7 +87,7 @@ void draw_scale_per_div(Context& g, int x, int y, double value, int colour, char
                         int axis) {
   char p = ' ';
   const double m = normalize_si(value, prefix, &p);
-  const char* format = axis == 0 ? "→ Ｘ： %g %c%c%s" : "→ Ｙ： %g %c%c%s";
+  const char* format = localized(g, axis == 0 ? N_("→ Ｘ： %g %c%c%s") : N_("→ Ｙ： %g %c%c%s"));
   char label[kNumberTextCapacity];
   std::snprintf(label, sizeof label, format, m, p, unit, "  / div");
   g.surface.text_at(x, y, label, colour, axis);

@@ -48,7 +48,7 @@ bool words_for(const std::string& name, const std::string& value, std::vector<st
   if (name == "program") {
     words = {value};
   } else if (name == "do" || name == "set" || name == "marker" || name == "curve" ||
-             name == "exercise" || name == "seed") {
+             name == "exercise" || name == "seed" || name == "lang") {
     words = {"--" + name, value};
   } else if (name == "phasor" || name == "thick" || name == "reveal") {
     words.clear();
@@ -84,7 +84,7 @@ LinkArguments link_arguments(const std::string& address) {
   // the whole to be read.
   std::vector<std::size_t> kept_at;  // where each kept parameter's words begin
   for (const auto& [name, value] : pairs) {
-    if (name == "program" || name == "embed" || name == "lang") continue;
+    if (name == "program" || name == "embed") continue;
     std::vector<std::string> words;
     if (!words_for(name, value, words)) {
       link.ignored.push_back("unknown parameter " + quoted(name));
@@ -179,6 +179,8 @@ std::string state_link(const Session& session, const Teaching& teaching) {
   }
   if (teaching.panel_shown()) link += "&phasor=1";
   if (now.teaching.projector) link += "&thick=1";
+  const text::Language& language = teaching.language();
+  if (&language != &text::source_language()) link += std::string("&lang=") + language.code;
   return link;
 }
 

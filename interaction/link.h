@@ -19,12 +19,13 @@ struct LinkArguments {
 
 // The arguments the address's query stands for (whatever comes before "?" and after "#" is
 // not looked at). Parameters the renderer would refuse, or does not know, are left out and
-// said why; "embed" and "lang" are the page's own and are left out silently.
+// said why; "embed" is the page's own and is left out silently.
 LinkArguments link_arguments(const std::string& address);
 
 // The query of a link that draws the session's graph again: the program, the circuit and
 // analysis, the steps, the overlay mode, the values the dialogs hold for this graph, and the
-// marker and diagram as the teaching views show them.
+// marker and diagram as the teaching views show them, and the language when it is not the
+// source language.
 std::string state_link(const Session& session, const Teaching& teaching);
 
 }  // namespace tessaly::interaction

@@ -273,6 +273,7 @@ ParsedArguments parse_render_arguments(const std::vector<std::string>& given) {
   bool exercise_given = false;
   bool paper_given = false;
   bool questions_given = false;
+  bool language_given = false;
   std::string error;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
@@ -371,6 +372,14 @@ ParsedArguments parse_render_arguments(const std::vector<std::string>& given) {
       }
       request.class_set.questions = std::stoi(value);
       questions_given = true;
+    } else if (option_value(arguments, i, "--lang", nullptr, value, error)) {
+      if (!error.empty()) return failure(error);
+      if (language_given) return failure("--lang given twice");
+      request.language = text::find_language(value);
+      if (request.language == nullptr) {
+        return failure("--lang needs one of " + text::language_codes() + ", not " + quoted(value));
+      }
+      language_given = true;
     } else if (option_value(arguments, i, "--batch", nullptr, value, error)) {
       if (!error.empty()) return failure(error);
       if (batch_given) return failure("--batch given twice");
@@ -399,7 +408,7 @@ ParsedArguments parse_render_arguments(const std::vector<std::string>& given) {
   if (batch_given) {
     if (request.program != nullptr || !request.steps.empty() || format_given || output_given ||
         request.teaching.any() || curve_given || seed_given || request.teaching.reveal ||
-        request.class_set.given || paper_given || questions_given) {
+        request.class_set.given || paper_given || questions_given || language_given) {
       return failure(
           "--batch takes no PROGRAM and no options but --jobs: each "
           "line has its own");
@@ -452,6 +461,7 @@ const char* render_usage() {
                       [--marker HZ [--curve N] [--phasor]] [--thick]
                       [--exercise f0|q [--seed N] [--reveal]]
                       [--exercise f0|q --seeds FIRST-LAST [--paper a4|letter] [--questions N]]
+                      [--lang LANG]
        tessaly-render --link ADDRESS [--format FORMAT] [--output FILE]
        tessaly-render --batch FILE [--jobs N]
 
@@ -536,6 +546,8 @@ mode and state carries from one paint to the next.
                            line does not stop the others. Lines run at the same time: one
                            must not --read a file that another line of the batch writes.
   --jobs N               with --batch: renders at a time (default: one per core)
+  --lang LANG            the language of the graph's texts: ja (the default) or en; data
+                           files and CSV are the same in every language
   --help, -h             this text
 
 --do, --set and --read may repeat; they apply in the order given.

@@ -4,6 +4,7 @@
 //                  [--output FILE] [--marker HZ [--curve N] [--phasor]]
 //                  [--exercise f0|q [--seed N] [--reveal]]
 //                  [--exercise f0|q --seeds FIRST-LAST [--paper a4|letter] [--questions N]]
+//                  [--lang LANG]
 //   tessaly-render --batch FILE [--jobs N]
 #pragma once
 
@@ -11,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "core/catalog.h"
 #include "interaction/steps.h"
 #include "programs/descriptor.h"
 
@@ -35,6 +37,8 @@ struct RenderRequest {
   std::string output;  // as given; empty when absent
   TeachingOptions teaching;
   ClassSet class_set;
+  // The language of the picture's texts; data files and CSV are the same in every language.
+  const text::Language* language = &text::source_language();
 };
 
 // Logical width of the request's pictures: the graph, and the phasor panel

@@ -103,15 +103,20 @@ TeachingOutcome Teaching::start_exercise(ExerciseKind kind, std::uint64_t seed) 
   return pass(Repaint::kErase);
 }
 
+const char* Teaching::localized(const char* source) const {
+  return text::localized(*program_.graph.language, source);
+}
+
 void Teaching::prompt(const std::string& complaint) {
   const Exercise& e = program_.session.teaching.exercise;
-  const std::string sheet = "問題 " + std::to_string(e.seed) + "：" + complaint;
-  if (e.kind == ExerciseKind::kResonance) {
-    status_ = sheet + "共振周波数 fo と思うところをグラフでクリックするか、値を入力して Enter：" +
-              typed_ + "（Esc で終了）";
-  } else {
-    status_ = sheet + "Ｑ の値を入力して Enter：" + typed_ + "（Esc で終了）";
-  }
+  const char* request =
+      e.kind == ExerciseKind::kResonance
+          ? localized(
+                "問題 %llu：%s共振周波数 fo と思うところをグラフでクリックするか、値を入力して "
+                "Enter：%s（Esc で終了）")
+          : localized("問題 %llu：%sＱ の値を入力して Enter：%s（Esc で終了）");
+  status_ = text::formatted(request, static_cast<unsigned long long>(e.seed), complaint.c_str(),
+                            typed_.c_str());
 }
 
 TeachingOutcome Teaching::predict(double value) {
@@ -128,10 +133,10 @@ TeachingOutcome Teaching::predict(double value) {
   const char* unit = unit_of(e.kind);
   char percent[32];
   std::snprintf(percent, sizeof percent, "%+.1f", error);
-  status_ = "問題 " + std::to_string(e.seed) + "：" + (resonance ? "fo" : "Ｑ") + "＝" +
-            si(answer, unit) + "、予想 " + si(value, unit) + "、誤差 " + percent + "％　成績 " +
-            std::to_string(score_.close) + "／" + std::to_string(score_.answered) +
-            "（誤差 10％以内）";
+  status_ = text::formatted(
+      localized("問題 %llu：%s＝%s、予想 %s、誤差 %s％　成績 %d／%d（誤差 10％以内）"),
+      static_cast<unsigned long long>(e.seed), resonance ? "fo" : localized("Ｑ"),
+      si(answer, unit).c_str(), si(value, unit).c_str(), percent, score_.close, score_.answered);
   return pass(Repaint::kErase);
 }
 
@@ -140,7 +145,8 @@ TeachingOutcome Teaching::predict_text(const std::string& text) {
   double value = 0.0;
   if (read_prediction(text, unit_of(exercise().kind), &value)) return predict(value);
   typed_.clear();
-  prompt(text.empty() ? std::string() : "「" + text + "」は数として読めません。");
+  prompt(text.empty() ? std::string()
+                      : text::formatted(localized("「%s」は数として読めません。"), text.c_str()));
   return pass(Repaint::kNone);
 }
 

@@ -62,6 +62,8 @@ class Teaching {
   const std::string& status() const { return status_; }
   // What the student has typed towards a prediction so far.
   const std::string& typed() const { return typed_; }
+  // The language the graph and the status line are in.
+  const text::Language& language() const { return *program_.graph.language; }
 
   // Draws the marker and the diagram over the last pass's picture onto `backend`, at
   // `magnification` device pixels per logical unit, without a pass.
@@ -69,6 +71,8 @@ class Teaching {
 
  private:
   Exercise& exercise() { return program_.session.teaching.exercise; }
+  // A text of the status line in the language the graph is drawn in.
+  const char* localized(const char* source) const;
   TeachingOutcome predict(double value);
   TeachingOutcome leave();
   TeachingOutcome step_curve(int by);

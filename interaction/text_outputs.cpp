@@ -72,6 +72,7 @@ std::string output_of(HeadlessWindow& window, const RenderRequest& request, std:
 
 std::string text_output(const RenderRequest& request, int* graph_error, std::string* refusal) {
   HeadlessWindow window(*request.program);
+  window.graph.language = request.language;
   std::string refused;
   std::string bytes = output_of(window, request, refused);
   if (refusal != nullptr) *refusal = refused;

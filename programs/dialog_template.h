@@ -2,6 +2,8 @@
 // program's descriptor names the ones it has.
 #pragma once
 
+#include "core/catalog.h"
+
 namespace tessaly {
 
 enum class ControlKind { kDefaultButton, kButton, kStatic, kEdit, kGroupBox };

@@ -29,12 +29,12 @@ void trim(char* text) {
 
 }  // namespace
 
-AnswerKey answer_key(const Session& session) {
+AnswerKey answer_key(const Session& session, const text::Language& language) {
   AnswerKey key{};
   const Exercise& exercise = session.teaching.exercise;
   const bool parallel =
       circuit_form(*session.program, session.circuit_index).shape == CircuitShape::kParallel;
-  const char* shape = parallel ? "並列" : "直列";
+  const char* shape = text::localized(language, parallel ? N_("並列") : N_("直列"));
   const double l = session.circuit_constants[0];
   const double c = session.circuit_constants[1];
   Numbers n;
@@ -45,9 +45,11 @@ AnswerKey answer_key(const Session& session) {
   if (exercise.kind != ExerciseKind::kQuality) {
     key.answer = resonant_frequency(l, c);
     format_with_prefix(n.answer, sizeof n.answer, key.answer);
-    std::snprintf(key.given, sizeof key.given, "%s回路　Ｌ＝%sH　Ｃ＝%sF", shape, n.l, n.c);
-    std::snprintf(key.working, sizeof key.working, "fo＝1/(2π√(ＬＣ))＝1/(2π√(%s×%s))＝%sHz", n.l,
-                  n.c, n.answer);
+    std::snprintf(key.given, sizeof key.given,
+                  text::localized(language, "%s回路　Ｌ＝%sH　Ｃ＝%sF"), shape, n.l, n.c);
+    std::snprintf(key.working, sizeof key.working,
+                  text::localized(language, "fo＝1/(2π√(ＬＣ))＝1/(2π√(%s×%s))＝%sHz"), n.l, n.c,
+                  n.answer);
     return key;
   }
   // Ombra's curves: the asked one's resistance is its share of the base resistance R0.
@@ -58,14 +60,17 @@ AnswerKey answer_key(const Session& session) {
   format_with_prefix(n.r, sizeof n.r, r);
   trim(n.r);
   format_plain(n.answer, sizeof n.answer, key.answer);
-  std::snprintf(key.given, sizeof key.given, "%s回路　Ｌ＝%sH　Ｃ＝%sF　Ｒ＝%sΩ", shape, n.l, n.c,
+  std::snprintf(key.given, sizeof key.given,
+                text::localized(language, "%s回路　Ｌ＝%sH　Ｃ＝%sF　Ｒ＝%sΩ"), shape, n.l, n.c,
                 n.r);
   if (parallel) {
-    std::snprintf(key.working, sizeof key.working, "Ｑ＝Ｒ√(Ｃ/Ｌ)＝%s×√(%s/%s)＝%s", n.r, n.c, n.l,
+    std::snprintf(key.working, sizeof key.working,
+                  text::localized(language, "Ｑ＝Ｒ√(Ｃ/Ｌ)＝%s×√(%s/%s)＝%s"), n.r, n.c, n.l,
                   n.answer);
   } else {
-    std::snprintf(key.working, sizeof key.working, "Ｑ＝(1/Ｒ)√(Ｌ/Ｃ)＝(1/%s)×√(%s/%s)＝%s", n.r,
-                  n.l, n.c, n.answer);
+    std::snprintf(key.working, sizeof key.working,
+                  text::localized(language, "Ｑ＝(1/Ｒ)√(Ｌ/Ｃ)＝(1/%s)×√(%s/%s)＝%s"), n.r, n.l,
+                  n.c, n.answer);
   }
   return key;
 }

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 
+#include "core/catalog.h"
 #include "core/session.h"
 
 namespace tessaly {
@@ -17,6 +18,6 @@ struct AnswerKey {
 };
 
 // The key of the exercise that start_exercise has just set up in the session.
-AnswerKey answer_key(const Session& session);
+AnswerKey answer_key(const Session& session, const text::Language& language);
 
 }  // namespace tessaly

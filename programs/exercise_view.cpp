@@ -26,8 +26,10 @@ struct Texts {
   char r[kTeachingNumberCapacity];
 };
 
-const char* shape_name(const Session& session, int circuit) {
-  return circuit_form(*session.program, circuit).shape == CircuitShape::kParallel ? "並列" : "直列";
+const char* shape_name(const Session& session, const graph::Context& g, int circuit) {
+  return localized(g, circuit_form(*session.program, circuit).shape == CircuitShape::kParallel
+                          ? N_("並列")
+                          : N_("直列"));
 }
 
 // The values the question gives, each with three significant digits, under the question.
@@ -39,11 +41,11 @@ void given_values(const Session& session, const Components& parts, int circuit, 
   format_with_prefix(c, sizeof c, parts.component_c);
   format_with_prefix(t.r, sizeof t.r, parts.component_r);
   if (with_r) {
-    std::snprintf(t.line, sizeof t.line, "%s回路　Ｌ＝%sH　Ｃ＝%sF　Ｒ＝%sΩ",
-                  shape_name(session, circuit), l, c, t.r);
+    std::snprintf(t.line, sizeof t.line, localized(g, "%s回路　Ｌ＝%sH　Ｃ＝%sF　Ｒ＝%sΩ"),
+                  shape_name(session, g, circuit), l, c, t.r);
   } else {
-    std::snprintf(t.line, sizeof t.line, "%s回路　Ｌ＝%sH　Ｃ＝%sF", shape_name(session, circuit),
-                  l, c);
+    std::snprintf(t.line, sizeof t.line, localized(g, "%s回路　Ｌ＝%sH　Ｃ＝%sF"),
+                  shape_name(session, g, circuit), l, c);
   }
   g.surface.text_at(kTextLeft, kFirstRow + kRow, t.line, 0, 0);
 }
@@ -55,14 +57,15 @@ void question(const Session& session, graph::Context& g, Texts& t) {
   if (curve < 0) return;
   const graph::SweptCurve& swept = g.readout.curves[curve];
   if (exercise.kind == ExerciseKind::kResonance) {
-    std::snprintf(t.line, sizeof t.line, "問題 %llu：共振周波数 fo［Hz］を予想しなさい", seed);
+    std::snprintf(t.line, sizeof t.line,
+                  localized(g, "問題 %llu：共振周波数 fo［Hz］を予想しなさい"), seed);
     g.surface.text_at(kTextLeft, kFirstRow, t.line, 0, 0);
     given_values(session, swept.components, swept.circuit, false, g, t);
     return;
   }
   format_with_prefix(t.value, sizeof t.value, swept.components.component_r);
-  std::snprintf(t.line, sizeof t.line, "問題 %llu：抵抗 %sΩ の曲線の Ｑ を求めなさい", seed,
-                t.value);
+  std::snprintf(t.line, sizeof t.line, localized(g, "問題 %llu：抵抗 %sΩ の曲線の Ｑ を求めなさい"),
+                seed, t.value);
   g.surface.text_at(kTextLeft, kFirstRow, t.line, swept.colour, 0);
   given_values(session, swept.components, swept.circuit, true, g, t);
 }
@@ -121,13 +124,15 @@ void answer(const Session& session, graph::Context& g, Texts& t) {
   if (exercise.kind == ExerciseKind::kResonance) {
     draw_named_marker(g, f0, curve, kMarkerColour, "fo", 0);
     format_with_prefix(t.value, sizeof t.value, value);
-    std::snprintf(t.line, sizeof t.line, "解答 %llu：共振周波数 fo＝%sHz", seed, t.value);
+    std::snprintf(t.line, sizeof t.line, localized(g, "解答 %llu：共振周波数 fo＝%sHz"), seed,
+                  t.value);
   } else {
     draw_named_marker(g, f0, curve, kMarkerColour, "fo", 1);
     half_power_marks(session, g, f0, value, curve);
     format_plain(t.value, sizeof t.value, value);
     format_with_prefix(t.r, sizeof t.r, parts.component_r);
-    std::snprintf(t.line, sizeof t.line, "解答 %llu：抵抗 %sΩ の曲線の Ｑ＝%s", seed, t.r, t.value);
+    std::snprintf(t.line, sizeof t.line, localized(g, "解答 %llu：抵抗 %sΩ の曲線の Ｑ＝%s"), seed,
+                  t.r, t.value);
   }
   g.surface.text_at(kTextLeft, kFirstRow, t.line, kMarkerColour, 0);
   if (!exercise.predicted) return;
@@ -135,10 +140,10 @@ void answer(const Session& session, graph::Context& g, Texts& t) {
   if (exercise.kind == ExerciseKind::kResonance) {
     format_with_prefix(t.value, sizeof t.value, exercise.prediction);
     draw_frequency_marker(g, exercise.prediction, curve, kPredictionColour);
-    std::snprintf(t.line, sizeof t.line, "予想 %sHz　誤差 %+.1f％", t.value, error);
+    std::snprintf(t.line, sizeof t.line, localized(g, "予想 %sHz　誤差 %+.1f％"), t.value, error);
   } else {
     format_plain(t.value, sizeof t.value, exercise.prediction);
-    std::snprintf(t.line, sizeof t.line, "予想 Ｑ＝%s　誤差 %+.1f％", t.value, error);
+    std::snprintf(t.line, sizeof t.line, localized(g, "予想 Ｑ＝%s　誤差 %+.1f％"), t.value, error);
   }
   g.surface.text_at(kTextLeft, kFirstRow + kRow, t.line, kPredictionColour, 0);
 }

@@ -2,6 +2,8 @@
 // carry. Each program's descriptor holds its menu and its teaching pop-up.
 #pragma once
 
+#include "core/catalog.h"
+
 namespace tessaly {
 
 // The command numbers of every menu. The numbers are what the menus, the renderer's --do and

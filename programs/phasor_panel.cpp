@@ -344,13 +344,13 @@ void list(graph::Context& g, const PhasorSet& set) {
                   PhasorSet::is_voltage(p) ? "V" : "A");
     g.surface.text_at(kTextLeft, y, row, phasor_colour(set, i), 0);
   }
-  std::snprintf(row, sizeof row, "%s の位相角 %.1f°", set.total().name,
+  std::snprintf(row, sizeof row, localized(g, "%s の位相角 %.1f°"), set.total().name,
                 phase_degrees(set.total().value));
   g.surface.text_at(kTextLeft, y + kRow / 2, row, kTotalColour, 0);
 }
 
 const char* reference_text(CircuitShape shape) {
-  return shape == CircuitShape::kParallel ? "基準 V＝1 V（並列）" : "基準 I＝1 A（直列）";
+  return shape == CircuitShape::kParallel ? N_("基準 V＝1 V（並列）") : N_("基準 I＝1 A（直列）");
 }
 
 // A phasor that is no number comes of an element of 0 (1/(jωC) with C = 0): the message
@@ -363,13 +363,13 @@ const char* undrawable_message(const PhasorSet& set) {
     const char* name = set.items[i].name;
     switch (name[1] == '_' ? name[2] : '\0') {
       case 'L':
-        return "Ｌ が 0 なので描けません";
+        return N_("Ｌ が 0 なので描けません");
       case 'C':
-        return "Ｃ が 0 なので描けません";
+        return N_("Ｃ が 0 なので描けません");
       case 'R':
-        return "Ｒ が 0 なので描けません";
+        return N_("Ｒ が 0 なので描けません");
       default:
-        return "Ｌ・Ｃ・Ｒ のどれかが 0 なので描けません";
+        return N_("Ｌ・Ｃ・Ｒ のどれかが 0 なので描けません");
     }
   }
   return nullptr;
@@ -381,23 +381,25 @@ void draw_phasor_panel(graph::Context& g, const PhasorSet& phasors, double frequ
                        int curve_colour) {
   g.surface.fill_box(kBoxLeft, kBoxTop, kBoxRight, kBoxBottom, 7);
   g.surface.draw_box(kBoxLeft, kBoxTop, kBoxRight, kBoxBottom, 0, 1, 0);
-  g.surface.text_at(kTextLeft, kBoxTop + 8, "ベクトル図", 0, 0);
+  g.surface.text_at(kTextLeft, kBoxTop + 8, localized(g, "ベクトル図"), 0, 0);
   if (phasors.count == 0) {
-    g.surface.text_at(kTextLeft, kBoxTop + 8 + kRow, "グラフ上の周波数を指してください", 0, 0);
+    g.surface.text_at(kTextLeft, kBoxTop + 8 + kRow,
+                      localized(g, "グラフ上の周波数を指してください"), 0, 0);
     return;
   }
   char value[kTeachingNumberCapacity];
   char row[2 * kTeachingNumberCapacity];
   format_with_prefix(value, sizeof value, frequency);
-  std::snprintf(row, sizeof row, "ｆ＝%sHz", value);
+  std::snprintf(row, sizeof row, localized(g, "ｆ＝%sHz"), value);
   g.surface.text_at(kTextLeft, kBoxTop + 8 + kRow, row, kMarkerColour, 0);
   g.surface.text_at(kTextLeft + 8 * 12, kBoxTop + 8 + kRow, "■", curve_colour, 0);
-  g.surface.text_at(kTextLeft, kBoxTop + 8 + 2 * kRow,
-                    phasors.shape == CircuitShape::kSingle ? "基準 I＝1 A（単一素子）"
-                                                           : reference_text(phasors.shape),
-                    0, 0);
+  g.surface.text_at(
+      kTextLeft, kBoxTop + 8 + 2 * kRow,
+      localized(g, phasors.shape == CircuitShape::kSingle ? N_("基準 I＝1 A（単一素子）")
+                                                          : reference_text(phasors.shape)),
+      0, 0);
   if (const char* message = undrawable_message(phasors)) {
-    g.surface.text_at(kTextLeft, kDiagramTop, message, 0, 0);
+    g.surface.text_at(kTextLeft, kDiagramTop, localized(g, message), 0, 0);
     return;
   }
   Placement p;

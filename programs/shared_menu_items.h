@@ -10,22 +10,24 @@ namespace tessaly::shared_menus {
 using namespace commands;
 
 inline constexpr MenuItem kFile[] = {
-    {kReadFile, "読出し"}, {kSaveFile, "保存"}, {kPrint, "印刷"}, {kQuit, "終了"}};
-inline constexpr MenuItem kDrawing[] = {
-    {kRedraw, "描画更新"}, {kOverlay, "重ね描き"}, {kClear, "クリア"}, {kShowData, "データの描画"}};
-inline constexpr MenuItem kSettings[] = {{kCircuitDialog, "回路定数"},
-                                         {kGraphDialog, "グラフ定数"},
-                                         {kMagnificationDialog, "グラフ倍率"}};
-inline constexpr MenuItem kExplanation[] = {{kHelp, "ヘルプ "}, {kVersion, "バージョン "}};
+    {kReadFile, N_("読出し")}, {kSaveFile, N_("保存")}, {kPrint, N_("印刷")}, {kQuit, N_("終了")}};
+inline constexpr MenuItem kDrawing[] = {{kRedraw, N_("描画更新")},
+                                        {kOverlay, N_("重ね描き")},
+                                        {kClear, N_("クリア")},
+                                        {kShowData, N_("データの描画")}};
+inline constexpr MenuItem kSettings[] = {{kCircuitDialog, N_("回路定数")},
+                                         {kGraphDialog, N_("グラフ定数")},
+                                         {kMagnificationDialog, N_("グラフ倍率")}};
+inline constexpr MenuItem kExplanation[] = {{kHelp, N_("ヘルプ ")}, {kVersion, N_("バージョン ")}};
 inline constexpr MenuItem kSteps[] = {
-    {kStepUp, "増加１"}, {kStepDown, "減少１"}, {kStepReset, "初期値"}};
+    {kStepUp, N_("増加１")}, {kStepDown, N_("減少１")}, {kStepReset, N_("初期値")}};
 
-inline constexpr const char* kTeachingTitle = "演習　";
-inline constexpr MenuItem kDiagram = {kPhasorDiagram, "ベクトル図"};
-inline constexpr MenuItem kProjector = {kProjectorLines, "投影用の太線"};
-inline constexpr MenuItem kResonanceExercise = {kExerciseResonance, "共振周波数を予想"};
-inline constexpr MenuItem kQualityExercise = {kExerciseQuality, "Ｑを予想"};
-inline constexpr MenuItem kLeave = {kLeaveExercise, "演習の終了"};
+inline constexpr const char* kTeachingTitle = N_("演習　");
+inline constexpr MenuItem kDiagram = {kPhasorDiagram, N_("ベクトル図")};
+inline constexpr MenuItem kProjector = {kProjectorLines, N_("投影用の太線")};
+inline constexpr MenuItem kResonanceExercise = {kExerciseResonance, N_("共振周波数を予想")};
+inline constexpr MenuItem kQualityExercise = {kExerciseQuality, N_("Ｑを予想")};
+inline constexpr MenuItem kLeave = {kLeaveExercise, N_("演習の終了")};
 
 template <std::size_t N>
 constexpr MenuPopup popup(const char* text, const MenuItem (&items)[N]) {

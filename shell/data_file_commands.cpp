@@ -18,18 +18,19 @@ std::string native_path(const QString& path) {
 
 }  // namespace
 
-void read_data_file_command(Session& session, UserInteraction& user, QWidget* owner) {
+void read_data_file_command(Session& session, const text::Language& language, UserInteraction& user,
+                            QWidget* owner) {
   const std::optional<QString> path = user.choose_open_path(owner);
   if (!path) {
     user.show_message(owner, open_dialog_failed());
     return;
   }
   const FileResult result = load_data_file(session, native_path(*path));
-  if (!result.ok()) user.show_message(owner, read_failed(result.detail));
+  if (!result.ok()) user.show_message(owner, read_failed(language, result.detail));
 }
 
-void save_data_file_command(const Session& session, UserInteraction& user, QWidget* owner,
-                            TemporaryFileWatch* watch) {
+void save_data_file_command(const Session& session, const text::Language& language,
+                            UserInteraction& user, QWidget* owner, TemporaryFileWatch* watch) {
   const std::optional<QString> path = user.choose_save_path(owner);
   if (!path) {
     user.show_message(owner, save_dialog_failed());
@@ -37,11 +38,11 @@ void save_data_file_command(const Session& session, UserInteraction& user, QWidg
   }
   const std::string target = native_path(*path);
   if (!names_data_file(target)) {
-    user.show_message(owner, not_a_data_file());
+    user.show_message(owner, not_a_data_file(language));
     return;
   }
   const FileResult result = save_data_file(session, target, watch);
-  if (!result.ok()) user.show_message(owner, write_failed(result.detail));
+  if (!result.ok()) user.show_message(owner, write_failed(language, result.detail));
 }
 
 }  // namespace tessaly::shell

@@ -4,6 +4,8 @@
 
 class QWidget;
 
+#include "core/catalog.h"
+
 namespace tessaly {
 struct Session;
 class TemporaryFileWatch;
@@ -14,9 +16,11 @@ namespace tessaly::shell {
 class UserInteraction;
 
 // Into and out of the session's plotted values.
-void read_data_file_command(Session& session, UserInteraction& user, QWidget* owner);
+void read_data_file_command(Session& session, const text::Language& language, UserInteraction& user,
+                            QWidget* owner);
 // `watch`, where given, removes a half-written file if a signal ends the process meanwhile.
-void save_data_file_command(const Session& session, UserInteraction& user, QWidget* owner,
+void save_data_file_command(const Session& session, const text::Language& language,
+                            UserInteraction& user, QWidget* owner,
                             TemporaryFileWatch* watch = nullptr);
 
 }  // namespace tessaly::shell

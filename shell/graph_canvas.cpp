@@ -135,7 +135,8 @@ void GraphCanvas::leaveEvent(QEvent* event) {
 void GraphCanvas::read_out_at(QPointF pixel) {
   const QPointF at = logical_position(pixel, pixels_per_unit_);
   char text[256];
-  graph::format_readout(text, sizeof text, graph::readout_at(state_.graph, at.x(), at.y()));
+  graph::format_readout(text, sizeof text, graph::readout_at(state_.graph, at.x(), at.y()),
+                        *state_.graph.language);
   emit readout_changed(QString::fromUtf8(text));
 }
 
@@ -145,7 +146,8 @@ void GraphCanvas::show_pass_errors() {
     error_label_->hide();
     return;
   }
-  error_label_->setText(QString::fromUtf8(surface::error_message(code)));
+  error_label_->setText(
+      QString::fromUtf8(text::localized(*state_.graph.language, surface::error_message(code))));
   error_label_->adjustSize();
   place_error_label();
   error_label_->show();

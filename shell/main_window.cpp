@@ -1,5 +1,7 @@
 #include "shell/main_window.h"
 
+#include <QActionGroup>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,6 +18,7 @@
 #include "shell/menu_bar.h"
 #include "shell/messages.h"
 #include "shell/print_command.h"
+#include "shell/qt_translations.h"
 #include "shell/settings_command.h"
 #include "shell/user_interaction.h"
 #include "shell/window_fit.h"
@@ -62,18 +65,55 @@ MainWindow::MainWindow(const ProgramDescriptor& program, UserInteraction& user)
                                                  screen->availableGeometry().size(), status_height);
     if (fitting != state_.session.display_magnification) {
       state_.session.display_magnification = fitting;
-      status_line_->setText(fitted_note(fitting));
+      status_line_->setText(fitted_note(language(), fitting));
     }
   }
   outer_size_ = outer_window_size(state_.session.display_magnification, status_height);
-  build_menu_bar(*menuBar(), *program.menu, [this](int command) { run_command(command); });
-  // The teaching menu comes after the program's own.
-  const Menu teaching = {program.teaching_popup, 1};
-  build_menu_bar(*menuBar(), teaching, [this](int command) { run_command(command); });
+  build_menus();
   setFocusPolicy(Qt::StrongFocus);
   place_window();
   // The first paint draws the graph of the default circuit and analysis.
   canvas_->request_repaint(Repaint::kErase);
+}
+
+MainWindow::~MainWindow() {
+  if (qt_texts_) QCoreApplication::removeTranslator(qt_texts_.get());
+}
+
+void MainWindow::build_menus() {
+  menuBar()->clear();
+  const auto run = [this](int command) { run_command(command); };
+  build_menu_bar(*menuBar(), *program_.menu, language(), run);
+  // The teaching menu comes after the program's own, the languages last.
+  const Menu teaching = {program_.teaching_popup, 1};
+  build_menu_bar(*menuBar(), teaching, language(), run);
+  // The title names the menu in the language shown and in English, so that a reader of
+  // neither can still find the way back.
+  QMenu* languages =
+      menuBar()->addMenu(literal_menu_text(text::localized(language(), "言語 Language")));
+  auto* group = new QActionGroup(languages);
+  for (int i = 0; i < text::language_count(); ++i) {
+    const text::Language& choice = text::language_at(i);
+    QAction* action = languages->addAction(literal_menu_text(choice.name));
+    action->setCheckable(true);
+    action->setChecked(&choice == &language());
+    action->setActionGroup(group);
+    action->setMenuRole(QAction::NoRole);
+    // Queued: the menus are built again, this action with them.
+    connect(
+        action, &QAction::triggered, this, [this, &choice] { set_language(choice); },
+        Qt::QueuedConnection);
+  }
+}
+
+void MainWindow::set_language(const text::Language& language) {
+  if (qt_texts_) QCoreApplication::removeTranslator(qt_texts_.get());
+  qt_texts_ = install_qt_translations(language);
+  if (&language == state_.graph.language) return;
+  state_.graph.language = &language;
+  build_menus();
+  canvas_->request_repaint(Repaint::kErase);
+  show_status(QString());
 }
 
 QString MainWindow::status_text() const {
@@ -113,7 +153,7 @@ void MainWindow::fit_to_screen(int logical_width) {
                             screen->availableGeometry().size(), status_height_, logical_width);
   if (fitting == state_.session.display_magnification) return;
   state_.session.display_magnification = fitting;
-  readout_ = fitted_note(fitting);
+  readout_ = fitted_note(language(), fitting);
   canvas_->request_repaint(Repaint::kErase);
 }
 
@@ -152,10 +192,10 @@ void MainWindow::carry_out(ShellAction action) {
     case ShellAction::kNone:
       break;
     case ShellAction::kReadFile:
-      read_data_file_command(state_.session, user_, this);
+      read_data_file_command(state_.session, language(), user_, this);
       break;
     case ShellAction::kSaveFile:
-      save_data_file_command(state_.session, user_, this, &signal_cleanup_);
+      save_data_file_command(state_.session, language(), user_, this, &signal_cleanup_);
       break;
     case ShellAction::kPrint:
       if (print_graph(state_, user_, this)) canvas_->show_pass_errors();
@@ -164,20 +204,22 @@ void MainWindow::carry_out(ShellAction action) {
       close();
       break;
     case ShellAction::kCircuitDialog:
-      run_settings_command(state_.session, SettingsKind::kCircuit, user_, this, client_origin);
+      run_settings_command(state_.session, language(), SettingsKind::kCircuit, user_, this,
+                           client_origin);
       break;
     case ShellAction::kGraphDialog:
-      run_settings_command(state_.session, SettingsKind::kGraph, user_, this, client_origin);
+      run_settings_command(state_.session, language(), SettingsKind::kGraph, user_, this,
+                           client_origin);
       break;
     case ShellAction::kMagnificationDialog:
-      run_settings_command(state_.session, SettingsKind::kMagnification, user_, this,
+      run_settings_command(state_.session, language(), SettingsKind::kMagnification, user_, this,
                            client_origin);
       break;
     case ShellAction::kHelp:
-      user_.show_message(this, help_message(program_.help_text));
+      user_.show_message(this, help_message(language(), program_.help_text));
       break;
     case ShellAction::kVersion:
-      user_.show_message(this, version_message());
+      user_.show_message(this, version_message(language()));
       break;
   }
 }

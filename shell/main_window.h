@@ -7,7 +7,9 @@
 #include <QMainWindow>
 #include <QSize>
 
+#include <QTranslator>
 #include <functional>
+#include <memory>
 
 #include "process/signal_cleanup.h"
 #include "programs/descriptor.h"
@@ -34,6 +36,12 @@ class MainWindow final : public QMainWindow {
  public:
   // A window of the program from its start-up state.
   MainWindow(const ProgramDescriptor& program, UserInteraction& user);
+  ~MainWindow() override;
+
+  // Menus, dialogs, messages, Qt's own dialogs and the graph in `language` from now on; the
+  // graph is drawn again.
+  void set_language(const text::Language& language);
+  const text::Language& language() const { return *state_.graph.language; }
 
   // A menu command, exactly as choosing it from the menu.
   void run_command(int command);
@@ -50,6 +58,8 @@ class MainWindow final : public QMainWindow {
 
  private:
   void carry_out(ShellAction action);
+  // The program's menus, the teaching menu and the language menu, in the language in force.
+  void build_menus();
   // Applies what the teaching controller decided; false when it did not handle
   // the event.
   bool follow(const TeachingOutcome& outcome);
@@ -75,6 +85,7 @@ class MainWindow final : public QMainWindow {
   int status_height_ = 0;
   QSize outer_size_;
   bool placed_ = false;
+  std::unique_ptr<QTranslator> qt_texts_;  // Qt's own texts in the language in force
 };
 
 }  // namespace tessaly::shell

@@ -3,18 +3,20 @@
 
 #include <string>
 
+#include "core/catalog.h"
 #include "shell/user_interaction.h"
 
 namespace tessaly::shell {
 
 UserMessage open_dialog_failed();
 UserMessage save_dialog_failed();
-UserMessage not_a_data_file();
+// Each in `language`; the boxes that stand for the system's own keep their English.
+UserMessage not_a_data_file(const text::Language& language);
 // The system's account of the failure goes into the box's details.
-UserMessage write_failed(const std::string& detail);
-UserMessage read_failed(const std::string& detail);
+UserMessage write_failed(const text::Language& language, const std::string& detail);
+UserMessage read_failed(const text::Language& language, const std::string& detail);
 
-UserMessage help_message(const char* help_text);
-UserMessage version_message();
+UserMessage help_message(const text::Language& language, const char* help_text);
+UserMessage version_message(const text::Language& language);
 
 }  // namespace tessaly::shell

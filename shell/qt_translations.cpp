@@ -6,14 +6,16 @@
 
 namespace tessaly::shell {
 
-std::unique_ptr<QTranslator> install_qt_translations() {
+std::unique_ptr<QTranslator> install_qt_translations(const text::Language& language) {
+  const QString code = QString::fromUtf8(language.code);
+  if (code == QLatin1String("en")) return nullptr;
   auto translator = std::make_unique<QTranslator>();
   const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-  if (!translator->load(QStringLiteral("qtbase_ja"), folder)) {
+  if (!translator->load(QStringLiteral("qtbase_") + code, folder)) {
     qWarning(
-        "Qt's Japanese translation qtbase_ja.qm is not in %s (Debian package "
-        "qt6-translations-l10n): Qt's own dialogs stay English",
-        qPrintable(folder));
+        "Qt's translation qtbase_%s.qm is not in %s (Debian package qt6-translations-l10n): "
+        "Qt's own dialogs stay English",
+        qPrintable(code), qPrintable(folder));
     return nullptr;
   }
   QCoreApplication::installTranslator(translator.get());

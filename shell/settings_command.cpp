@@ -21,8 +21,8 @@ int bound_count(const ValueList& list) {
 
 }  // namespace
 
-void run_settings_command(Session& session, SettingsKind kind, UserInteraction& user,
-                          QWidget* owner, QPoint anchor) {
+void run_settings_command(Session& session, const text::Language& language, SettingsKind kind,
+                          UserInteraction& user, QWidget* owner, QPoint anchor) {
   const ProgramDescriptor& program = *session.program;
   const DialogTemplate* dialog_template = program.dialogs[static_cast<int>(kind)];
   if (!dialog_template) return;
@@ -38,7 +38,7 @@ void run_settings_command(Session& session, SettingsKind kind, UserInteraction& 
     if (count > 0) values = list.row(session);
   }
 
-  SettingsDialog dialog(*dialog_template, owner, anchor);
+  SettingsDialog dialog(*dialog_template, language, owner, anchor);
   dialog.show_values(values, count);
   if (kind == SettingsKind::kGraph) {
     for (int i = 0; i < dialog.edit_count(); ++i) {

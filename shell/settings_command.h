@@ -17,7 +17,7 @@ enum class SettingsKind { kCircuit = 0, kGraph = 1, kMagnification = 2 };
 
 // Edits the session's values. Opens nothing when its program has no such template. OK stores every
 // shown value as its absolute value; Cancel stores nothing.
-void run_settings_command(Session& session, SettingsKind kind, UserInteraction& user,
-                          QWidget* owner, QPoint anchor);
+void run_settings_command(Session& session, const text::Language& language, SettingsKind kind,
+                          UserInteraction& user, QWidget* owner, QPoint anchor);
 
 }  // namespace tessaly::shell

@@ -28,8 +28,9 @@ int scaled(int units, int base, int divisor) {
   return static_cast<int>(std::lround(static_cast<double>(units) * base / divisor));
 }
 
-QWidget* make_control(const DialogControl& control, QDialog& dialog) {
-  const QString text = QString::fromUtf8(control.text);
+QWidget* make_control(const DialogControl& control, const text::Language& language,
+                      QDialog& dialog) {
+  const QString text = QString::fromUtf8(text::localized(language, control.text));
   switch (control.kind) {
     case ControlKind::kDefaultButton:
     case ControlKind::kButton: {
@@ -91,11 +92,12 @@ QRect dialog_units_to_pixels(const DialogBaseUnits& units, int x, int y, int wid
                scaled(width, units.average_width, 4), scaled(height, units.height, 8));
 }
 
-SettingsDialog::SettingsDialog(const DialogTemplate& dialog, QWidget* owner, QPoint anchor)
+SettingsDialog::SettingsDialog(const DialogTemplate& dialog, const text::Language& language,
+                               QWidget* owner, QPoint anchor)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowCloseButtonHint),
       units_{} {
-  setWindowTitle(QString::fromUtf8(dialog.caption));
+  setWindowTitle(QString::fromUtf8(text::localized(language, dialog.caption)));
   setFont(dialog_font(dialog));
   units_ = dialog_base_units(font());
   const QRect frame =
@@ -106,7 +108,7 @@ SettingsDialog::SettingsDialog(const DialogTemplate& dialog, QWidget* owner, QPo
   QWidget* previous_stop = nullptr;
   for (int i = 0; i < dialog.control_count; ++i) {
     const DialogControl& control = dialog.controls[i];
-    QWidget* widget = make_control(control, *this);
+    QWidget* widget = make_control(control, language, *this);
     widget->setGeometry(
         dialog_units_to_pixels(units_, control.x, control.y, control.width, control.height));
     if (control.kind == ControlKind::kGroupBox) widget->lower();  // a frame behind the rest

@@ -29,7 +29,8 @@ QRect dialog_units_to_pixels(const DialogBaseUnits& units, int x, int y, int wid
 class SettingsDialog final : public QDialog {
  public:
   // Placed at the template's position relative to the owner's client area (anchor).
-  SettingsDialog(const DialogTemplate& dialog, QWidget* owner, QPoint anchor);
+  SettingsDialog(const DialogTemplate& dialog, const text::Language& language, QWidget* owner,
+                 QPoint anchor);
 
   int edit_count() const { return static_cast<int>(edits_.size()); }
   // Edit 3000 + index.

@@ -23,8 +23,9 @@ double fitting_magnification(double magnification, QSize available, int status_l
   return std::max(0.1, std::floor(fits * 10.0 + 1e-9) / 10.0);
 }
 
-QString fitted_note(double magnification) {
-  return QStringLiteral("画面に収まるよう表示倍率を %1 にしました").arg(magnification);
+QString fitted_note(const text::Language& language, double magnification) {
+  return QString::fromUtf8(text::localized(language, "画面に収まるよう表示倍率を %1 にしました"))
+      .arg(magnification);
 }
 
 }  // namespace tessaly::shell

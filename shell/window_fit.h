@@ -5,6 +5,7 @@
 #include <QSize>
 #include <QString>
 
+#include "core/catalog.h"
 #include "surface/device_geometry.h"
 
 namespace tessaly::shell {
@@ -16,6 +17,6 @@ double fitting_magnification(double magnification, QSize available, int status_l
                              int logical_width = surface::kLogicalWidth);
 
 // The status line's note that the window opened at `magnification` to fit the screen.
-QString fitted_note(double magnification);
+QString fitted_note(const text::Language& language, double magnification);
 
 }  // namespace tessaly::shell

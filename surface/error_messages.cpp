@@ -1,3 +1,4 @@
+#include "core/catalog.h"
 #include "surface/surface.h"
 
 namespace tessaly::surface {
@@ -5,11 +6,11 @@ namespace tessaly::surface {
 namespace {
 
 const char* const kMessages[5] = {
-    "ゼロまたは負は不可！！",
-    "スケールオーバー  ！！",
-    "２分法の変数範囲を変える！！",
-    "グラフＸ軸スケールの設定不能　！！",
-    "グラフＹ軸スケールの設定不能　！！",
+    N_("ゼロまたは負は不可！！"),
+    N_("スケールオーバー  ！！"),
+    N_("２分法の変数範囲を変える！！"),
+    N_("グラフＸ軸スケールの設定不能　！！"),
+    N_("グラフＹ軸スケールの設定不能　！！"),
 };
 
 }  // namespace

@@ -107,10 +107,12 @@ class PageText {
  public:
   PageText(QPainter& painter, HeadlessWindow& window)
       : window_(window), backend_(painter, window.surface) {}
+  // `text` in the language of the window's graphs.
   void text(double x, double y, const char* text) {
     prepare();
     const surface::TargetBinding binding(window_.surface, backend_);
-    window_.surface.text_at(static_cast<int>(x), static_cast<int>(y), text, 0, 0);
+    window_.surface.text_at(static_cast<int>(x), static_cast<int>(y),
+                            localized(window_.graph, text), 0, 0);
   }
   void line(double x1, double y1, double x2, double y2) {
     prepare();
@@ -132,10 +134,11 @@ class PageText {
 void draw_graph(QPainter& painter, const RenderRequest& request, const Question& question, double x,
                 double y, double magnification, AnswerKey& key) {
   HeadlessWindow window(*request.program);
+  window.graph.language = request.language;
   const std::vector<Step> steps = question_steps(request, question);
   DiscardingTarget on_screen;
   replay(window, steps, on_screen);
-  key = answer_key(window.session);
+  key = answer_key(window.session, *request.language);
   window.session.print_magnification = magnification;
   painter.save();
   painter.translate(x * kDevicePerUnit, y * kDevicePerUnit);
@@ -149,9 +152,9 @@ void draw_graph(QPainter& painter, const RenderRequest& request, const Question&
 void draw_header(PageText& page, const PageSize& size, std::uint64_t number) {
   char text[64];
   std::snprintf(text, sizeof text, "No. %llu", static_cast<unsigned long long>(number));
-  page.text(kMargin, kMargin, "名前");
+  page.text(kMargin, kMargin, N_("名前"));
   page.line(kMargin + 40, kMargin + 18, kMargin + 320, kMargin + 18);
-  page.text(kMargin, kMargin + 32, "日付");
+  page.text(kMargin, kMargin + 32, N_("日付"));
   page.line(kMargin + 40, kMargin + 50, kMargin + 320, kMargin + 50);
   page.text(size.width - kMargin - 8 * 12, kMargin, text);
 }
@@ -169,7 +172,7 @@ void draw_key_pages(QPdfWriter& pdf, PageText& page, const PageSize& size,
   for (const KeyEntry& e : entries) {
     if (y + 2 * kKeyRow > size.height - kMargin) {
       pdf.newPage();
-      page.text(kMargin, kMargin, "解答");
+      page.text(kMargin, kMargin, N_("解答"));
       y = kMargin + 2 * kKeyRow;
     }
     std::snprintf(heading, sizeof heading, "No. %llu-%d", static_cast<unsigned long long>(e.sheet),
@@ -201,6 +204,7 @@ PictureResult class_set_pdf(const RenderRequest& request) {
         QPageSize(set.paper == Paper::kLetter ? QPageSize::Letter : QPageSize::A4));
     QPainter painter(&pdf);
     HeadlessWindow text_window(*request.program);
+    text_window.graph.language = request.language;
     PageText page(painter, text_window);
     const std::uint64_t count = set.last - set.first + 1;
     for (std::uint64_t sheet = 0; sheet < count; ++sheet) {
@@ -215,7 +219,7 @@ PictureResult class_set_pdf(const RenderRequest& request) {
         entries.push_back(entry);
       }
       const double working_top = kMargin + kHeaderHeight + cells.rows * (cell_height + kGap);
-      page.text(kMargin, working_top, "計算");
+      page.text(kMargin, working_top, N_("計算"));
       page.line(kMargin, working_top - 4, size.width - kMargin, working_top - 4);
     }
     draw_key_pages(pdf, page, size, entries);

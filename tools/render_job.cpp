@@ -56,7 +56,8 @@ JobReport render_job(const RenderRequest& request, TemporaryFileWatch* watch) {
   }
   // A scale the graph could not draw is reported the way the window shows it, as a note.
   if (graph_error != 0) {
-    const char* const text = surface::error_message(graph_error);
+    const char* const text =
+        text::localized(*request.language, surface::error_message(graph_error));
     report.messages.push_back("the graph reports error " + std::to_string(graph_error) + ": " +
                               (text != nullptr ? text : "(no message)"));
   }

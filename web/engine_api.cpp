@@ -48,6 +48,8 @@ struct Page : ProgramInstance {
 };
 
 std::unique_ptr<Page> page;
+// The language the page chose; a program started later (a link's) keeps it.
+const text::Language* page_language = &text::source_language();
 std::string link_notes;
 std::string link_out;
 
@@ -93,8 +95,26 @@ EMSCRIPTEN_KEEPALIVE int tessaly_start(const char* program_id) {
   const ProgramDescriptor* program = find_program(program_id);
   if (!program) return 0;
   page = std::make_unique<Page>(*program);
-  page->program_json_out = web::program_json(*program);
+  page->graph.language = page_language;
+  page->program_json_out = web::program_json(*program, *page_language);
   return 1;
+}
+
+EMSCRIPTEN_KEEPALIVE int tessaly_set_language(const char* code) {
+  const text::Language* language = text::find_language(code ? code : "");
+  if (language == nullptr) return 0;
+  page_language = language;
+  if (page) {
+    page->graph.language = language;
+    page->program_json_out = web::program_json(*page->session.program, *language);
+  }
+  return 1;
+}
+
+// A text of the page's own in the page's language (the source text itself where there is no
+// translation).
+EMSCRIPTEN_KEEPALIVE const char* tessaly_localized(const char* source) {
+  return text::localized(*page_language, source);
 }
 
 EMSCRIPTEN_KEEPALIVE const char* tessaly_program_json() {
@@ -193,7 +213,8 @@ EMSCRIPTEN_KEEPALIVE const unsigned char* tessaly_save_file() {
 EMSCRIPTEN_KEEPALIVE const char* tessaly_readout(double x, double y) {
   if (!page) return "";
   char text[256];
-  graph::format_readout(text, sizeof text, graph::readout_at(page->graph, x, y));
+  graph::format_readout(text, sizeof text, graph::readout_at(page->graph, x, y),
+                        *page->graph.language);
   page->text_out = text;
   return page->text_out.c_str();
 }
@@ -201,7 +222,7 @@ EMSCRIPTEN_KEEPALIVE const char* tessaly_readout(double x, double y) {
 EMSCRIPTEN_KEEPALIVE const char* tessaly_describe() {
   if (!page) return "";
   page->description_out = page->graph.graph_settings.title;
-  const std::string legend = page->legend.text();
+  const std::string legend = page->legend.text(*page->graph.language);
   if (!legend.empty()) page->description_out += "\n" + legend;
   return page->description_out.c_str();
 }
@@ -212,7 +233,7 @@ EMSCRIPTEN_KEEPALIVE int tessaly_take_error() {
 }
 
 EMSCRIPTEN_KEEPALIVE const char* tessaly_error_message(int code) {
-  const char* message = surface::error_message(code);
+  const char* message = text::localized(*page_language, surface::error_message(code));
   return message ? message : "";
 }
 

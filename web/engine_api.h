@@ -7,7 +7,13 @@ extern "C" {
 // Makes "ombra", "velto" or "quirn" the running program in its start-up state; 0 if unknown.
 int tessaly_start(const char* program_id);
 
-// The menu and the dialog templates of the running program, as JSON.
+// The language of the graph, the menus, the dialogs and the page's own texts ("ja", "en"):
+// this program's and every program started later; 0 if the catalog has no such language.
+int tessaly_set_language(const char* code);
+// A text of the page in that language; the text itself where it has no translation.
+const char* tessaly_localized(const char* source);
+
+// The menu and the dialog templates of the running program, in its language, as JSON.
 const char* tessaly_program_json();
 
 // A window pass at the display magnification: the display list of what it draws, one

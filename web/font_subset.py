@@ -3,8 +3,8 @@
 
 Usage: font_subset.py SOURCE_ROOT FONT OUTPUT_WOFF2 OUTPUT_CHARACTERS
 
-The subset holds printable ASCII and every other character of the engine's sources, which
-hold every text the graphs show. Under the font's licence a subset is a derived font: it
+The subset holds printable ASCII and every other character of the engine's sources and of
+the translations, which hold every text the graphs show. Under the font's licence a subset is a derived font: it
 must carry a name of its own, so its family becomes "Tessaly Mincho Subset".
 """
 import pathlib
@@ -13,7 +13,7 @@ import sys
 from fontTools import subset
 from fontTools.ttLib import TTFont
 
-ROOMS = ("complex", "core", "surface", "graph", "programs", "resources", "tools")
+ROOMS = ("complex", "core", "surface", "graph", "programs", "resources", "tools", "po")
 FAMILY = "Tessaly Mincho Subset"
 
 
@@ -21,7 +21,7 @@ def engine_characters(root):
     chars = {chr(c) for c in range(0x20, 0x7F)}
     for room in ROOMS:
         for path in sorted((root / room).rglob("*")):
-            if path.suffix in (".cpp", ".h"):
+            if path.suffix in (".cpp", ".h", ".po"):
                 chars.update(c for c in path.read_text(encoding="utf-8") if ord(c) > 0x7F)
     return "".join(sorted(chars))
 

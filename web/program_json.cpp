@@ -46,24 +46,24 @@ const char* kind_name(ControlKind kind) {
   return "";
 }
 
-void append_popup(std::string& out, const MenuPopup& popup) {
+void append_popup(std::string& out, const MenuPopup& popup, const text::Language& language) {
   out += "{\"text\":";
-  append_string(out, popup.text);
+  append_string(out, text::localized(language, popup.text));
   out += ",\"items\":[";
   for (int i = 0; i < popup.item_count; ++i) {
     if (i > 0) out += ',';
     out += "{\"command\":" + std::to_string(popup.items[i].command) + ",\"text\":";
-    append_string(out, popup.items[i].text);
+    append_string(out, text::localized(language, popup.items[i].text));
     out += '}';
   }
   out += "]}";
 }
 
-void append_menu(std::string& out, const Menu& menu) {
+void append_menu(std::string& out, const Menu& menu, const text::Language& language) {
   out += '[';
   for (int p = 0; p < menu.popup_count; ++p) {
     if (p > 0) out += ',';
-    append_popup(out, menu.popups[p]);
+    append_popup(out, menu.popups[p], language);
   }
   out += ']';
 }
@@ -122,7 +122,7 @@ void append_engine(std::string& out) {
   out += '}';
 }
 
-void append_dialog(std::string& out, const DialogTemplate* dialog) {
+void append_dialog(std::string& out, const DialogTemplate* dialog, const text::Language& language) {
   if (!dialog) {
     out += "null";
     return;
@@ -130,14 +130,14 @@ void append_dialog(std::string& out, const DialogTemplate* dialog) {
   out += "{\"name\":";
   append_string(out, dialog->name);
   out += ",\"caption\":";
-  append_string(out, dialog->caption);
+  append_string(out, text::localized(language, dialog->caption));
   out += ",\"width\":" + std::to_string(dialog->width) +
          ",\"height\":" + std::to_string(dialog->height) + ",\"controls\":[";
   for (int i = 0; i < dialog->control_count; ++i) {
     const DialogControl& c = dialog->controls[i];
     if (i > 0) out += ',';
     out += "{\"id\":" + std::to_string(c.id) + ",\"kind\":\"" + kind_name(c.kind) + "\",\"text\":";
-    append_string(out, c.text);
+    append_string(out, text::localized(language, c.text));
     out += ",\"x\":" + std::to_string(c.x) + ",\"y\":" + std::to_string(c.y) +
            ",\"width\":" + std::to_string(c.width) + ",\"height\":" + std::to_string(c.height) +
            '}';
@@ -166,19 +166,32 @@ void append_step_bar(std::string& out, const Menu& menu) {
   out += ']';
 }
 
+void append_languages(std::string& out) {
+  out += '[';
+  for (int i = 0; i < text::language_count(); ++i) {
+    if (i > 0) out += ',';
+    out += "{\"code\":";
+    append_string(out, text::language_at(i).code);
+    out += ",\"name\":";
+    append_string(out, text::language_at(i).name);
+    out += '}';
+  }
+  out += ']';
+}
+
 }  // namespace
 
-std::string program_json(const ProgramDescriptor& program) {
+std::string program_json(const ProgramDescriptor& program, const text::Language& language) {
   std::string out = "{\"id\":";
   append_string(out, program.id);
   out += ",\"name\":";
   append_string(out, program.display_name);
   out += ",\"help\":";
-  append_string(out, program.help_text);
+  append_string(out, text::localized(language, program.help_text));
   out += ",\"menu\":";
-  append_menu(out, *program.menu);
+  append_menu(out, *program.menu, language);
   out += ",\"teaching\":";
-  append_popup(out, *program.teaching_popup);
+  append_popup(out, *program.teaching_popup, language);
   out += ",\"stepBar\":";
   append_step_bar(out, *program.menu);
   out += ",\"engine\":";
@@ -186,9 +199,13 @@ std::string program_json(const ProgramDescriptor& program) {
   out += ",\"dialogs\":[";
   for (int d = 0; d < 3; ++d) {
     if (d > 0) out += ',';
-    append_dialog(out, program.dialogs[d]);
+    append_dialog(out, program.dialogs[d], language);
   }
-  out += "]}";
+  out += "],\"language\":";
+  append_string(out, language.code);
+  out += ",\"languages\":";
+  append_languages(out);
+  out += '}';
   return out;
 }
 

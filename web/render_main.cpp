@@ -91,7 +91,8 @@ int main(int argc, char** argv) {
   const std::string bytes = tessaly::interaction::text_output(request, &code, &refusal);
   if (!refusal.empty()) return complain(refusal, kWriteFailed);
   if (code != 0) {
-    const char* const text = tessaly::surface::error_message(code);
+    const char* const text =
+        tessaly::text::localized(*request.language, tessaly::surface::error_message(code));
     complain("the graph reports error " + std::to_string(code) + ": " +
                  (text != nullptr ? text : "(no message)"),
              0);

@@ -16,9 +16,10 @@ namespace {
 
 constexpr double kParallelFactors[kCurves] = {0.01, 0.03, 0.1, 0.3, 1.0};
 constexpr double kSeriesFactors[kCurves] = {0.0003, 0.001, 0.003, 0.01, 0.03};
-constexpr const char* kCaptions[3] = {"ｲﾝﾀﾞｸﾀﾝｽ[H]", "容量 [F]", "抵抗［Ω］"};
+constexpr const char* kCaptions[3] = {N_("ｲﾝﾀﾞｸﾀﾝｽ[H]"), N_("容量 [F]"), N_("抵抗［Ω］")};
 
-void fill_settings(const Session& session, graph::GraphSettings& settings) {
+void fill_settings(const Session& session, const graph::Context& g,
+                   graph::GraphSettings& settings) {
   const double* row = session.graph_constants[0];
   set_sweep(settings, row);
   settings.magnitude_min = row[2];
@@ -28,8 +29,8 @@ void fill_settings(const Session& session, graph::GraphSettings& settings) {
   settings.locus_y_min = -600.0;
   settings.locus_y_max = 600.0;
   settings.pen_width = 1;
-  set_graph_texts(settings, table_entry(circuit_names, session.circuit_index, ""),
-                  table_entry(analysis_names, session.analysis_index, ""), "(Ombra)");
+  set_graph_texts(settings, localized(g, table_entry(circuit_names, session.circuit_index, "")),
+                  localized(g, table_entry(analysis_names, session.analysis_index, "")), "(Ombra)");
 }
 
 // The "fo" mark sits where the default values resonate on the default axes.
@@ -57,7 +58,7 @@ double curve_resistance_factor(int circuit, int curve) {
 
 void graph_driver(Session& session, graph::Context& g) {
   graph::GraphSettings& settings = g.graph_settings;
-  fill_settings(session, settings);
+  fill_settings(session, g, settings);
 
   const double* circuit_constants = session.circuit_constants;
   const double l = circuit_constants[0];
@@ -91,15 +92,17 @@ void graph_driver(Session& session, graph::Context& g) {
       settings.sweep_stop = 1200.0;
     }
     graph::sweep_and_plot(g, session, kind, model_evaluate, settings);
-    if (!g.question_only) graph::legend_value(g, kind, 0, i, " Ｑ ", " ", q, i + 1);
+    if (!g.question_only) graph::legend_value(g, kind, 0, i, localized(g, " Ｑ "), " ", q, i + 1);
     g.legend_rows = 0;
-    graph::legend_value(g, kind, resistance_row, i, "抵抗［Ω］", " ", parts.component_r, i + 1);
+    graph::legend_value(g, kind, resistance_row, i, localized(g, "抵抗［Ω］"), " ",
+                        parts.component_r, i + 1);
   }
 
   const double values[2] = {l, c};
   for (int i = 0; i <= circuit_constant_count - 2 && i < 2; ++i) {
     g.legend_rows = 0;
-    graph::legend_value(g, kind, 7 + caption_step * i, 0, kCaptions[i], " ", values[i], 0);
+    graph::legend_value(g, kind, 7 + caption_step * i, 0, localized(g, kCaptions[i]), " ",
+                        values[i], 0);
   }
   if (!g.fixed_marks_hidden) resonance_mark(session, g);
   graph::reset_legend(g);

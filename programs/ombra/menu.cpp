@@ -10,16 +10,17 @@ namespace {
 
 using namespace shared_menus;
 
-constexpr MenuItem kCircuits[] = {{301, "並列ＲＣＬ素子"}, {302, "直列ＲＣＬ素子"}};
-constexpr MenuItem kAnalyses[] = {{401, "インピーダンス周波数特性"},
-                                  {402, "インピーダンス振幅周波数特性"},
-                                  {403, "インピーダンス位相周波数特性"},
-                                  {404, "インピーダンスベクトル軌跡"}};
+constexpr MenuItem kCircuits[] = {{301, N_("並列ＲＣＬ素子")}, {302, N_("直列ＲＣＬ素子")}};
+constexpr MenuItem kAnalyses[] = {{401, N_("インピーダンス周波数特性")},
+                                  {402, N_("インピーダンス振幅周波数特性")},
+                                  {403, N_("インピーダンス位相周波数特性")},
+                                  {404, N_("インピーダンスベクトル軌跡")}};
 
-const MenuPopup kPopups[] = {popup("ファイル  ", kFile),        popup("グラフ描画　", kDrawing),
-                             popup("回路素子　", kCircuits),    popup("解析特性  　", kAnalyses),
-                             popup("定数増減　　", kSteps),     popup("定数設定　　", kSettings),
-                             popup("説明　　 　", kExplanation)};
+const MenuPopup kPopups[] = {
+    popup(N_("ファイル  "), kFile),        popup(N_("グラフ描画　"), kDrawing),
+    popup(N_("回路素子　"), kCircuits),    popup(N_("解析特性  　"), kAnalyses),
+    popup(N_("定数増減　　"), kSteps),     popup(N_("定数設定　　"), kSettings),
+    popup(N_("説明　　 　"), kExplanation)};
 
 // Five curves of five resistances: both the resonance and the Q can be asked.
 constexpr MenuItem kTeaching[] = {kDiagram, kProjector, kResonanceExercise, kQualityExercise,

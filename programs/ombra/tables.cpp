@@ -1,14 +1,16 @@
 #include "programs/ombra/tables.h"
 
+#include "core/catalog.h"
 #include "graph/kind_traits.h"
 #include "programs/driver_support.h"
 
 namespace tessaly::ombra {
 
-const char* const circuit_names[5] = {"ＬＣＲ回路", "並列ＬＣＲ回路１", "直列ＬＣＲ回路２", "", ""};
+const char* const circuit_names[5] = {N_("ＬＣＲ回路"), N_("並列ＬＣＲ回路１"),
+                                      N_("直列ＬＣＲ回路２"), "", ""};
 const char* const analysis_names[5] = {
-    "解析特性", "インピーダンス周波数特性", "インピーダンス振幅周波数特性",
-    "インピーダンス位相周波数特性", "インピーダンスベクトル軌跡"};
+    N_("解析特性"), N_("インピーダンス周波数特性"), N_("インピーダンス振幅周波数特性"),
+    N_("インピーダンス位相周波数特性"), N_("インピーダンスベクトル軌跡")};
 const int analysis_kinds[5] = {0, graph::kinds::kMagnitudeAndPhaseLog, graph::kinds::kMagnitudeLog,
                                graph::kinds::kPhaseLog, graph::kinds::kLocus};
 

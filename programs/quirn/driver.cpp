@@ -41,8 +41,8 @@ void graph_driver(Session& session, graph::Context& g) {
                                                 session.components.component_l,
                                                 session.components.component_c};
   const int named = selection > kAllElements ? kAllElements : selection;
-  set_graph_texts(settings, table_entry(circuit_names, named, ""),
-                  table_entry(analysis_names, session.analysis_index, ""), "(Quirn)");
+  set_graph_texts(settings, localized(g, table_entry(circuit_names, named, "")),
+                  localized(g, table_entry(analysis_names, session.analysis_index, "")), "(Quirn)");
   settings.pen_width = 1;
 
   const int kind = session.current_kind;
@@ -51,8 +51,9 @@ void graph_driver(Session& session, graph::Context& g) {
     session.circuit_index = element;
     settings.curve_number = element_curves[element];
     graph::sweep_and_plot(g, session, kind, model_evaluate, settings);
-    graph::legend_value(g, kind, 3 * (element - 1), 1, element_captions[element],
-                        element_units[element], element_values[element], element_curves[element]);
+    graph::legend_value(g, kind, 3 * (element - 1), 1, localized(g, element_captions[element]),
+                        localized(g, element_units[element]), element_values[element],
+                        element_curves[element]);
     g.legend_rows = 0;
   }
   session.circuit_index = selection;

@@ -1,20 +1,22 @@
 #include "programs/quirn/tables.h"
 
+#include "core/catalog.h"
 #include "graph/kind_traits.h"
 #include "programs/driver_support.h"
 
 namespace tessaly::quirn {
 
-const char* const circuit_names[5] = {"Ｒ、Ｃ、Ｌ素子のインピーダンス周波数特性　", "Ｒ素子  ",
-                                      "Ｌ素子  ", "Ｃ素子  ", "Ｒ、Ｃ、Ｌ素子  "};
-const char* const analysis_names[3] = {"Ｒ、Ｃ、Ｌ素子のインピーダンス周波数特性　",
-                                       "インピーダンス周波数特性（リニア）",
-                                       "インピーダンス周波数特性（対数）"};
+const char* const circuit_names[5] = {N_("Ｒ、Ｃ、Ｌ素子のインピーダンス周波数特性　"),
+                                      N_("Ｒ素子  "), N_("Ｌ素子  "), N_("Ｃ素子  "),
+                                      N_("Ｒ、Ｃ、Ｌ素子  ")};
+const char* const analysis_names[3] = {N_("Ｒ、Ｃ、Ｌ素子のインピーダンス周波数特性　"),
+                                       N_("インピーダンス周波数特性（リニア）"),
+                                       N_("インピーダンス周波数特性（対数）")};
 const int analysis_kinds[3] = {0, graph::kinds::kMagnitudeAndPhaseLinear,
                                graph::kinds::kMagnitudeAndPhaseLog};
 const int element_curves[4] = {0, 1, 2, 4};
-const char* const element_captions[4] = {"", "抵抗 ", "ｲﾝﾀﾞｸﾀﾝｽ", "容量 "};
-const char* const element_units[4] = {"", "Ｒ［Ω］", "Ｌ［Ｈ］", "Ｃ［Ｆ］"};
+const char* const element_captions[4] = {"", N_("抵抗 "), N_("ｲﾝﾀﾞｸﾀﾝｽ"), N_("容量 ")};
+const char* const element_units[4] = {"", N_("Ｒ［Ω］"), N_("Ｌ［Ｈ］"), N_("Ｃ［Ｆ］")};
 
 namespace {
 constexpr double kCircuitDefaults[kEditableValues] = {1.5, 1.5e-05, 300.0, 0.0, 0.0};

@@ -20,7 +20,7 @@ constexpr int kSingleC = 2;
 constexpr int kDashMask = 0xF6F6;
 constexpr int kPatternedPen = 4;
 
-void fill_settings(Session& session, graph::GraphSettings& settings) {
+void fill_settings(Session& session, const graph::Context& g, graph::GraphSettings& settings) {
   const double* row = graph_constant_row(session);
   set_sweep(settings, row);
   // The reactance analysis reads the reactance range, the others the magnitude range; the
@@ -34,8 +34,8 @@ void fill_settings(Session& session, graph::GraphSettings& settings) {
   }
   settings.pen_style = 0;
   settings.pen_width = 1;
-  set_graph_texts(settings, table_entry(circuit_names, session.circuit_index, ""),
-                  table_entry(analysis_names, session.analysis_index, ""), "(Velto)");
+  set_graph_texts(settings, localized(g, table_entry(circuit_names, session.circuit_index, "")),
+                  localized(g, table_entry(analysis_names, session.analysis_index, "")), "(Velto)");
 }
 
 // The digit keys reach circuits 5 to 9, which have no curve: their graph keeps its frame,
@@ -46,11 +46,11 @@ void frame_without_curve(graph::Context& g, int kind, graph::GraphSettings& sett
 }
 
 void l_legend(graph::Context& g, int kind, double l, int colour) {
-  graph::legend_value(g, kind, 0, 1, " Ｌ", "［Ｈ］", l, colour);
+  graph::legend_value(g, kind, 0, 1, localized(g, " Ｌ"), localized(g, "［Ｈ］"), l, colour);
 }
 
 void c_legend(graph::Context& g, int kind, double c, int colour) {
-  graph::legend_value(g, kind, 4, 1, " Ｃ", "［Ｆ］", c, colour);
+  graph::legend_value(g, kind, 4, 1, localized(g, " Ｃ"), localized(g, "［Ｆ］"), c, colour);
 }
 
 // The single L and C of a series or parallel LC, dashed, for comparison.
@@ -74,7 +74,7 @@ void reference_curves(Session& session, graph::Context& g, int kind, graph::Grap
 
 void graph_driver(Session& session, graph::Context& g) {
   graph::GraphSettings& settings = g.graph_settings;
-  fill_settings(session, settings);
+  fill_settings(session, g, settings);
   const int circuit_index = session.circuit_index;
   const int analysis_index = session.analysis_index;
   const double* circuit_constants = session.circuit_constants;
@@ -111,7 +111,8 @@ void graph_driver(Session& session, graph::Context& g) {
 
   const double resonance = 1.0 / (std::sqrt(l * c) * kTwoPi);
   if (!g.question_only) {
-    graph::legend_value(g, kind, 12, 1, "共振周波数", " fo［Ｈｚ］", resonance, 0);
+    graph::legend_value(g, kind, 12, 1, localized(g, "共振周波数"), localized(g, " fo［Ｈｚ］"),
+                        resonance, 0);
   }
   g.legend_rows = 0;
   if (circuit_index == kSingleL) l_legend(g, kind, l, curve);

@@ -10,21 +10,24 @@ namespace {
 
 using namespace shared_menus;
 
-constexpr MenuItem kCircuits[] = {
-    {301, "単一Ｌ  素子"}, {302, "単一Ｃ　素子"}, {303, "直列ＬＣ素子"}, {304, "並列ＬＣ素子"}};
-constexpr MenuItem kAnalyses[] = {{401, "インピーダンス周波数特性（対数目盛）"},
-                                  {402, "インピーダンス周波数特性（リニア目盛）"},
-                                  {403, "ﾘｱｸﾀﾝｽ振幅周波数特性（リニア目盛）"}};
-constexpr MenuItem kSteps[] = {{kStepUp, "Ｌ　増加"},
-                               {kStepDown, "Ｌ　減少"},
-                               {kStepReset, "初期値"},
-                               {kSecondStepUp, "Ｃ　増加"},
-                               {kSecondStepDown, "Ｃ　減少"}};
+constexpr MenuItem kCircuits[] = {{301, N_("単一Ｌ  素子")},
+                                  {302, N_("単一Ｃ　素子")},
+                                  {303, N_("直列ＬＣ素子")},
+                                  {304, N_("並列ＬＣ素子")}};
+constexpr MenuItem kAnalyses[] = {{401, N_("インピーダンス周波数特性（対数目盛）")},
+                                  {402, N_("インピーダンス周波数特性（リニア目盛）")},
+                                  {403, N_("ﾘｱｸﾀﾝｽ振幅周波数特性（リニア目盛）")}};
+constexpr MenuItem kSteps[] = {{kStepUp, N_("Ｌ　増加")},
+                               {kStepDown, N_("Ｌ　減少")},
+                               {kStepReset, N_("初期値")},
+                               {kSecondStepUp, N_("Ｃ　増加")},
+                               {kSecondStepDown, N_("Ｃ　減少")}};
 
-const MenuPopup kPopups[] = {popup("ファイル  ", kFile),        popup("グラフ描画　", kDrawing),
-                             popup("回路素子　", kCircuits),    popup("解析特性  　", kAnalyses),
-                             popup("定数増減　　", kSteps),     popup("定数設定　　", kSettings),
-                             popup("説明　　 　", kExplanation)};
+const MenuPopup kPopups[] = {
+    popup(N_("ファイル  "), kFile),        popup(N_("グラフ描画　"), kDrawing),
+    popup(N_("回路素子　"), kCircuits),    popup(N_("解析特性  　"), kAnalyses),
+    popup(N_("定数増減　　"), kSteps),     popup(N_("定数設定　　"), kSettings),
+    popup(N_("説明　　 　"), kExplanation)};
 
 // LC circuits resonate but carry no resistance: no Q to ask.
 constexpr MenuItem kTeaching[] = {kDiagram, kProjector, kResonanceExercise, kLeave};

@@ -1,15 +1,17 @@
 #include "programs/velto/tables.h"
 
+#include "core/catalog.h"
 #include "graph/kind_traits.h"
 #include "programs/driver_support.h"
 
 namespace tessaly::velto {
 
-const char* const circuit_names[5] = {"ＬＣ素子の周波数特性　", "単一Ｌ素子  ", "単一Ｃ素子  ",
-                                      "直列ＬＣ素子  ", "並列ＬＣ素子  "};
+const char* const circuit_names[5] = {N_("ＬＣ素子の周波数特性　"), N_("単一Ｌ素子  "),
+                                      N_("単一Ｃ素子  "), N_("直列ＬＣ素子  "),
+                                      N_("並列ＬＣ素子  ")};
 const char* const analysis_names[5] = {
-    "ＬＣ素子の周波数特性　", "インピーダンス周波数特性（対数目盛）",
-    "インピーダンス周波数特性（リニア目盛）", "リアクタンス周波数特性（リニア）", ""};
+    N_("ＬＣ素子の周波数特性　"), N_("インピーダンス周波数特性（対数目盛）"),
+    N_("インピーダンス周波数特性（リニア目盛）"), N_("リアクタンス周波数特性（リニア）"), ""};
 const int analysis_kinds[4] = {0, graph::kinds::kMagnitudeAndPhaseLog,
                                graph::kinds::kMagnitudeAndPhaseLinear,
                                graph::kinds::kReactanceLinear};

@@ -50,7 +50,7 @@ double phase_y(double degrees) {
 
 std::string text_of(const Readout& readout) {
   char text[256];
-  const int length = format_readout(text, sizeof text, readout);
+  const int length = format_readout(text, sizeof text, readout, text::source_language());
   EXPECT_EQ(length, static_cast<int>(std::string(text).size()));
   return text;
 }
@@ -197,7 +197,8 @@ TEST(ReadoutText, EveryKindOfValue) {
   EXPECT_EQ(text_of(r), "周波数 123.5k［Ｈｚ］　抵抗 2.500M［Ω］　リアクタンス -inf［Ω］");
   // A short buffer keeps what fits, terminated, and tells the whole length.
   char small[8];
-  EXPECT_EQ(format_readout(small, sizeof small, r), static_cast<int>(text_of(r).size()));
+  EXPECT_EQ(format_readout(small, sizeof small, r, text::source_language()),
+            static_cast<int>(text_of(r).size()));
   EXPECT_EQ(std::string(small).size(), 7u);
 }
 

@@ -21,13 +21,15 @@ TEST(Link, SpeaksTheRenderersWords) {
                 .arguments,
             (Words{"ombra", "--do", "302,502,502", "--set", "circuit_constants=0.0025,1e-5,10",
                    "--marker", "1200", "--phasor"}));
-  // Form encoding as a browser writes it; the program may come last; embed and lang are the
-  // page's own; phasor=0 switches nothing on.
+  // Form encoding as a browser writes it; the program may come last; embed is the page's own;
+  // lang is the renderer's --lang; phasor=0 switches nothing on.
   const LinkArguments encoded = link_arguments(
       "?do=302%2C502&set=circuit_constants%3D2.5e%2B3&embed=1&lang=en&phasor=0&program=ombra");
-  EXPECT_EQ(encoded.arguments,
-            (Words{"ombra", "--do", "302,502", "--set", "circuit_constants=2.5e+3"}));
+  EXPECT_EQ(encoded.arguments, (Words{"ombra", "--do", "302,502", "--set",
+                                      "circuit_constants=2.5e+3", "--lang", "en"}));
   EXPECT_TRUE(encoded.ignored.empty());
+  EXPECT_EQ(link_arguments("?program=velto&lang=fr").ignored,
+            Words{"lang=\"fr\": --lang needs one of ja, en, not \"fr\""});
 }
 
 TEST(Link, LeavesOutWhatTheRendererRefusesAndSaysWhy) {

@@ -211,7 +211,7 @@ TEST_F(ExercisePass, TheAnswerKeyAgreesWithTheCurves) {
     for (std::uint64_t seed = 1; seed <= 30; ++seed) {
       open(ombra_program(), 1, 1);
       start_exercise(session_, kind, seed);
-      const AnswerKey key = answer_key(session_);
+      const AnswerKey key = answer_key(session_, text::source_language());
       session_.teaching.exercise.revealed = true;
       pass();
       const double answer = exercise_answer(session_, graph_);

@@ -24,7 +24,7 @@ class LegendTranscriptTest : public testing::ProgramTest {
     surface::RecordingBackend recorder;
     window_pass(session(), context(), recorder, 96, 96);
     context().legend_transcript = nullptr;
-    return transcript.text();
+    return transcript.text(text::source_language());
   }
 };
 

@@ -62,9 +62,9 @@ TEST_F(DataFileCommandsTest, FileDialogSettings) {
 }
 
 TEST_F(DataFileCommandsTest, CancelledDialogsSayWhat) {
-  read_data_file_command(session(), user, nullptr);
+  read_data_file_command(session(), text::source_language(), user, nullptr);
   expect_one_message("GetOpenFileName Error", "Open error", QMessageBox::Critical);
-  save_data_file_command(session(), user, nullptr);
+  save_data_file_command(session(), text::source_language(), user, nullptr);
   expect_one_message("GetSaveFileName Error", "Open error", QMessageBox::Critical);
   EXPECT_EQ(session().plot_values_1[3], 1.5) << "the arrays stay as they were";
   EXPECT_EQ(user.file_dialogs, 2);
@@ -72,19 +72,19 @@ TEST_F(DataFileCommandsTest, CancelledDialogsSayWhat) {
 
 TEST_F(DataFileCommandsTest, SaveWantsDotDatInThePath) {
   user.save_path = path("X.DAT");
-  save_data_file_command(session(), user, nullptr);
+  save_data_file_command(session(), text::source_language(), user, nullptr);
   expect_one_message("DATファイルではありません", "File", QMessageBox::NoIcon);
   EXPECT_FALSE(QFile::exists(path("X.DAT")));
 
   // A folder called a.dat makes any name inside it pass.
   ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("a.dat")));
   user.save_path = path("a.dat/values.txt");
-  save_data_file_command(session(), user, nullptr);
+  save_data_file_command(session(), text::source_language(), user, nullptr);
   EXPECT_TRUE(user.messages.empty());
   EXPECT_EQ(QFileInfo(path("a.dat/values.txt")).size(), 8016);
 
   user.save_path = path("curve.dat");
-  save_data_file_command(session(), user, nullptr);
+  save_data_file_command(session(), text::source_language(), user, nullptr);
   EXPECT_TRUE(user.messages.empty());
   QFile saved(path("curve.dat"));
   ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
@@ -97,7 +97,7 @@ TEST_F(DataFileCommandsTest, SaveWantsDotDatInThePath) {
 
 TEST_F(DataFileCommandsTest, FailedWriteSaysSo) {
   user.save_path = path("missing/curve.dat");
-  save_data_file_command(session(), user, nullptr);
+  save_data_file_command(session(), text::source_language(), user, nullptr);
   ASSERT_EQ(user.messages.size(), 1u);
   EXPECT_FALSE(user.messages[0].detail.isEmpty()) << "the system's reason comes along";
   expect_one_message("ファイル書き込みに失敗しました。", "確認", QMessageBox::Critical);
@@ -105,11 +105,11 @@ TEST_F(DataFileCommandsTest, FailedWriteSaysSo) {
 
 TEST_F(DataFileCommandsTest, ReadRestoresWhatWasSaved) {
   user.save_path = path("curve.dat");
-  save_data_file_command(session(), user, nullptr);
+  save_data_file_command(session(), text::source_language(), user, nullptr);
   std::fill(session().plot_values_1, session().plot_values_1 + kStoredPoints, 7.0);
   std::fill(session().plot_values_2, session().plot_values_2 + kStoredPoints, 7.0);
   user.open_path = path("curve.dat");
-  read_data_file_command(session(), user, nullptr);
+  read_data_file_command(session(), text::source_language(), user, nullptr);
   EXPECT_TRUE(user.messages.empty());
   EXPECT_EQ(session().plot_values_1[500], 250.0);
   EXPECT_EQ(session().plot_values_2[500], -500.0);
@@ -118,7 +118,7 @@ TEST_F(DataFileCommandsTest, ReadRestoresWhatWasSaved) {
 
   // A file that cannot be read leaves the arrays zero and now tells the user.
   user.open_path = path("gone.dat");
-  read_data_file_command(session(), user, nullptr);
+  read_data_file_command(session(), text::source_language(), user, nullptr);
   ASSERT_EQ(user.messages.size(), 1u);
   EXPECT_TRUE(
       user.messages[0].text.startsWith(QStringLiteral("ファイルを読み込めませんでした。\n")))

@@ -54,7 +54,7 @@ TEST_F(HighDpi, TheWindowFitsAndDrawsAtFullResolution) {
   EXPECT_TRUE(available.contains(window.frameGeometry())) << "the lower frame and legend show";
   const double fitted = window.state().session.display_magnification;
   EXPECT_EQ(fitted, 1.0);
-  EXPECT_EQ(window.status_text(), fitted_note(1.0));
+  EXPECT_EQ(window.status_text(), fitted_note(text::source_language(), 1.0));
   EXPECT_EQ(window.status_text(), QStringLiteral("画面に収まるよう表示倍率を 1 にしました"));
 
   GraphCanvas& canvas = window.canvas();
@@ -79,7 +79,7 @@ TEST_F(HighDpi, TheWindowFitsAgainWhenThePanelWidensIt) {
   window.run_command(801);
   settle(window.canvas());
   EXPECT_EQ(window.state().session.display_magnification, 0.7);  // 640 / 880, in tenths
-  EXPECT_EQ(window.status_text(), fitted_note(0.7));
+  EXPECT_EQ(window.status_text(), fitted_note(text::source_language(), 0.7));
   EXPECT_TRUE(available.contains(window.frameGeometry())) << "the panel shows whole";
 }
 

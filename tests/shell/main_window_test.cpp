@@ -199,7 +199,8 @@ TEST_F(MainWindowTest, StatusLineReadsOutThePointerWithoutAPass) {
   };
   const auto expected_at = [&window](double x, double y) {
     char text[256];
-    graph::format_readout(text, sizeof text, graph::readout_at(window.state().graph, x, y));
+    graph::format_readout(text, sizeof text, graph::readout_at(window.state().graph, x, y),
+                          text::source_language());
     return QString::fromUtf8(text);
   };
 

@@ -33,7 +33,7 @@ std::vector<Popup> shown(const QMenuBar& bar) {
 
 void expect_menu(const Menu& menu, const std::vector<Popup>& expected) {
   QMenuBar bar;
-  build_menu_bar(bar, menu, [](int) {});
+  build_menu_bar(bar, menu, text::source_language(), [](int) {});
   const std::vector<Popup> popups = shown(bar);
   ASSERT_EQ(popups.size(), expected.size());
   for (std::size_t p = 0; p < expected.size(); ++p) {
@@ -107,7 +107,8 @@ TEST(MenuBar, ActionsSendTheirCommandAndShowAmpersands) {
   const Menu menu{popups, 1};
   QMenuBar bar;
   std::vector<int> sent;
-  build_menu_bar(bar, menu, [&sent](int command) { sent.push_back(command); });
+  build_menu_bar(bar, menu, text::source_language(),
+                 [&sent](int command) { sent.push_back(command); });
   QMenu* pop_up = bar.actions().front()->menu();
   EXPECT_EQ(bar.actions().front()->text(), QStringLiteral("A&&B"));
   EXPECT_EQ(pop_up->actions()[0]->text(), QStringLiteral("R&&D"));

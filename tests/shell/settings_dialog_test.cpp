@@ -33,7 +33,7 @@ class SettingsDialogTest : public ShellTest {
       }
       return ok ? QDialog::Accepted : QDialog::Rejected;
     };
-    run_settings_command(session(), kind, user, nullptr, QPoint(0, 0));
+    run_settings_command(session(), text::source_language(), kind, user, nullptr, QPoint(0, 0));
     return shown;
   }
 
@@ -56,7 +56,7 @@ TEST_F(SettingsDialogTest, DialogUnits) {
 
 TEST_F(SettingsDialogTest, BuiltFromTheTemplate) {
   const DialogTemplate& dlg1 = circuit_constants_dialog;
-  SettingsDialog dialog(dlg1, nullptr, QPoint(100, 50));
+  SettingsDialog dialog(dlg1, text::source_language(), nullptr, QPoint(100, 50));
   const DialogBaseUnits units = dialog.base_units();
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("回路定数設定"));
   EXPECT_EQ(dialog_font(dlg1).families().front(), QStringLiteral("ＭＳ Ｐゴシック"));
@@ -99,7 +99,7 @@ TEST_F(SettingsDialogTest, BuiltFromTheTemplate) {
 }
 
 TEST_F(SettingsDialogTest, GraphConstantsDialogHasFiveEditsInOrder) {
-  SettingsDialog dialog(graph_constants_dialog, nullptr, QPoint(0, 0));
+  SettingsDialog dialog(graph_constants_dialog, text::source_language(), nullptr, QPoint(0, 0));
   ASSERT_EQ(dialog.edit_count(), 5);
   const DialogBaseUnits units = dialog.base_units();
   EXPECT_EQ(dialog.edit(3)->geometry(), dialog_units_to_pixels(units, 50, 70, 50, 14));
@@ -138,7 +138,8 @@ TEST_F(SettingsDialogTest, FieldsTheAnalysisDoesNotUseAreGreyedOut) {
       }
       return QDialog::Rejected;
     };
-    run_settings_command(session(), SettingsKind::kGraph, user, nullptr, QPoint(0, 0));
+    run_settings_command(session(), text::source_language(), SettingsKind::kGraph, user, nullptr,
+                         QPoint(0, 0));
     return enabled;
   };
   const std::vector<bool> all = {true, true, true, true, true};
@@ -181,7 +182,7 @@ TEST_F(SettingsDialogTest, DecimalPointWhateverTheUserLocale) {
 
 TEST_F(SettingsDialogTest, VeltosCircuitDialogHasOnlyLAndC) {
   const DialogTemplate& dlg1 = lc_circuit_constants_dialog;
-  SettingsDialog dialog(dlg1, nullptr, QPoint(0, 0));
+  SettingsDialog dialog(dlg1, text::source_language(), nullptr, QPoint(0, 0));
   const DialogBaseUnits units = dialog.base_units();
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("回路定数設定"));
   EXPECT_EQ(dialog.size(), dialog_units_to_pixels(units, 0, 0, 159, 56).size());

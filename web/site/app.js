@@ -33,6 +33,22 @@ async function loadFont() {
 const [engine] = await Promise.all([loadEngine(), loadFont()]);
 page.engine = engine;
 
+// A text of the page's own in the page's language, with each %s filled in turn.
+function t(source, ...values) {
+  let next = 0;
+  return engine.localized(source).replace(/%s/g, () => String(values[next++]));
+}
+
+// The language the address asks for, else the browser's first, else the source language.
+// False when the address asks for one the catalog does not have.
+function chooseLanguage(params) {
+  const asked = params.get('lang');
+  if (asked !== null && engine.setLanguage(asked)) return true;
+  const preferred = (navigator.language ?? '').split('-')[0].toLowerCase();
+  if (!preferred || !engine.setLanguage(preferred)) engine.setLanguage('ja');
+  return asked === null;
+}
+
 // Starts the program the address names, or the first one. The engine knows the names, so
 // nothing like "constructor" slips through.
 function startProgram(params) {
@@ -51,13 +67,14 @@ function followLink(params) {
   const asked = params.get('program');
   if (asked !== null && asked !== program.id) {
     const shown = asked.length > 40 ? `${asked.slice(0, 40)}…` : asked;
-    status.textContent = `プログラム「${shown}」はありません。${program.name}を開きました。`;
+    status.textContent = t('プログラム「%s」はありません。%sを開きました。', shown, program.name);
     return;
   }
-  if ([...params.keys()].every((name) => PAGE_PARAMETERS.includes(name))) return;
+  // A language the catalog lacks is left to the engine, which says so with the rest.
+  if (languageFound && [...params.keys()].every((name) => PAGE_PARAMETERS.includes(name))) return;
   const list = engine.followLink(`program=${program.id}&${params.toString()}`);
   const notes = engine.linkNotes().trim();
-  if (notes) status.textContent = `リンクの次の指定は使いませんでした：${notes.replaceAll('\n', '　')}`;
+  if (notes) status.textContent = t('リンクの次の指定は使いませんでした：%s', notes.replaceAll('\n', t('　')));
   if (list.length === 0) return;
   page.linkTrace = new TextDecoder().decode(list);
   linkList = list;
@@ -71,13 +88,14 @@ async function copyLink() {
   page.lastLink = url.href;
   try {
     await navigator.clipboard.writeText(url.href);
-    status.textContent = `リンクをコピーしました：${url.href}`;
+    status.textContent = t('リンクをコピーしました：%s', url.href);
   } catch {
-    await messageBox('リンク', url.href);
+    await messageBox(t('リンク'), url.href);
   }
 }
 
 const link = new URLSearchParams(location.search);
+const languageFound = chooseLanguage(link);
 startProgram(link);
 const program = engine.program();
 const {
@@ -87,9 +105,32 @@ const {
 const description = graphText(document.getElementById('graph-text'), program.name);
 
 document.title = `${program.name} — Tessaly`;
-canvas.setAttribute('aria-label', `${program.name}のグラフ`);
+document.documentElement.lang = program.language;
+canvas.setAttribute('aria-label', t('%sのグラフ', program.name));
+document.getElementById('switcher').setAttribute('aria-label', t('プログラム'));
+document.getElementById('menubar').setAttribute('aria-label', t('メニュー'));
+stepBar.setAttribute('aria-label', t('定数増減と描画'));
+prediction.setAttribute('aria-label', t('予想'));
 for (const a of document.querySelectorAll('#switcher a')) {
   if (a.dataset.program === program.id) a.setAttribute('aria-current', 'page');
+  a.search = `?program=${a.dataset.program}&lang=${program.language}`;
+}
+// Each language as a link to the graph on show in that language, made when it is followed.
+const languages = document.getElementById('languages');
+languages.setAttribute('aria-label', t('言語 Language'));
+for (const { code, name } of program.languages) {
+  const a = document.createElement('a');
+  a.textContent = name;
+  a.lang = code;
+  a.href = `?program=${program.id}&lang=${code}`;
+  if (code === program.language) a.setAttribute('aria-current', 'true');
+  a.addEventListener('click', () => {
+    const state = new URLSearchParams(engine.stateLink());
+    state.set('lang', code);
+    if (document.body.classList.contains('embed')) state.set('embed', '1');
+    a.search = `?${state}`;
+  });
+  languages.append(a);
 }
 
 let raster = null;
@@ -280,7 +321,7 @@ async function readDataFile(file) {
   } catch (error) {
     // A read that fails leaves the values zero and no saved curve, and says why.
     engine.readFile(new Uint8Array(0));
-    await messageBox('確認', `ファイルを読み込めませんでした。\n${error.message ?? error}`, 'warning');
+    await messageBox(t('確認'), `${t('ファイルを読み込めませんでした。')}\n${error.message ?? error}`, 'warning');
   }
 }
 
@@ -291,9 +332,9 @@ async function saveDataFile() {
     return;
   }
   // The dialog's default extension, for a name typed without one.
-  if (!/\.[^/\\]*$/.test(name)) name += '.dat';
+  if (!/\.[^\/\\]*$/.test(name)) name += '.dat';
   if (!name.includes('.dat')) {
-    await messageBox('File', 'DATファイルではありません');
+    await messageBox('File', t('DATファイルではありません'));
     return;
   }
   const bytes = engine.saveFile();
@@ -301,7 +342,7 @@ async function saveDataFile() {
   const url = URL.createObjectURL(new Blob([bytes], { type: 'application/octet-stream' }));
   const link = document.createElement('a');
   link.href = url;
-  link.download = name.split(/[/\\]/).pop();
+  link.download = name.split('/').pop().split('\\').pop();
   document.body.append(link);
   link.click();
   link.remove();
@@ -372,8 +413,8 @@ async function carryOut(action) {
     case Action.DIALOG1: await openSettings(0); break;
     case Action.DIALOG2: await openSettings(1); break;
     case Action.DIALOG3: await openSettings(2); break;
-    case Action.HELP: await messageBox('回路と使い方の説明', program.help ?? ''); break;
-    case Action.VERSION: await messageBox('電子回路シミュレーション', 'Ver. 0.2,  1999.8'); break;
+    case Action.HELP: await messageBox(t('回路と使い方の説明'), program.help ?? ''); break;
+    case Action.VERSION: await messageBox(t('電子回路シミュレーション'), 'Ver. 0.2,  1999.8'); break;
     default: break;
   }
 }
@@ -407,7 +448,7 @@ async function runCommand(command) {
 // The teaching pop-up comes after the program's own, as in the window; the File menu gets the
 // page's own command that copies the link of the graph on show.
 const COPY_LINK = 'copy-link';
-const fileMenu = { ...program.menu[0], items: [...program.menu[0].items, { command: COPY_LINK, text: 'リンクをコピー' }] };
+const fileMenu = { ...program.menu[0], items: [...program.menu[0].items, { command: COPY_LINK, text: t('リンクをコピー') }] };
 const menus = buildMenuBar(document.getElementById('menubar'), [fileMenu, ...program.menu.slice(1), program.teaching], runCommand);
 buildStepBar(stepBar, program.menu, program.stepBar, runCommand);
 

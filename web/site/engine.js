@@ -88,6 +88,8 @@ export async function loadEngine() {
     followLink: (query) => list(followLink(query)).slice(),
     linkNotes: c('tessaly_link_notes', 'string', []),
     stateLink: c('tessaly_state_link', 'string', []),
+    setLanguage: (code) => c('tessaly_set_language', 'number', ['string'])(code) === 1,
+    localized: c('tessaly_localized', 'string', ['string']),
     teachingState: () => {
       const state = teachingState();
       return { panel: (state & 1) !== 0, awaitsPrediction: (state & 2) !== 0, locked: (state & 4) !== 0 };
