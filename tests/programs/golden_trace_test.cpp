@@ -22,6 +22,7 @@ struct GoldenCase {
   const char* file;
   const ProgramDescriptor& program;
   std::vector<interaction::Step> steps;
+  const char* language = "ja";
 };
 
 std::string golden_path(const char* file) {
@@ -65,12 +66,23 @@ TEST(GoldenTrace, GraphsMatchTheirCheckedTraces) {
       {"velto_series_lc", velto_program(), {testing::command(303)}},
       {"quirn_default", quirn_program(), {}},
       {"quirn_rlc", quirn_program(), {testing::command(304)}},
+      // English: each program's start-up graph and each of its analyses.
+      {"en/ombra_default", ombra_program(), {}, "en"},
+      {"en/ombra_magnitude", ombra_program(), {testing::command(402)}, "en"},
+      {"en/ombra_phase", ombra_program(), {testing::command(403)}, "en"},
+      {"en/ombra_locus", ombra_program(), {testing::command(404)}, "en"},
+      {"en/velto_default", velto_program(), {}, "en"},
+      {"en/velto_linear", velto_program(), {testing::command(402)}, "en"},
+      {"en/velto_reactance", velto_program(), {testing::command(304), testing::command(403)}, "en"},
+      {"en/quirn_default", quirn_program(), {}, "en"},
+      {"en/quirn_log", quirn_program(), {testing::command(304), testing::command(402)}, "en"},
   };
   for (const GoldenCase& c : cases) {
     interaction::RenderRequest request;
     request.program = &c.program;
     request.steps = c.steps;
     request.format = interaction::Format::kTrace;
+    request.language = text::find_language(c.language);
     const std::string trace = interaction::text_output(request);
     const std::string path = golden_path(c.file);
     if (updating()) {

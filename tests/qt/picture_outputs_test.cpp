@@ -6,10 +6,12 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QSvgGenerator>
 #include <QSvgRenderer>
+#include <cstdlib>
 #include <optional>
 #include <string>
 
@@ -65,6 +67,36 @@ TEST(PictureOutputs, PngHoldsTheWindowsPixels) {
     replay(window, {}, target);
   }
   EXPECT_TRUE(decoded.convertToFormat(QImage::Format_RGB32) == drawn);
+}
+
+// Each program's start-up graph in English, pixel for pixel as looked at and checked in (the
+// traces pin the drawing; these pin the half-width glyphs in the cells). Regenerate with
+// TESSALY_UPDATE_GOLDEN=1, which fails the run on purpose.
+TEST(PictureOutputs, EnglishGraphsMatchTheirCheckedPictures) {
+  const char* flag = std::getenv("TESSALY_UPDATE_GOLDEN");
+  const bool updating = flag != nullptr && std::string(flag) == "1";
+  for (const char* program : {"ombra", "velto", "quirn"}) {
+    RenderRequest request = request_for(program, Format::kPng);
+    request.language = text::find_language("en");
+    const PictureResult png = picture_output(request);
+    ASSERT_TRUE(png.ok) << png.error;
+    const QString path = QStringLiteral(TESSALY_SOURCE_DIR "/tests/golden/en/%1_default.png")
+                             .arg(QString::fromUtf8(program));
+    if (updating) {
+      QFile file(path);
+      ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+      file.write(QByteArray::fromStdString(png.bytes));
+      ADD_FAILURE() << "wrote " << path.toStdString() << ": look at it, then run without the flag";
+      continue;
+    }
+    QImage drawn;
+    ASSERT_TRUE(drawn.loadFromData(QByteArray::fromStdString(png.bytes), "PNG"));
+    const QImage checked(path);
+    ASSERT_FALSE(checked.isNull()) << "missing " << path.toStdString();
+    EXPECT_TRUE(drawn.convertToFormat(QImage::Format_RGB32) ==
+                checked.convertToFormat(QImage::Format_RGB32))
+        << program;
+  }
 }
 
 TEST(PictureOutputs, SizesFollowTheMagnifications) {

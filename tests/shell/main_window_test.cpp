@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QDialogButtonBox>
 #include <QFile>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
@@ -183,6 +186,45 @@ TEST_F(MainWindowTest, HelpVersionAndExit) {
   window.run_command(104);
   EXPECT_FALSE(window.isVisible());
   EXPECT_EQ(user.messages.size(), 2u) << "exit asks nothing";
+}
+
+// The language menu's choice reaches every text the window shows: the menus, the boxes, the
+// graph (drawn again) and Qt's own buttons.
+TEST_F(MainWindowTest, LanguageMenuSwitchesMenusMessagesGraphAndQtTexts) {
+  MainWindow window(velto_program(), user);
+  count_alerts(window);
+  open(window);
+  const auto titles = [&window] {
+    QStringList shown;
+    for (QAction* action : window.menuBar()->actions()) shown << action->text();
+    return shown;
+  };
+  EXPECT_EQ(titles().first(), QStringLiteral("ファイル  "));
+  EXPECT_EQ(titles().last(), QStringLiteral("言語 Language"));
+  QMenu* languages = window.menuBar()->actions().last()->menu();
+  ASSERT_EQ(languages->actions().size(), 2);
+  EXPECT_TRUE(languages->actions()[0]->isChecked());
+  QSignalSpy passes(&window.canvas(), &GraphCanvas::picture_drawn);
+  languages->actions()[1]->trigger();
+  QCoreApplication::processEvents();  // the choice is applied once its menu has closed
+  settle(window.canvas());
+  EXPECT_EQ(&window.language(), text::find_language("en"));
+  EXPECT_EQ(titles(), (QStringList{"File", "Draw", "Circuit", "Analysis", "Step", "Settings",
+                                   "Help", "Exercises", "Language"}));
+  EXPECT_TRUE(window.menuBar()->actions().last()->menu()->actions()[1]->isChecked());
+  ASSERT_EQ(passes.size(), 1);
+  EXPECT_TRUE(passes[0].at(0).toBool()) << "the graph is drawn again from a clean window";
+  window.run_command(702);
+  ASSERT_EQ(user.messages.size(), 1u);
+  EXPECT_EQ(user.messages[0].caption, QStringLiteral("Electronic circuit simulation"));
+  QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+  EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Cancel"));
+  window.set_language(text::source_language());
+  EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Cancel"))
+      << "a button keeps the text it was made with";
+  QDialogButtonBox japanese(QDialogButtonBox::Cancel);
+  EXPECT_EQ(japanese.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("キャンセル"));
+  EXPECT_EQ(titles().first(), QStringLiteral("ファイル  "));
 }
 
 TEST_F(MainWindowTest, StatusLineReadsOutThePointerWithoutAPass) {

@@ -63,10 +63,12 @@ class Page(unittest.TestCase):
         options = webdriver.ChromeOptions()
         options.binary_location = "/usr/bin/chromium"
         for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--window-size=1100,1000",
-                         "--force-device-scale-factor=1", "--disable-dev-shm-usage"):
+                         "--force-device-scale-factor=1", "--disable-dev-shm-usage", "--lang=ja"):
             options.add_argument(argument)
+        # A Japanese browser, as the page follows the browser's language.
         options.add_experimental_option("prefs", {
-            "download.default_directory": cls.downloads, "download.prompt_for_download": False})
+            "download.default_directory": cls.downloads, "download.prompt_for_download": False,
+            "intl.accept_languages": "ja"})
         cls.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
         cls.driver.set_script_timeout(30)
 
@@ -666,6 +668,46 @@ class Page(unittest.TestCase):
         self.assertIn("<b>red</b>", text, "the address is shown as text, never as HTML")
         self.assertEqual(self.driver.execute_script("return document.querySelectorAll('#status b').length"), 0)
         self.assertFalse(self.driver.find_element(By.ID, "switcher").is_displayed(), "embedded: no switcher")
+
+    # --- languages ---
+
+    def test_english_from_the_address_menus_dialog_graph_and_the_switch_back(self):
+        query = "program=velto&do=303,502&lang=en"
+        self.driver.get(f"{self.base}?{query}")
+        self.wait_for("return window.tessaly && window.tessaly.ready && window.tessaly.linkTrace !== undefined")
+        self.assertEqual(self.driver.execute_script("return document.documentElement.lang"), "en")
+        # The graph is the renderer's English graph of the same link.
+        trace = self.driver.execute_script("return window.tessaly.linkTrace")
+        native = subprocess.run([NATIVE, "--link", f"https://example.org/?{query}", "--format", "trace"],
+                                check=True, capture_output=True).stdout.decode()
+        self.assertEqual(trace, native)
+        self.assertIn("Series LC  Impedance vs frequency (log scale)", trace)
+        self.assertIn("Resonance", self.graph_text())
+        menus = self.driver.execute_script(
+            "return [...document.querySelectorAll('#menubar button.top')].map((b) => b.textContent)")
+        self.assertEqual(menus, ["File", "Draw", "Circuit", "Analysis", "Step", "Settings", "Help", "Exercises"])
+        self.menu(601)
+        box = self.dialog()
+        self.assertEqual(box.find_element(By.TAG_NAME, "h2").text, "Circuit constants")
+        labels = self.driver.execute_script(
+            "return [...document.querySelectorAll('dialog[open] label span')].map((s) => s.textContent)")
+        self.assertEqual(labels, ["L [H]:", "C [F]:"])
+        box.find_element(By.CSS_SELECTOR, "button.cancel").click()
+        # The switch opens the same graph in Japanese.
+        links = self.driver.execute_script(
+            "return [...document.querySelectorAll('#languages a')].map((a) => [a.textContent, a.getAttribute('aria-current')])")
+        self.assertEqual(links, [["日本語", None], ["English", "true"]])
+        self.driver.find_element(By.CSS_SELECTOR, "#languages a[lang='ja']").click()
+        self.wait_for("return document.documentElement.lang === 'ja' && window.tessaly && window.tessaly.ready"
+                      " && window.tessaly.linkTrace !== undefined")
+        self.assertIn("直列ＬＣ素子  インピーダンス周波数特性（対数目盛）", self.driver.execute_script(
+            "return window.tessaly.linkTrace"))
+        self.assertIn("do=303%2C502", self.driver.current_url)
+        # A language the catalog lacks: the browser's, and a word of why.
+        self.driver.get(f"{self.base}?program=quirn&lang=fr")
+        self.wait_for("return window.tessaly && window.tessaly.ready && window.tessaly.passes >= 2")
+        self.assertEqual(self.driver.execute_script("return document.documentElement.lang"), "ja")
+        self.assertIn("--lang needs one of ja, en", self.driver.find_element(By.ID, "status").text)
 
 if __name__ == "__main__":
     unittest.main(argv=[sys.argv[0], "-v"])
