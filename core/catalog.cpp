@@ -9,7 +9,9 @@ namespace tessaly::text {
 
 namespace {
 
-constexpr Language kSource = {"ja", "日本語", nullptr, 0, nullptr, 0};
+// Japanese in its own script, escaped: a language's name is shown in menus, never in a graph,
+// and the page's font holds only the characters the graphs' sources spell out.
+constexpr Language kSource = {"ja", "\u65e5\u672c\u8a9e", nullptr, 0, nullptr, 0};
 
 }  // namespace
 

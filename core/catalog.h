@@ -17,7 +17,7 @@ struct CatalogEntry {
 
 struct Language {
   const char* code;             // "ja", "en"
-  const char* name;             // in the language itself: "日本語", "English"
+  const char* name;             // in the language itself, as menus show it: "English"
   const CatalogEntry* entries;  // in the byte order of the source texts
   int entry_count;
   // Source texts of the template that this language's file leaves untranslated.

@@ -17,12 +17,30 @@ ROOMS = ("complex", "core", "surface", "graph", "programs", "resources", "tools"
 FAMILY = "Tessaly Mincho Subset"
 
 
+def translations(path):
+    """The translated texts of a .po file (its msgstr strings), without the sources beside them."""
+    out, in_msgstr = [], False
+    for line in path.read_text(encoding="utf-8").splitlines():
+        if line.startswith("msgstr"):
+            in_msgstr = True
+        elif not line.startswith('"'):
+            in_msgstr = False
+        if in_msgstr:
+            out.append(line)
+    return "\n".join(out)
+
+
 def engine_characters(root):
     chars = {chr(c) for c in range(0x20, 0x7F)}
     for room in ROOMS:
         for path in sorted((root / room).rglob("*")):
-            if path.suffix in (".cpp", ".h", ".po"):
-                chars.update(c for c in path.read_text(encoding="utf-8") if ord(c) > 0x7F)
+            if path.suffix in (".cpp", ".h"):
+                text = path.read_text(encoding="utf-8")
+            elif path.suffix == ".po":
+                text = translations(path)
+            else:
+                continue
+            chars.update(c for c in text if ord(c) > 0x7F)
     return "".join(sorted(chars))
 
 
