@@ -4,8 +4,9 @@
 Usage: font_subset.py SOURCE_ROOT FONT OUTPUT_WOFF2 OUTPUT_CHARACTERS
 
 The subset holds printable ASCII and every other character of the engine's sources, which
-hold every text the graphs show. Under the font's licence a subset is a derived font: it
-must carry a name of its own, so its family becomes "Tessaly Mincho Subset".
+hold every text the graphs and the printed class sets show. Under the font's licence a
+subset is a derived font: it must carry a name of its own, so its family becomes "Tessaly
+Mincho Subset".
 """
 import pathlib
 import sys
@@ -13,7 +14,7 @@ import sys
 from fontTools import subset
 from fontTools.ttLib import TTFont
 
-ROOMS = ("complex", "core", "surface", "graph", "programs", "resources", "tools")
+ROOMS = ("complex", "core", "surface", "graph", "programs", "resources", "interaction", "tools")
 FAMILY = "Tessaly Mincho Subset"
 
 
