@@ -187,9 +187,6 @@ bool parse_seed(const std::string& text, std::uint64_t& seed) {
   return true;
 }
 
-constexpr std::uint64_t kMostSheets = 500;
-constexpr int kMostQuestions = 4;
-
 // "FIRST-LAST", FIRST <= LAST, at most kMostSheets sheets.
 bool parse_seed_range(const std::string& text, ClassSet& set) {
   const std::string::size_type dash = text.find('-');

@@ -22,12 +22,15 @@ enum class Format { kPng, kSvg, kPdf, kTrace, kTracePrint, kDat, kCsv, kPhasors 
 
 enum class Paper { kA4, kLetter };
 
+constexpr std::uint64_t kMostSheets = 500;
+constexpr int kMostQuestions = 4;
+
 // A class set: one sheet per seed, then the answer key, in one PDF.
 struct ClassSet {
   bool given = false;
-  std::uint64_t first = 1, last = 1;
+  std::uint64_t first = 1, last = 1;  // at most kMostSheets
   Paper paper = Paper::kA4;
-  int questions = 1;  // on each sheet, 1 to 4
+  int questions = 1;  // on each sheet, 1 to kMostQuestions
 };
 
 struct RenderRequest {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/data_file.h"
 #include "core/dialog_values.h"
@@ -13,6 +14,7 @@
 #include "graph/context.h"
 #include "graph/legend_transcript.h"
 #include "graph/readout.h"
+#include "interaction/class_set.h"
 #include "interaction/link.h"
 #include "interaction/render_request.h"
 #include "interaction/replay.h"
@@ -23,6 +25,7 @@
 #include "resources/commands.h"
 #include "surface/recording_backend.h"
 #include "surface/surface.h"
+#include "web/class_set_json.h"
 #include "web/program_json.h"
 
 namespace {
@@ -45,6 +48,10 @@ struct Page : ProgramInstance {
   unsigned char saved_bytes[kDataFileBytes] = {};
   char edit_texts[kMaxDialogValues][kEditTextCapacity] = {};
   double magnifications[2] = {};
+  // The last class set laid out, whose graphs the page then asks for one by one.
+  interaction::RenderRequest class_set;
+  std::vector<web::ClassSetGraph> class_set_graphs;
+  std::string class_set_out;
 };
 
 std::unique_ptr<Page> page;
@@ -320,5 +327,32 @@ EMSCRIPTEN_KEEPALIVE const char* tessaly_state_link() {
   if (!page) return "";
   link_out = interaction::state_link(page->session, page->teaching);
   return link_out.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* tessaly_class_set(const char* exercise, const char* seeds,
+                                                   const char* paper, int questions) {
+  if (!page) return "";
+  page->class_set_out.clear();
+  page->class_set_graphs.clear();
+  const interaction::ParsedArguments parsed = interaction::parse_render_arguments(
+      {page->session.program->id, "--exercise", exercise ? exercise : "", "--seeds",
+       seeds ? seeds : "", "--paper", paper ? paper : "", "--questions", std::to_string(questions),
+       "--format", "pdf"});
+  if (parsed.outcome != interaction::ParsedArguments::Outcome::kRender) return "";
+  page->class_set = parsed.request;
+  page->class_set.language = page_language;
+  page->class_set_out = web::class_set_json(page->class_set, page->class_set_graphs);
+  return page->class_set_out.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* tessaly_class_set_graph(int index, int dpi) {
+  if (!page || index < 0 || index >= static_cast<int>(page->class_set_graphs.size())) return "";
+  const web::ClassSetGraph& graph = page->class_set_graphs[index];
+  interaction::HeadlessWindow window(*page->class_set.program);
+  interaction::replay_question(window, page->class_set, graph.question);
+  window.session.print_magnification = graph.magnification;
+  page->recorder.clear_trace();
+  print_pass(window.session, window.graph, page->recorder, dpi, dpi);
+  return pass_list();
 }
 }

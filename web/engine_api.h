@@ -82,4 +82,14 @@ const char* tessaly_follow_link(const char* query);
 const char* tessaly_link_notes();
 // The query of a link that draws the graph on show again.
 const char* tessaly_state_link();
+
+// A class set of the running program as tessaly-render PROGRAM --exercise EXERCISE --seeds
+// SEEDS --paper PAPER --questions QUESTIONS --format pdf lays it out (from the program's
+// start-up state, as the renderer starts): its pages as JSON, or "" when the renderer would
+// refuse the arguments.
+const char* tessaly_class_set(const char* exercise, const char* seeds, const char* paper,
+                              int questions);
+// Graph `index` of that class set's pages, printed at dpi dots per inch; its length is
+// tessaly_list_length().
+const char* tessaly_class_set_graph(int index, int dpi);
 }

@@ -4,8 +4,9 @@
 Usage: font_subset.py SOURCE_ROOT FONT OUTPUT_WOFF2 OUTPUT_CHARACTERS
 
 The subset holds printable ASCII and every other character of the engine's sources and of
-the translations, which hold every text the graphs show. Under the font's licence a subset is a derived font: it
-must carry a name of its own, so its family becomes "Tessaly Mincho Subset".
+the translations, which hold every text the graphs and the printed class sets show. Under the
+font's licence a subset is a derived font: it must carry a name of its own, so its family
+becomes "Tessaly Mincho Subset".
 """
 import pathlib
 import sys
@@ -14,6 +15,8 @@ from fontTools import subset
 from fontTools.ttLib import TTFont
 
 ROOMS = ("complex", "core", "surface", "graph", "programs", "resources", "tools", "po")
+# The texts a printed class set adds: its header and its answer key's heading.
+FILES = ("interaction/class_set.cpp",)
 FAMILY = "Tessaly Mincho Subset"
 
 
@@ -32,15 +35,15 @@ def translations(path):
 
 def engine_characters(root):
     chars = {chr(c) for c in range(0x20, 0x7F)}
-    for room in ROOMS:
-        for path in sorted((root / room).rglob("*")):
-            if path.suffix in (".cpp", ".h"):
-                text = path.read_text(encoding="utf-8")
-            elif path.suffix == ".po":
-                text = translations(path)
-            else:
-                continue
-            chars.update(c for c in text if ord(c) > 0x7F)
+    paths = [path for room in ROOMS for path in sorted((root / room).rglob("*"))]
+    for path in paths + [root / name for name in FILES]:
+        if path.suffix in (".cpp", ".h"):
+            text = path.read_text(encoding="utf-8")
+        elif path.suffix == ".po":
+            text = translations(path)
+        else:
+            continue
+        chars.update(c for c in text if ord(c) > 0x7F)
     return "".join(sorted(chars))
 
 

@@ -1,34 +1,16 @@
 #include "web/program_json.h"
 
-#include <cstdio>
-
 #include "core/data_file.h"
+#include "interaction/render_request.h"
 #include "programs/descriptor.h"
 #include "programs/phasor_panel.h"
 #include "resources/commands.h"
 #include "surface/surface.h"
+#include "web/json_text.h"
 
 namespace tessaly::web {
 
 namespace {
-
-void append_string(std::string& out, const char* text) {
-  out += '"';
-  for (const char* p = text ? text : ""; *p; ++p) {
-    const unsigned char c = static_cast<unsigned char>(*p);
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += *p;
-    } else if (c < 0x20) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-      out += escaped;
-    } else {
-      out += *p;
-    }
-  }
-  out += '"';
-}
 
 const char* kind_name(ControlKind kind) {
   switch (kind) {
@@ -48,12 +30,12 @@ const char* kind_name(ControlKind kind) {
 
 void append_popup(std::string& out, const MenuPopup& popup, const text::Language& language) {
   out += "{\"text\":";
-  append_string(out, text::localized(language, popup.text));
+  append_json_string(out, text::localized(language, popup.text));
   out += ",\"items\":[";
   for (int i = 0; i < popup.item_count; ++i) {
     if (i > 0) out += ',';
     out += "{\"command\":" + std::to_string(popup.items[i].command) + ",\"text\":";
-    append_string(out, text::localized(language, popup.items[i].text));
+    append_json_string(out, text::localized(language, popup.items[i].text));
     out += '}';
   }
   out += "]}";
@@ -79,14 +61,14 @@ void append_names(std::string& out, const Named<Value> (&names)[N]) {
   out += '{';
   for (std::size_t i = 0; i < N; ++i) {
     if (i > 0) out += ',';
-    append_string(out, names[i].name);
+    append_json_string(out, names[i].name);
     out += ':' + std::to_string(static_cast<int>(names[i].value));
   }
   out += '}';
 }
 
 // What the page would otherwise keep a second copy of: the screen, the palette, the file
-// size and the numbers of commands, actions and repaints.
+// size, the class set's limits and the numbers of commands, actions and repaints.
 void append_engine(std::string& out) {
   using namespace commands;
   constexpr Named<int> kCommands[] = {{"readFile", kReadFile},
@@ -106,7 +88,9 @@ void append_engine(std::string& out) {
          ",\"logicalHeight\":" + std::to_string(surface::kLogicalHeight) +
          ",\"panelWidth\":" + std::to_string(kPhasorPanelWidth) +
          ",\"screenDpi\":" + std::to_string(kCssDpi) +
-         ",\"dataFileBytes\":" + std::to_string(kDataFileBytes) + ",\"palette\":[";
+         ",\"dataFileBytes\":" + std::to_string(kDataFileBytes) +
+         ",\"mostSheets\":" + std::to_string(interaction::kMostSheets) +
+         ",\"mostQuestions\":" + std::to_string(interaction::kMostQuestions) + ",\"palette\":[";
   for (int c = 0; c < 16; ++c) {
     const surface::Rgb rgb = surface::kPaletteRgb[c];
     if (c > 0) out += ',';
@@ -128,16 +112,16 @@ void append_dialog(std::string& out, const DialogTemplate* dialog, const text::L
     return;
   }
   out += "{\"name\":";
-  append_string(out, dialog->name);
+  append_json_string(out, dialog->name);
   out += ",\"caption\":";
-  append_string(out, text::localized(language, dialog->caption));
+  append_json_string(out, text::localized(language, dialog->caption));
   out += ",\"width\":" + std::to_string(dialog->width) +
          ",\"height\":" + std::to_string(dialog->height) + ",\"controls\":[";
   for (int i = 0; i < dialog->control_count; ++i) {
     const DialogControl& c = dialog->controls[i];
     if (i > 0) out += ',';
     out += "{\"id\":" + std::to_string(c.id) + ",\"kind\":\"" + kind_name(c.kind) + "\",\"text\":";
-    append_string(out, text::localized(language, c.text));
+    append_json_string(out, text::localized(language, c.text));
     out += ",\"x\":" + std::to_string(c.x) + ",\"y\":" + std::to_string(c.y) +
            ",\"width\":" + std::to_string(c.width) + ",\"height\":" + std::to_string(c.height) +
            '}';
@@ -183,11 +167,11 @@ void append_languages(std::string& out) {
 
 std::string program_json(const ProgramDescriptor& program, const text::Language& language) {
   std::string out = "{\"id\":";
-  append_string(out, program.id);
+  append_json_string(out, program.id);
   out += ",\"name\":";
-  append_string(out, program.display_name);
+  append_json_string(out, program.display_name);
   out += ",\"help\":";
-  append_string(out, text::localized(language, program.help_text));
+  append_json_string(out, text::localized(language, program.help_text));
   out += ",\"menu\":";
   append_menu(out, *program.menu, language);
   out += ",\"teaching\":";

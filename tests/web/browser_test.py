@@ -24,6 +24,7 @@ from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.select import Select
 
 SITE, NATIVE = sys.argv[1], sys.argv[2]
 SHOTS = sys.argv[3] if len(sys.argv) > 3 else None
@@ -709,6 +710,72 @@ class Page(unittest.TestCase):
         self.wait_for("return window.tessaly && window.tessaly.ready && window.tessaly.passes >= 2")
         self.assertEqual(self.driver.execute_script("return document.documentElement.lang"), "ja")
         self.assertIn("--lang needs one of ja, en", self.driver.find_element(By.ID, "status").text)
+
+    # --- a class set printed from the page ---
+
+    def renderer_answer(self, kind, seed):
+        """The answer the renderer reveals for one worksheet, as its trace prints it."""
+        trace = subprocess.run([NATIVE, "ombra", "--exercise", kind, "--seed", str(seed), "--reveal",
+                                "--format", "trace"], check=True, capture_output=True).stdout.decode()
+        line = [t for t in trace.splitlines() if t.startswith("text ") and "解答" in t][-1]
+        return line.rsplit("＝", 1)[1]
+
+    def test_a_class_set_prints_the_sheets_and_the_answers_the_renderer_gives(self):
+        self.open("quirn")
+        self.assertEqual(self.driver.execute_script(
+            "return document.querySelectorAll(`#menubar button[data-command='class-set']`).length"), 0,
+            "Quirn asks nothing")
+        self.open("ombra")
+        self.menu("class-set")
+        box = self.dialog()
+        self.assertEqual(box.find_element(By.TAG_NAME, "h2").text, "クラス用の問題を印刷")
+        seeds = box.find_element(By.NAME, "seeds")
+        # A range the renderer refuses is refused in the box, which stays open for a better one.
+        for bad in ("3-1", "1-501", "7", "a-b"):
+            seeds.clear()
+            seeds.send_keys(bad)
+            box.find_element(By.CSS_SELECTOR, "button.default").click()
+            self.wait_for("return !document.querySelector('dialog[open] .problem').hidden")
+            self.assertIn("500枚まで", box.find_element(By.CSS_SELECTOR, ".problem").text, bad)
+        self.assertTrue(box.is_displayed())
+        self.assertIsNone(self.driver.execute_script("return window.tessaly.lastClassSet ?? null"))
+        seeds.clear()
+        seeds.send_keys("1-3")
+        Select(box.find_element(By.NAME, "kind")).select_by_value("f0")
+        Select(box.find_element(By.NAME, "questions")).select_by_value("2")
+        box.find_element(By.CSS_SELECTOR, "button.default").click()
+        self.wait_for("return window.tessaly.lastClassSet != null", timeout=60)
+        self.assertEqual(self.driver.execute_script("return window.tessaly.lastClassSet"),
+                         {"pages": 4, "graphs": 6})
+        sheets = self.driver.execute_script("""
+            return [...document.querySelectorAll('#class-set .page.sheet')].map((p) => ({
+              number: p.querySelector('.sheet-number').textContent,
+              graphs: p.querySelectorAll('img.graph').length,
+              header: [...p.querySelectorAll('.header, .working')].map((t) => t.textContent).join(' ')}));""")
+        self.assertEqual(sheets, [{"number": f"No. {n}", "graphs": 2, "header": "名前 日付 計算"}
+                                  for n in (1, 2, 3)])
+        key = self.driver.execute_script("""
+            const texts = (role) => [...document.querySelectorAll(`#class-set .page.key .${role}`)]
+              .map((t) => t.textContent);
+            return { numbers: texts('key-number'), given: texts('key-given'), working: texts('key-working') };""")
+        self.assertEqual(key["numbers"], ["No. 1-1", "No. 1-2", "No. 2-1", "No. 2-2", "No. 3-1", "No. 3-2"])
+        self.assertEqual(len(key["given"]), 6)
+        # Question k of sheet i takes seed 1 + i + 3k; Ombra asks f0, then Q.
+        for i, working in enumerate(key["working"]):
+            sheet, question = divmod(i, 2)
+            kind, seed = ("f0", "q")[question], 1 + sheet + 3 * question
+            self.assertTrue(working.endswith("＝" + self.renderer_answer(kind, seed)), (working, kind, seed))
+            self.assertTrue(working.startswith(("fo＝", "Ｑ＝")[question]), working)
+        # Letter paper and a Q class set of one question a sheet, again through the box.
+        self.menu("class-set")
+        box = self.dialog()
+        self.assertEqual(box.find_element(By.NAME, "seeds").get_property("value"), "1-3", "the last choice")
+        Select(box.find_element(By.NAME, "paper")).select_by_value("letter")
+        Select(box.find_element(By.NAME, "questions")).select_by_value("1")
+        box.find_element(By.CSS_SELECTOR, "button.default").click()
+        self.wait_for("return window.tessaly.lastClassSet.graphs === 3", timeout=60)
+        width = self.driver.execute_script("return document.querySelector('#class-set .page').style.width")
+        self.assertEqual(width, "816px")  # 8.5 inches
 
 if __name__ == "__main__":
     unittest.main(argv=[sys.argv[0], "-v"])

@@ -8,6 +8,8 @@ import { graphRoom, fitMapping, onRoomChange } from './layout.js';
 import { followPointer } from './pointer.js';
 import { buildStepBar } from './stepbar.js';
 import { graphText } from './a11y.js';
+import { t, useCatalog } from './texts.js';
+import { CLASS_SET, classSetItem, printClassSet } from './classset.js';
 
 const PRINT_DPI = 300;  // the page's own choice for paper: sharp enough, quick to draw
 const FIRST_PROGRAM = 'ombra';
@@ -33,11 +35,7 @@ async function loadFont() {
 const [engine] = await Promise.all([loadEngine(), loadFont()]);
 page.engine = engine;
 
-// A text of the page's own in the page's language, with each %s filled in turn.
-function t(source, ...values) {
-  let next = 0;
-  return engine.localized(source).replace(/%s/g, () => String(values[next++]));
-}
+useCatalog(engine);
 
 // The language the address asks for, else the browser's first, else the source language.
 // False when the address asks for one the catalog does not have.
@@ -439,6 +437,15 @@ async function runCommand(command) {
     await copyLink();
     return;
   }
+  if (command === CLASS_SET) {
+    busy = true;
+    try {
+      page.lastClassSet = await printClassSet(engine, program, PRINT_DPI, (text) => { status.textContent = text; });
+    } finally {
+      busy = false;
+    }
+    return;
+  }
   if (followTeaching(engine.teachingCommand(command))) return;
   const outcome = engine.command(command);
   if (!outcome.accepted) return;
@@ -446,10 +453,13 @@ async function runCommand(command) {
 }
 
 // The teaching pop-up comes after the program's own, as in the window; the File menu gets the
-// page's own command that copies the link of the graph on show.
+// page's own command that copies the link of the graph on show, the teaching pop-up the print
+// of a class set where the program has exercises.
 const COPY_LINK = 'copy-link';
 const fileMenu = { ...program.menu[0], items: [...program.menu[0].items, { command: COPY_LINK, text: t('リンクをコピー') }] };
-const menus = buildMenuBar(document.getElementById('menubar'), [fileMenu, ...program.menu.slice(1), program.teaching], runCommand);
+const classSet = classSetItem(program);
+const teachingMenu = { ...program.teaching, items: [...program.teaching.items, ...(classSet ? [classSet] : [])] };
+const menus = buildMenuBar(document.getElementById('menubar'), [fileMenu, ...program.menu.slice(1), teachingMenu], runCommand);
 buildStepBar(stepBar, program.menu, program.stepBar, runCommand);
 
 // Keys the teaching views take before the program: Escape, and [ and ] for the curve.

@@ -1,5 +1,5 @@
-// Modal boxes: the settings dialogs built from a program's templates, message boxes and the
-// name asked for a save. Each resolves once closed.
+// Modal boxes: the settings dialogs built from a program's templates, message boxes, the
+// name asked for a save and the page's own forms of labelled choices. Each resolves once closed.
 
 let boxes = 0;  // for the ids that name each box by its caption
 
@@ -30,7 +30,7 @@ function modal(caption, build) {
     // Tab goes round the box's own fields and buttons, never out to the page behind.
     dialog.addEventListener('keydown', (event) => {
       if (event.key !== 'Tab') return;
-      const stops = [...dialog.querySelectorAll('input, button')];
+      const stops = [...dialog.querySelectorAll('input, select, button')];
       const at = stops.indexOf(document.activeElement);
       const next = event.shiftKey ? (at <= 0 ? stops.length - 1 : at - 1) : (at + 1) % stops.length;
       event.preventDefault();
@@ -128,6 +128,57 @@ export function saveNameDialog(suggestion) {
     form.append(label);
     const done = (accepted) => close(accepted ? input.value : null);
     buttons(form, 'Save', 'Cancel', done);
+    return done;
+  });
+}
+
+// A form of labelled fields, each a text box or a list of choices ({ name, label, value,
+// choices: [{ value, text }] }). OK asks check(values) first: a text it returns is shown in
+// the box, which stays open. Resolves with the values by name, or null when cancelled.
+export function formDialog(caption, fields, okText, cancelText, check) {
+  return modal(caption, (form, close) => {
+    const fieldset = document.createElement('fieldset');
+    const inputs = fields.map((field) => {
+      const label = document.createElement('label');
+      const span = document.createElement('span');
+      span.textContent = field.label;
+      let input;
+      if (field.choices) {
+        input = document.createElement('select');
+        for (const choice of field.choices) input.append(new Option(choice.text, choice.value));
+      } else {
+        input = document.createElement('input');
+        input.type = 'text';
+        input.autocomplete = 'off';
+        input.spellcheck = false;
+      }
+      input.name = field.name;
+      input.value = field.value;
+      label.append(span, input);
+      fieldset.append(label);
+      return input;
+    });
+    const problem = document.createElement('p');
+    problem.className = 'message problem';
+    problem.setAttribute('role', 'alert');
+    problem.hidden = true;
+    form.append(fieldset, problem);
+    const values = () => Object.fromEntries(inputs.map((input) => [input.name, input.value]));
+    const done = (accepted) => {
+      if (!accepted) {
+        close(null);
+        return;
+      }
+      const refused = check(values());
+      if (!refused) {
+        close(values());
+        return;
+      }
+      problem.textContent = refused;
+      problem.hidden = false;
+      (inputs.find((input) => input.tagName === 'INPUT') ?? inputs[0])?.select?.();
+    };
+    buttons(form, okText, cancelText, done);
     return done;
   });
 }

@@ -42,6 +42,8 @@ export async function loadEngine() {
   const predict = c('tessaly_predict', 'number', ['string']);
   const teachingState = c('tessaly_teaching_state', 'number', []);
   const followLink = c('tessaly_follow_link', 'number', ['string']);
+  const classSet = c('tessaly_class_set', 'string', ['string', 'string', 'string', 'number']);
+  const classSetGraph = c('tessaly_class_set_graph', 'number', ['number', 'number']);
   let fileBytes = 0;
   // The bytes where the engine keeps them, valid until its next call.
   const list = (pointer) => m.HEAPU8.subarray(pointer, pointer + listLength());
@@ -90,6 +92,12 @@ export async function loadEngine() {
     stateLink: c('tessaly_state_link', 'string', []),
     setLanguage: (code) => c('tessaly_set_language', 'number', ['string'])(code) === 1,
     localized: c('tessaly_localized', 'string', ['string']),
+    // A class set's pages laid out as the renderer lays them out, or null when refused.
+    classSet: (exercise, seeds, paper, questions) => {
+      const json = classSet(exercise, seeds, paper, questions);
+      return json ? JSON.parse(json) : null;
+    },
+    classSetGraph: (index, dpi) => list(classSetGraph(index, dpi)),
     teachingState: () => {
       const state = teachingState();
       return { panel: (state & 1) !== 0, awaitsPrediction: (state & 2) !== 0, locked: (state & 4) !== 0 };
