@@ -132,12 +132,13 @@ function drawPass() {
     canvas.height = Math.round(mapping.height * dpr);
     canvas.style.width = `${mapping.width}px`;
     canvas.style.height = `${mapping.height}px`;
+    // Either way the raster starts white.
     if (raster) raster.resize(canvas.width, canvas.height);
     else raster = new Raster(canvas.width, canvas.height, PALETTE);
     overlay = null;
-    erase = true;
+  } else if (erase) {
+    raster.erase();
   }
-  if (erase) raster.erase();
   const report = raster.draw(linkList ?? engine.windowPass(), screenMap());
   linkList = null;
   drawOverlay();

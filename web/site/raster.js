@@ -354,35 +354,53 @@ class ListReader {
   }
 }
 
+// The canvas the glyphs are drawn on, its font of the moment, and the advance of a full-width
+// character at each pixel size: setting a font and measuring are what a new glyph costs most.
 let scratch = null;
+let scratchContext = null;
+let scratchFont = '';
+const emAdvances = new Map();
+
+function scratchFor(fontPx, width, height) {
+  if (!scratch) {
+    scratch = new OffscreenCanvas(Math.max(64, width), Math.max(64, height));
+    scratchContext = scratch.getContext('2d', { willReadFrequently: true });
+  } else if (scratch.width < width || scratch.height < height) {
+    // A new size resets the context, its font too.
+    scratch.width = Math.max(scratch.width, width);
+    scratch.height = Math.max(scratch.height, height);
+    scratchFont = '';
+  }
+  const font = `${fontPx}px "${FONT_FAMILY}"`;
+  if (font !== scratchFont) {
+    scratchContext.font = font;
+    scratchFont = font;
+  }
+  return scratchContext;
+}
 
 // The coverage of one glyph at a pixel size, narrowed to fit two byte cells per em; turned a
 // quarter to the left for text that reads upward.
 function renderGlyph(ch, fontPx, cell, direction) {
-  scratch ??= new OffscreenCanvas(64, 64);
-  const ctx = scratch.getContext('2d', { willReadFrequently: true });
-  ctx.font = `${fontPx}px "${FONT_FAMILY}"`;
+  let ctx = scratchFor(fontPx, 0, 0);
   const metrics = ctx.measureText(ch);
-  const emAdvance = ctx.measureText('\u56fd').width || fontPx;
+  let emAdvance = emAdvances.get(fontPx);
+  if (emAdvance === undefined) {
+    emAdvance = ctx.measureText('\u56fd').width || fontPx;
+    emAdvances.set(fontPx, emAdvance);
+  }
   const stretch = cell > 0 ? (2 * cell) / emAdvance : 1;
   const ascent = metrics.fontBoundingBoxAscent ?? fontPx * 0.88;
   const descent = metrics.fontBoundingBoxDescent ?? fontPx * 0.12;
   const advance = metrics.width * stretch;
   const pad = 2;
   const w = Math.ceil(advance) + 2 * pad, h = Math.ceil(ascent + descent) + 2 * pad;
-  if (scratch.width < w || scratch.height < h) {
-    scratch.width = Math.max(scratch.width, w);
-    scratch.height = Math.max(scratch.height, h);
-  }
+  ctx = scratchFor(fontPx, w, h);
+  ctx.setTransform(1, 0, 0, 1, 0, 0);
   ctx.clearRect(0, 0, scratch.width, scratch.height);
-  ctx.save();
-  ctx.font = `${fontPx}px "${FONT_FAMILY}"`;
-  ctx.fillStyle = '#000';
-  ctx.textBaseline = 'alphabetic';
-  ctx.translate(pad, pad + ascent);
-  ctx.scale(stretch, 1);
+  // The baseline at pad + ascent, the glyph narrowed by stretch.
+  ctx.setTransform(stretch, 0, 0, 1, pad, pad + ascent);
   ctx.fillText(ch, 0, 0);
-  ctx.restore();
   const rgba = ctx.getImageData(0, 0, w, h).data;
   const alpha = new Uint8Array(w * h);
   for (let i = 0; i < w * h; ++i) alpha[i] = rgba[i * 4 + 3];
