@@ -207,10 +207,13 @@ function showPassError() {
 }
 
 // The beep and the caption flash of the window: here the menu bar flashes, anew at each alert
-// (an animation of its own each time, which needs no layout to start again).
+// (an animation of its own each time, which needs no layout to start again). Alerts before
+// the next frame (a key's and its pass's) show as one flash.
 const FLASH = [{ background: '#0a246a' }, { background: 'transparent' }];
+let flash = null;
 function ringAlert() {
-  document.getElementById('menubar').animate(FLASH, { duration: 150, easing: 'steps(2)' });
+  if (flash?.pending) return;
+  flash = document.getElementById('menubar').animate(FLASH, { duration: 150, easing: 'steps(2)' });
 }
 
 function logicalAt(at) {
