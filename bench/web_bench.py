@@ -1,13 +1,14 @@
 #!/usr/bin/python3
 """Runs the web page's benchmark (build-web/site/bench.html) in headless Chromium, at full
 speed and with the CPU slowed 4 times (Chromium's throttling), and counts the bytes a first
-visit downloads at the server, the service worker's own fetches included. Prints medians.
+visit downloads from the local server (web/serve.py, which packs text and the engine with
+gzip), the service worker's own fetches included. Prints medians.
 
 Usage: bench/web_bench.py [SITE_FOLDER]
 """
 import functools
-import http.server
 import json
+import pathlib
 import sys
 import threading
 import time
@@ -15,11 +16,11 @@ import time
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "web"))
+import serve  # noqa: E402
 
-class Handler(http.server.SimpleHTTPRequestHandler):
-    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
-                      ".js": "text/javascript", ".wasm": "application/wasm", ".woff2": "font/woff2",
-                      ".webmanifest": "application/manifest+json"}
+
+class Handler(serve.Handler):
     sent = 0
     lock = threading.Lock()
 
@@ -28,9 +29,6 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         with Handler.lock:
             Handler.sent += len(data)
         outputfile.write(data)
-
-    def log_message(self, format, *args):
-        pass
 
 
 def browser():
@@ -75,7 +73,7 @@ def bench(base, slowdown):
 
 def main():
     site = sys.argv[1] if len(sys.argv) > 1 else "build-web/site"
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Handler, directory=site))
+    server = serve.Server(("127.0.0.1", 0), functools.partial(Handler, directory=site))
     threading.Thread(target=server.serve_forever, daemon=True).start()
     base = f"http://127.0.0.1:{server.server_address[1]}/"
     try:

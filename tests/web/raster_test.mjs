@@ -14,7 +14,7 @@ globalThis.ImageData ??= class {
     this.data = new Uint8ClampedArray(width * height * 4);
   }
 };
-const { Raster } = await import(pathToFileURL(join(process.argv[2], 'raster.js')).href);
+const { Raster, ListReader } = await import(pathToFileURL(join(process.argv[2], 'raster.js')).href);
 
 // The engine's sixteen colours, as the page receives them.
 const PALETTE = [
@@ -89,4 +89,31 @@ test('a printer pass truncates device coordinates and reports alerts and errors'
   assert.deepEqual(rgb(r, 21, 22), WHITE);
   assert.deepEqual(rgb(r, 30, 29), WHITE);
   assert.deepEqual(report, { alerts: 1, error: 4 });
+});
+
+test('numbers of the list read as parseFloat reads them, in the forms "%g" writes', () => {
+  // C's "%g" at six and at fifteen significant digits, and JavaScript's shortest forms (up to
+  // 17 digits), which go to parseFloat. Integers are the engine's ints.
+  const g = (x, digits) => {
+    const e = x === 0 ? 0 : Math.floor(Math.log10(Math.abs(x)));
+    const strip = (text) => (text.includes('.') ? text.replace(/\.?0+$/, '') : text);
+    if (e >= -4 && e < digits) return strip(x.toPrecision(digits));
+    const [mantissa, exponent] = x.toExponential(digits - 1).split('e');
+    const power = exponent.replace(/^[-+]/, '').padStart(2, '0');
+    return `${strip(mantissa)}e${exponent[0] === '-' ? '-' : '+'}${power}`;
+  };
+  let seed = 12345;
+  const random = () => (seed = (seed * 1103515245 + 12345) % 2147483648) / 2147483648;
+  const texts = ['0.9', '-0.5', '-0', '-0.0', '1e-05', '1.5e+06', '0.0025', '1e+22', '1e+23', '1e-22', '1e-23',
+    '123456789012345.6', '1234567890123456.7', 'nan', '-nan', 'inf', '-inf'];
+  for (let i = 0; i < 5000; ++i) {
+    const x = (random() - 0.5) * 10 ** Math.floor(random() * 60 - 30);
+    texts.push(g(x, 6), g(x, 15));
+    if (/[.e]/.test(String(x))) texts.push(String(x));
+  }
+  for (const text of texts) {
+    const reader = new ListReader(encode(`${text} 7\n`));
+    assert.ok(Object.is(reader.number(), parseFloat(text)), text);
+    assert.equal(reader.number(), 7, text);
+  }
 });

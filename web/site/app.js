@@ -144,8 +144,11 @@ let closed = false;
 
 // The canvas's size: the display magnification's where the page has room for it, else as
 // large as fits; the phasor diagram widens the picture by its panel, as it widens the window.
+// The room is measured once and again only when the page's layout changes (onRoomChange
+// below): measuring lays the page out, which a key's pass need not wait for.
+let room = null;
 function fittedMapping() {
-  const room = graphRoom(picture, [stepBar, status]);
+  room ??= graphRoom(picture, [stepBar, status]);
   const width = LOGICAL_WIDTH + (engine.teachingState().panel ? PANEL_WIDTH : 0);
   return fitMapping({ width, height: LOGICAL_HEIGHT }, engine.displayMagnification(), room);
 }
@@ -171,12 +174,13 @@ function drawPass() {
     canvas.height = Math.round(mapping.height * dpr);
     canvas.style.width = `${mapping.width}px`;
     canvas.style.height = `${mapping.height}px`;
+    // Either way the raster starts white.
     if (raster) raster.resize(canvas.width, canvas.height);
     else raster = new Raster(canvas.width, canvas.height, PALETTE);
     overlay = null;
-    erase = true;
+  } else if (erase) {
+    raster.erase();
   }
-  if (erase) raster.erase();
   const report = raster.draw(linkList ?? engine.windowPass(), screenMap());
   linkList = null;
   drawOverlay();
@@ -241,12 +245,14 @@ function showPassError() {
   axisError.textContent = code ? engine.errorMessage(code) : '';
 }
 
-// The beep and the caption flash of the window: here the menu bar flashes.
+// The beep and the caption flash of the window: here the menu bar flashes, anew at each alert
+// (an animation of its own each time, which needs no layout to start again). Alerts before
+// the next frame (a key's and its pass's) show as one flash.
+const FLASH = [{ background: '#0a246a' }, { background: 'transparent' }];
+let flash = null;
 function ringAlert() {
-  const bar = document.getElementById('menubar');
-  bar.classList.remove('alert');
-  void bar.offsetWidth;
-  bar.classList.add('alert');
+  if (flash?.pending) return;
+  flash = document.getElementById('menubar').animate(FLASH, { duration: 150, easing: 'steps(2)' });
 }
 
 function logicalAt(at) {
@@ -514,10 +520,11 @@ document.addEventListener('drop', async (event) => {
 window.matchMedia?.(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener?.('change', () => requestRepaint(Repaint.ERASE));
 // A new room for the graph draws it again at its new size; the same size keeps the picture.
 onRoomChange(() => {
+  room = null;
   if (!mapping) return;
   const next = fittedMapping();
   if (next.width !== mapping.width || next.height !== mapping.height) requestRepaint(Repaint.ERASE);
-}, [document.querySelector('header'), stepBar]);
+}, [document.querySelector('header'), stepBar, status]);
 page.run = runCommand;
 requestRepaint(Repaint.ERASE);
 await new Promise((resolve) => queueMicrotask(resolve));

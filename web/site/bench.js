@@ -11,17 +11,25 @@ const median = (values) => {
   return s.length % 2 ? s[(s.length - 1) / 2] : (s[s.length / 2 - 1] + s[s.length / 2]) / 2;
 };
 
-function load(program) {
+function navigate(url) {
   return new Promise((resolve) => {
-    frame.onload = () => {
-      const wait = () => {
-        const page = frame.contentWindow.tessaly;
-        if (page && page.ready && page.passes >= 1) resolve(frame.contentWindow);
-        else setTimeout(wait, 5);
-      };
-      wait();
+    frame.onload = resolve;
+    frame.src = url;
+  });
+}
+
+// The page as a student opens it: the same address each time, after a blank page so that
+// the address is loaded anew.
+async function load(program) {
+  await navigate('about:blank');
+  await navigate(`index.html?program=${program}`);
+  return new Promise((resolve) => {
+    const wait = () => {
+      const page = frame.contentWindow.tessaly;
+      if (page && page.ready && page.passes >= 1) resolve(frame.contentWindow);
+      else setTimeout(wait, 5);
     };
-    frame.src = `index.html?program=${program}&t=${Math.random()}`;
+    wait();
   });
 }
 

@@ -2,6 +2,7 @@
 // page needs of the engine (screen, palette, file size, commands, actions, repaints) come with
 // the program, from the engine itself.
 import createEngine from './tessaly-engine.js';
+import { engineCode } from './engine-code.js';
 
 const unpack = (packed) => ({
   accepted: (packed & 1) === 1,
@@ -20,7 +21,14 @@ const unpackTeaching = (packed) => ({
 export const TeachingKey = Object.freeze({ Escape: 0, Enter: 1, Backspace: 2, Text: 3 });
 
 export async function loadEngine() {
-  const m = await createEngine();
+  // The code compiled early (engine-code.js); the instance is made here, with the runtime's
+  // imports.
+  const m = await createEngine({
+    instantiateWasm(imports, receive) {
+      engineCode.then((code) => WebAssembly.instantiate(code, imports)).then((instance) => receive(instance));
+      return {};
+    },
+  });
   const c = (name, result, args) => m.cwrap(name, result, args);
   const start = c('tessaly_start', 'number', ['string']);
   const programJson = c('tessaly_program_json', 'string', []);

@@ -24,7 +24,7 @@ export function fitMapping(logical, magnification, room) {
 
 // Calls changed() once after the window's size or orientation settles on a new value, or
 // after one of the elements around the graph (menus that wrap anew, the step bar that shows
-// with the first touch) changes its size.
+// with the first touch, a status line that takes a second line) changes its size.
 export function onRoomChange(changed, around) {
   let frame = 0;
   const later = () => {

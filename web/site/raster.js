@@ -264,11 +264,16 @@ export class Raster {
     const cell = byteWidth * s;
     const ox = this.device(x) * s, oy = this.device(y) * s;
     const [r, g, b] = this.palette[colour >= 0 && colour < 16 ? colour : 0];
+    const glyphs = this.glyphsAt(fontPx, cell, direction);
     let pen = 0;
     for (const ch of text) {
       const span = sjisBytes(ch.codePointAt(0)) * cell;
       if (!isBlank(ch)) {
-        const glyph = this.glyph(ch, fontPx, cell, direction);
+        let glyph = glyphs.get(ch);
+        if (!glyph) {
+          glyph = renderGlyph(ch, fontPx, cell, direction);
+          glyphs.set(ch, glyph);
+        }
         // Along the text: the glyph's left edge; across it: the baseline.
         const along = pen + (span - glyph.advance) / 2;
         if (direction === 1) this.blend(glyph, ox + glyph.ascentShift, oy - along, r, g, b);
@@ -278,14 +283,15 @@ export class Raster {
     }
   }
 
-  glyph(ch, fontPx, cell, direction) {
-    const key = `${ch}|${fontPx}|${cell}|${direction}`;
-    let glyph = this.glyphs.get(key);
-    if (!glyph) {
-      glyph = renderGlyph(ch, fontPx, cell, direction);
-      this.glyphs.set(key, glyph);
+  // The glyphs drawn so far at one size and direction, by character.
+  glyphsAt(fontPx, cell, direction) {
+    const key = `${fontPx}|${cell}|${direction}`;
+    let glyphs = this.glyphs.get(key);
+    if (!glyphs) {
+      glyphs = new Map();
+      this.glyphs.set(key, glyphs);
     }
-    return glyph;
+    return glyphs;
   }
 
   // Lays the glyph's mask, whose origin sits at (gx, gy) on its baseline, over the pixels.
@@ -311,9 +317,11 @@ export class Raster {
 
 const SPACE = 0x20, NEWLINE = 0x0a;
 const utf8 = new TextDecoder();
+const POWERS_OF_TEN = [1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14,
+  1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22];
 
 // Reads the display list where it lies: numbers without making strings of them.
-class ListReader {
+export class ListReader {
   constructor(bytes) {
     this.bytes = bytes;
     this.at = 0;
@@ -327,62 +335,105 @@ class ListReader {
     if (this.at < b.length && b[this.at] === SPACE) this.at += 1;
   }
   // An integer, or a "%g" number (sign, digits, point, exponent); the blank after it is taken.
+  // A "%g" number of up to 15 digits and a power of ten up to 22 is one exact operation on
+  // two exact doubles, so correctly rounded like parseFloat's result, which takes the rest.
   number() {
     const b = this.bytes;
     let i = this.at, sign = 1, value = 0;
     if (b[i] === 0x2d) { sign = -1; i += 1; }
+    const first = i;
     while (b[i] >= 0x30 && b[i] <= 0x39) value = value * 10 + (b[i++] - 0x30);
-    let plain = true;
-    if (b[i] === 0x2e || b[i] === 0x65 || b[i] === 0x69 || b[i] === 0x6e) plain = false;
-    if (!plain) {
-      let end = i;
-      while (end < b.length && b[end] !== SPACE && b[end] !== NEWLINE) end += 1;
-      value = parseFloat(utf8.decode(b.subarray(this.at, end)));
-      i = end;
+    if (b[i] !== 0x2e && b[i] !== 0x65 && b[i] !== 0x69 && b[i] !== 0x6e) {
+      this.at = i < b.length && b[i] === SPACE ? i + 1 : i;
+      return sign * value;
+    }
+    let digits = i - first, power = 0;
+    if (b[i] === 0x2e) {
+      i += 1;
+      while (b[i] >= 0x30 && b[i] <= 0x39) {
+        value = value * 10 + (b[i++] - 0x30);
+        digits += 1;
+        power -= 1;
+      }
+    }
+    if (b[i] === 0x65) {
+      let exponentSign = 1, exponent = 0;
+      i += 1;
+      if (b[i] === 0x2d || b[i] === 0x2b) exponentSign = b[i++] === 0x2d ? -1 : 1;
+      while (b[i] >= 0x30 && b[i] <= 0x39) exponent = exponent * 10 + (b[i++] - 0x30);
+      power += exponentSign * exponent;
+    }
+    const ended = i >= b.length || b[i] === SPACE || b[i] === NEWLINE;
+    if (ended && digits <= 15 && power >= -22 && power <= 22) {
+      value = sign * (power < 0 ? value / POWERS_OF_TEN[-power] : value * POWERS_OF_TEN[power]);
+    } else {
+      i = this.at;
+      while (i < b.length && b[i] !== SPACE && b[i] !== NEWLINE) i += 1;
+      value = parseFloat(utf8.decode(b.subarray(this.at, i)));
     }
     this.at = i < b.length && b[i] === SPACE ? i + 1 : i;
-    return plain ? sign * value : value;
+    return value;
   }
-  // The rest of the line as text, blanks kept.
+  // The rest of the line as text, blanks kept; short ASCII texts (numbers of the axes)
+  // without the decoder.
   rest() {
     const b = this.bytes;
-    let end = this.at;
-    while (end < b.length && b[end] !== NEWLINE) end += 1;
-    const text = utf8.decode(b.subarray(this.at, end));
+    let end = this.at, ascii = true;
+    for (; end < b.length && b[end] !== NEWLINE; ++end) if (b[end] >= 0x80) ascii = false;
+    const bytes = b.subarray(this.at, end);
+    const text = ascii && bytes.length <= 64 ? String.fromCharCode(...bytes) : utf8.decode(bytes);
     this.at = end + 1;
     return text;
   }
 }
 
+// The canvas the glyphs are drawn on, its font of the moment, and the advance of a full-width
+// character at each pixel size: setting a font and measuring are what a new glyph costs most.
 let scratch = null;
+let scratchContext = null;
+let scratchFont = '';
+const emAdvances = new Map();
+
+function scratchFor(fontPx, width, height) {
+  if (!scratch) {
+    scratch = new OffscreenCanvas(Math.max(64, width), Math.max(64, height));
+    scratchContext = scratch.getContext('2d', { willReadFrequently: true });
+  } else if (scratch.width < width || scratch.height < height) {
+    // A new size resets the context, its font too.
+    scratch.width = Math.max(scratch.width, width);
+    scratch.height = Math.max(scratch.height, height);
+    scratchFont = '';
+  }
+  const font = `${fontPx}px "${FONT_FAMILY}"`;
+  if (font !== scratchFont) {
+    scratchContext.font = font;
+    scratchFont = font;
+  }
+  return scratchContext;
+}
 
 // The coverage of one glyph at a pixel size, narrowed to fit two byte cells per em; turned a
 // quarter to the left for text that reads upward.
 function renderGlyph(ch, fontPx, cell, direction) {
-  scratch ??= new OffscreenCanvas(64, 64);
-  const ctx = scratch.getContext('2d', { willReadFrequently: true });
-  ctx.font = `${fontPx}px "${FONT_FAMILY}"`;
+  let ctx = scratchFor(fontPx, 0, 0);
   const metrics = ctx.measureText(ch);
-  const emAdvance = ctx.measureText('\u56fd').width || fontPx;
+  let emAdvance = emAdvances.get(fontPx);
+  if (emAdvance === undefined) {
+    emAdvance = ctx.measureText('\u56fd').width || fontPx;
+    emAdvances.set(fontPx, emAdvance);
+  }
   const stretch = cell > 0 ? (2 * cell) / emAdvance : 1;
   const ascent = metrics.fontBoundingBoxAscent ?? fontPx * 0.88;
   const descent = metrics.fontBoundingBoxDescent ?? fontPx * 0.12;
   const advance = metrics.width * stretch;
   const pad = 2;
   const w = Math.ceil(advance) + 2 * pad, h = Math.ceil(ascent + descent) + 2 * pad;
-  if (scratch.width < w || scratch.height < h) {
-    scratch.width = Math.max(scratch.width, w);
-    scratch.height = Math.max(scratch.height, h);
-  }
+  ctx = scratchFor(fontPx, w, h);
+  ctx.setTransform(1, 0, 0, 1, 0, 0);
   ctx.clearRect(0, 0, scratch.width, scratch.height);
-  ctx.save();
-  ctx.font = `${fontPx}px "${FONT_FAMILY}"`;
-  ctx.fillStyle = '#000';
-  ctx.textBaseline = 'alphabetic';
-  ctx.translate(pad, pad + ascent);
-  ctx.scale(stretch, 1);
+  // The baseline at pad + ascent, the glyph narrowed by stretch.
+  ctx.setTransform(stretch, 0, 0, 1, pad, pad + ascent);
   ctx.fillText(ch, 0, 0);
-  ctx.restore();
   const rgba = ctx.getImageData(0, 0, w, h).data;
   const alpha = new Uint8Array(w * h);
   for (let i = 0; i < w * h; ++i) alpha[i] = rgba[i * 4 + 3];
