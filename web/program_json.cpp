@@ -155,9 +155,9 @@ void append_languages(std::string& out) {
   for (int i = 0; i < text::language_count(); ++i) {
     if (i > 0) out += ',';
     out += "{\"code\":";
-    append_string(out, text::language_at(i).code);
+    append_json_string(out, text::language_at(i).code);
     out += ",\"name\":";
-    append_string(out, text::language_at(i).name);
+    append_json_string(out, text::language_at(i).name);
     out += '}';
   }
   out += ']';
@@ -186,7 +186,7 @@ std::string program_json(const ProgramDescriptor& program, const text::Language&
     append_dialog(out, program.dialogs[d], language);
   }
   out += "],\"language\":";
-  append_string(out, language.code);
+  append_json_string(out, language.code);
   out += ",\"languages\":";
   append_languages(out);
   out += '}';
