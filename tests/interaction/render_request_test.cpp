@@ -85,6 +85,8 @@ TEST(RenderArguments, WrongArgumentsNameWhatWasWrong) {
   EXPECT_EQ(error_of({"ombra", "--output="}), "--output needs a file name (or - for the default)");
   EXPECT_EQ(error_of({"ombra", "--read"}), "option --read needs a value");
   EXPECT_EQ(error_of({"ombra", "--read="}), "--read needs a data file");
+  EXPECT_EQ(error_of({"ombra", "--lang", "fr"}), "--lang needs one of ja, en, not \"fr\"");
+  EXPECT_EQ(error_of({"ombra", "--lang", "en", "--lang", "ja"}), "--lang given twice");
 }
 
 TEST(RenderArguments, ReadsTakeTheirPlaceAmongTheSteps) {

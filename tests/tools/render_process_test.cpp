@@ -125,6 +125,7 @@ TEST_F(RenderProcess, WrongArgumentsExitTwoAndWriteNothing) {
        "tessaly-render: quirn binds no values to \"display_magnification\" (names: "
        "circuit_constants (3), graph_constants (5))\n"},
       {"ombra --colour", "tessaly-render: unknown option \"--colour\" (see --help)\n"},
+      {"velto --lang fr -o x.png", "tessaly-render: --lang needs one of ja, en, not \"fr\"\n"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(run(c[0]), 2) << c[0];
