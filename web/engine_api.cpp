@@ -94,6 +94,24 @@ const char* pass_list() {
   return page->recorder.trace().c_str();
 }
 
+// A link's replay: its last pass into the recorder and its legend into the page's words, as a
+// window pass of the page would; the passes before it draw nothing and say nothing.
+class LinkPassTarget final : public interaction::PassTarget {
+ public:
+  LinkPassTarget(int last, Page& on) : last_(last), page_(on) {}
+  surface::Backend& begin_pass(interaction::HeadlessWindow& window, int index, bool) override {
+    page_.legend.clear();
+    window.graph.legend_transcript = index == last_ ? &page_.legend : nullptr;
+    if (index == last_) return page_.recorder;
+    return discard_;
+  }
+
+ private:
+  int last_;
+  Page& page_;
+  surface::NullBackend discard_;
+};
+
 }  // namespace
 
 extern "C" {
@@ -306,9 +324,10 @@ EMSCRIPTEN_KEEPALIVE const char* tessaly_follow_link(const char* query) {
   const interaction::RenderRequest& request = parsed.request;
   tessaly_start(request.program->id);
   page->recorder.clear_trace();
-  interaction::LastPassTarget target(
-      interaction::plan_repaints(*request.program, request.steps).last_pass(), page->recorder);
+  LinkPassTarget target(interaction::plan_repaints(*request.program, request.steps).last_pass(),
+                        *page);
   interaction::replay(*page, request.steps, target);
+  page->graph.legend_transcript = nullptr;
   // From here on the teaching views draw the marker and the diagram over the kept picture,
   // as they do for a pointer, instead of every pass drawing them.
   const interaction::TeachingOptions& t = request.teaching;
