@@ -104,7 +104,6 @@ void replay_question(HeadlessWindow& window, const RenderRequest& request,
   teaching.teaching.exercise = question.kind;
   teaching.teaching.seed = question.seed;
   teaching.teaching.reveal = false;
-  window.graph.language = request.language;
   DiscardingTarget on_screen;
   replay(window, steps, on_screen);
 }
@@ -124,7 +123,7 @@ void draw_class_set(const RenderRequest& request, ClassSetPainter& painter) {
     for (int k = 0; k < static_cast<int>(questions.size()); ++k) {
       const double x = kMargin + (k % cells.columns) * (cell_width + kGap);
       const double y = kMargin + kHeaderHeight + (k / cells.columns) * (cell_height + kGap);
-      HeadlessWindow window(*request.program);
+      HeadlessWindow window(*request.program, *request.language);
       replay_question(window, request, questions[k]);
       entries.push_back({set.first + sheet, k + 1, answer_key(window.session, *request.language)});
       window.session.print_magnification = cells.magnification;

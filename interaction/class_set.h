@@ -52,8 +52,8 @@ class ClassSetPainter {
 // Draws the class set of a request that gives one (--seeds with --exercise) page by page.
 void draw_class_set(const RenderRequest& request, ClassSetPainter& painter);
 
-// Replays the request's steps into `window` (at its start-up state) with the exercise set to
-// the question, as a sheet shows it.
+// Replays the request's steps into `window` (at its start-up state, in the request's language)
+// with the exercise set to the question, as a sheet shows it.
 void replay_question(HeadlessWindow& window, const RenderRequest& request,
                      const ClassSetQuestion& question);
 

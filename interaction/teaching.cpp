@@ -104,7 +104,7 @@ TeachingOutcome Teaching::start_exercise(ExerciseKind kind, std::uint64_t seed) 
 }
 
 const char* Teaching::localized(const char* source) const {
-  return text::localized(*program_.graph.language, source);
+  return text::localized(language(), source);
 }
 
 void Teaching::prompt(const std::string& complaint) {

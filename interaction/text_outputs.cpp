@@ -71,8 +71,7 @@ std::string output_of(HeadlessWindow& window, const RenderRequest& request, std:
 }  // namespace
 
 std::string text_output(const RenderRequest& request, int* graph_error, std::string* refusal) {
-  HeadlessWindow window(*request.program);
-  window.graph.language = request.language;
+  HeadlessWindow window(*request.program, *request.language);
   std::string refused;
   std::string bytes = output_of(window, request, refused);
   if (refusal != nullptr) *refusal = refused;

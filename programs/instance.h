@@ -10,8 +10,12 @@
 namespace tessaly {
 
 struct ProgramInstance {
-  explicit ProgramInstance(const ProgramDescriptor& program)
-      : session(start_session(program)), graph(surface, program.corner_nudges) {}
+  // The graph's texts in `language`.
+  explicit ProgramInstance(const ProgramDescriptor& program,
+                           const text::Language& language = text::source_language())
+      : session(start_session(program)), graph(surface, program.corner_nudges) {
+    graph.language = &language;
+  }
   ProgramInstance(const ProgramInstance&) = delete;
   ProgramInstance& operator=(const ProgramInstance&) = delete;
 

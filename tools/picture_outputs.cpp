@@ -258,8 +258,7 @@ void start_printed_document(QPdfWriter& pdf, const ProgramDescriptor& program,
 
 PictureResult picture_output(const RenderRequest& request) {
   if (request.class_set.given) return class_set_pdf(request);
-  HeadlessWindow window(*request.program);
-  window.graph.language = request.language;
+  HeadlessWindow window(*request.program, *request.language);
   PictureResult result;
   switch (request.format) {
     case Format::kPng:

@@ -36,7 +36,8 @@ constexpr int kMaxDialogValues = 5;
 
 // The one program a page runs, owned here as the window owns its own.
 struct Page : ProgramInstance {
-  explicit Page(const ProgramDescriptor& program) : ProgramInstance(program), teaching(*this) {}
+  Page(const ProgramDescriptor& program, const text::Language& language)
+      : ProgramInstance(program, language), teaching(*this) {}
 
   interaction::Teaching teaching;
   surface::RecordingBackend recorder;
@@ -119,8 +120,7 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE int tessaly_start(const char* program_id) {
   const ProgramDescriptor* program = find_program(program_id);
   if (!program) return 0;
-  page = std::make_unique<Page>(*program);
-  page->graph.language = page_language;
+  page = std::make_unique<Page>(*program, *page_language);
   page->program_json_out = web::program_json(*program, *page_language);
   return 1;
 }
@@ -367,7 +367,7 @@ EMSCRIPTEN_KEEPALIVE const char* tessaly_class_set(const char* exercise, const c
 EMSCRIPTEN_KEEPALIVE const char* tessaly_class_set_graph(int index, int dpi) {
   if (!page || index < 0 || index >= static_cast<int>(page->class_set_graphs.size())) return "";
   const web::ClassSetGraph& graph = page->class_set_graphs[index];
-  interaction::HeadlessWindow window(*page->class_set.program);
+  interaction::HeadlessWindow window(*page->class_set.program, *page->class_set.language);
   interaction::replay_question(window, page->class_set, graph.question);
   window.session.print_magnification = graph.magnification;
   page->recorder.clear_trace();

@@ -96,8 +96,7 @@ Drawn draw(std::vector<std::string> arguments, const char* language) {
   const interaction::ParsedArguments parsed = interaction::parse_render_arguments(arguments);
   EXPECT_EQ(parsed.outcome, interaction::ParsedArguments::Outcome::kRender) << parsed.error;
   const interaction::RenderRequest& request = parsed.request;
-  interaction::HeadlessWindow window(*request.program);
-  window.graph.language = request.language;
+  interaction::HeadlessWindow window(*request.program, *request.language);
   surface::RecordingBackend recorder;
   interaction::LastPassTarget target(
       interaction::plan_repaints(*request.program, request.steps).last_pass(), recorder);
