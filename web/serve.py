@@ -106,9 +106,16 @@ class Server(http.server.ThreadingHTTPServer):
 
 
 def main():
+    if len(sys.argv) != 3 or not sys.argv[2].isdigit() or not os.path.isdir(sys.argv[1]):
+        print(__doc__.strip(), file=sys.stderr)
+        sys.exit(2)
     folder, port = sys.argv[1], int(sys.argv[2])
     handler = functools.partial(Handler, directory=folder)
-    with Server(("127.0.0.1", port), handler) as server:
+    try:
+        server = Server(("127.0.0.1", port), handler)
+    except OSError as error:
+        sys.exit(f"tessaly: cannot serve on 127.0.0.1:{port}: {error.strerror}")
+    with server:
         print(f"tessaly: serving {folder} on http://127.0.0.1:{server.server_address[1]}/", flush=True)
         try:
             server.serve_forever()

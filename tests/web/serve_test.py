@@ -62,6 +62,16 @@ class Serve(unittest.TestCase):
         self.errors.seek(0)
         self.assertNotIn(b"Traceback", self.errors.read())
 
+    def test_a_busy_port_or_bad_arguments_are_explained_without_traceback(self):
+        for arguments, code in (([self.folder.name, str(self.port)], 1), ([self.folder.name], 2),
+                                ([self.folder.name, "http"], 2), ([self.folder.name + "/none", "0"], 2)):
+            with self.subTest(arguments=arguments):
+                run = subprocess.run(["/usr/bin/python3", SERVE, *arguments], capture_output=True,
+                                     text=True, timeout=30)
+                self.assertEqual(run.returncode, code)
+                self.assertNotIn("Traceback", run.stderr)
+                self.assertIn("in use" if code == 1 else "Usage: serve.py FOLDER PORT", run.stderr)
+
     def test_listens_on_127_0_0_1_only(self):
         with self.assertRaises(ConnectionRefusedError):
             self.raw(b"GET / HTTP/1.0\r\n\r\n", host="127.0.0.2")
