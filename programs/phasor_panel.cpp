@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "complex/hypot.h"
 #include "core/text.h"
 #include "graph/mapping.h"
 #include "programs/frequency_marker.h"
@@ -122,7 +123,7 @@ struct Layout {
 };
 
 double length_of(Point from, Point to) {
-  return std::hypot(to.x - from.x, to.y - from.y);
+  return correctly_rounded_hypot(to.x - from.x, to.y - from.y);
 }
 
 // Whether two arrows run along one line and overlap there (within a pixel of it).

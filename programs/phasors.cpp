@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "complex/angles.h"
+#include "complex/arc_tangent.h"
 #include "programs/descriptor.h"
 
 namespace tessaly {
@@ -117,7 +118,7 @@ bool within_sweep(const graph::Context& g, int curve, double frequency) {
 // Full-precision pi here: an inductor's voltage leads by 90 degrees, not by 89.99999997.
 double phase_degrees(Complex z) {
   constexpr double kDegreesPerRadian = 57.295779513082323;
-  return std::atan2(z.im, z.re) * kDegreesPerRadian;
+  return portable_atan2(z.im, z.re) * kDegreesPerRadian;
 }
 
 }  // namespace tessaly
