@@ -523,6 +523,26 @@ class Page(unittest.TestCase):
         self.assertEqual(self.driver.title, "Velto — Tessaly")
         self.assertGreater(self.colour_counts().get(BLUE, 0), 200)
 
+    def test_an_engine_that_cannot_load_is_explained_not_a_blank_page(self):
+        server, base = serve_site()  # an origin of its own: no worker answers from a cache
+        self.driver.execute_cdp_cmd("Network.enable", {})
+        self.driver.execute_cdp_cmd("Network.setBlockedURLs", {"urls": ["*tessaly-engine.wasm"]})
+        try:
+            self.driver.get(f"{base}?program=velto")
+            self.wait_for("return window.tessaly && window.tessaly.failed")
+            notice = self.driver.find_element(By.ID, "start-failed")
+            self.assertTrue(notice.is_displayed())
+            self.assertIn("Tessalyを起動できませんでした", notice.text)
+            self.assertIn("Tessaly could not start in this browser", notice.text)
+            self.assertEqual(self.driver.execute_script("return window.tessaly.passes"), 0)
+            self.assertEqual(self.driver.execute_script(
+                "return document.documentElement.scrollWidth - document.documentElement.clientWidth"), 0)
+        finally:
+            self.driver.execute_cdp_cmd("Network.setBlockedURLs", {"urls": []})
+            self.driver.execute_cdp_cmd("Network.disable", {})
+            server.shutdown()
+            server.server_close()
+
 
     # --- the teaching views ---
 

@@ -27,12 +27,31 @@ const stepBar = document.getElementById('step-bar');
 const page = { ready: false, passes: 0, firstPicture: null, firstShown: null, lastSave: null };
 window.tessaly = page;
 
+// Without its font the graph's texts fall back to the browser's own Mincho or serif, which
+// is still a graph to work with.
 async function loadFont() {
-  const face = new FontFace(FONT_FAMILY, 'url(tessaly-mincho-subset.woff2)');
-  document.fonts.add(await face.load());
+  try {
+    const face = new FontFace(FONT_FAMILY, 'url(tessaly-mincho-subset.woff2)');
+    document.fonts.add(await face.load());
+  } catch (error) {
+    console.warn('Tessaly: the graph font did not load:', error);
+  }
 }
 
-const [engine] = await Promise.all([loadEngine(), loadFont()]);
+// Without the engine there is no program and no catalog: the page says so in both languages
+// (index.html) instead of staying blank.
+async function startEngine() {
+  try {
+    return (await Promise.all([loadEngine(), loadFont()]))[0];
+  } catch (error) {
+    page.failed = String(error);
+    document.getElementById('start-failed').hidden = false;
+    picture.hidden = true;  // an empty canvas would only push the page sideways
+    throw error;
+  }
+}
+
+const engine = await startEngine();
 page.engine = engine;
 
 useCatalog(engine);

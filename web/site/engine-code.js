@@ -4,5 +4,9 @@
 // compiles from the downloaded bytes.
 const url = new URL('tessaly-engine.wasm', import.meta.url);
 
-export const engineCode = WebAssembly.compileStreaming(fetch(url, { credentials: 'same-origin' }))
-  .catch(async () => WebAssembly.compile(await (await fetch(url, { credentials: 'same-origin' })).arrayBuffer()));
+// A browser without WebAssembly gets a refusal the page can explain, not a module that fails
+// to load.
+export const engineCode = typeof WebAssembly === 'undefined'
+  ? Promise.reject(new Error('this browser has no WebAssembly'))
+  : WebAssembly.compileStreaming(fetch(url, { credentials: 'same-origin' }))
+    .catch(async () => WebAssembly.compile(await (await fetch(url, { credentials: 'same-origin' })).arrayBuffer()));

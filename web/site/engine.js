@@ -22,13 +22,16 @@ export const TeachingKey = Object.freeze({ Escape: 0, Enter: 1, Backspace: 2, Te
 
 export async function loadEngine() {
   // The code compiled early (engine-code.js); the instance is made here, with the runtime's
-  // imports.
-  const m = await createEngine({
+  // imports. The runtime waits for the instance for ever, so a code that cannot be fetched,
+  // compiled or instantiated ends the wait here instead.
+  let refuse;
+  const refused = new Promise((_, reject) => { refuse = reject; });
+  const m = await Promise.race([refused, createEngine({
     instantiateWasm(imports, receive) {
-      engineCode.then((code) => WebAssembly.instantiate(code, imports)).then((instance) => receive(instance));
+      engineCode.then((code) => WebAssembly.instantiate(code, imports)).then((instance) => receive(instance), refuse);
       return {};
     },
-  });
+  })]);
   const c = (name, result, args) => m.cwrap(name, result, args);
   const start = c('tessaly_start', 'number', ['string']);
   const programJson = c('tessaly_program_json', 'string', []);
