@@ -239,6 +239,10 @@ class Page(unittest.TestCase):
         self.open("ombra")
         self.menu(102)
         box = self.dialog()
+        # The program's caption; the system's dialog in the page's language.
+        self.assertEqual(box.find_element(By.TAG_NAME, "h2").text, "Select Data File")
+        self.assertEqual(box.find_element(By.TAG_NAME, "label").text, "ファイル名")
+        self.assertEqual([b.text for b in box.find_elements(By.TAG_NAME, "button")], ["保存", "キャンセル"])
         name = box.find_element(By.TAG_NAME, "input")
         name.clear()
         name.send_keys("saved")  # the default extension is added
@@ -714,6 +718,12 @@ class Page(unittest.TestCase):
             "return [...document.querySelectorAll('dialog[open] label span')].map((s) => s.textContent)")
         self.assertEqual(labels, ["L [H]:", "C [F]:"])
         box.find_element(By.CSS_SELECTOR, "button.cancel").click()
+        self.menu(102)
+        box = self.dialog()
+        self.assertEqual(box.find_element(By.TAG_NAME, "label").text, "File name")
+        self.assertEqual([b.text for b in box.find_elements(By.TAG_NAME, "button")], ["Save", "Cancel"])
+        box.find_element(By.CSS_SELECTOR, "button.cancel").click()
+        self.dialog().find_element(By.CSS_SELECTOR, "button.default").click()  # the error box
         # The switch opens the same graph in Japanese.
         links = self.driver.execute_script(
             "return [...document.querySelectorAll('#languages a')].map((a) => [a.textContent, a.getAttribute('aria-current')])")

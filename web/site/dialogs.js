@@ -1,6 +1,8 @@
 // Modal boxes: the settings dialogs built from a program's templates, message boxes, the
 // name asked for a save and the page's own forms of labelled choices. Each resolves once closed.
 
+import { t } from './texts.js';
+
 let boxes = 0;  // for the ids that name each box by its caption
 
 // Labelled by its caption; showModal keeps the focus inside the box and the page inert
@@ -115,11 +117,13 @@ export function messageBox(caption, text, kind = '') {
 }
 
 // The name a save goes to; resolves with it, or null when cancelled.
+// The caption is the program's own; the rest stands for the system's save dialog, which speaks
+// the user's language, as the window's does.
 export function saveNameDialog(suggestion) {
   return modal('Select Data File', (form, close) => {
     const label = document.createElement('label');
     const span = document.createElement('span');
-    span.textContent = 'File name';
+    span.textContent = t('ファイル名');
     const input = document.createElement('input');
     input.type = 'text';
     input.name = 'file';
@@ -127,7 +131,7 @@ export function saveNameDialog(suggestion) {
     label.append(span, input);
     form.append(label);
     const done = (accepted) => close(accepted ? input.value : null);
-    buttons(form, 'Save', 'Cancel', done);
+    buttons(form, t('保存'), t('キャンセル'), done);
     return done;
   });
 }
