@@ -1,5 +1,6 @@
 #include "surface/qpainter_backend.h"
 
+#include <QPaintEngine>
 #include <QPen>
 #include <QString>
 #include <algorithm>
@@ -124,6 +125,7 @@ QPainterBackend::QPainterBackend(QPainter& painter, const DeviceGeometry& geomet
       direct_pixels_(image_ && (image_->format() == QImage::Format_RGB32 ||
                                 image_->format() == QImage::Format_ARGB32 ||
                                 image_->format() == QImage::Format_ARGB32_Premultiplied)),
+      dots_as_strokes_(painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Pdf),
       clip_(painter.device() ? QRect(0, 0, painter.device()->width(), painter.device()->height())
                              : QRect()),
       composition_(painter.compositionMode()) {
@@ -190,6 +192,16 @@ void QPainterBackend::set_pen(int colour, int width, int style) {
   painter_.setPen(pens_.back().pen);
 }
 
+const QPen& QPainterBackend::dot_pen(int colour, int width) {
+  for (const CachedPen& cached : dot_pens_) {
+    if (cached.colour == colour && cached.width == width) return cached.pen;
+  }
+  if (dot_pens_.size() >= kKeptPens) dot_pens_.clear();
+  dot_pens_.push_back({colour, width, 0,
+                       QPen(qt_colour(colour), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin)});
+  return dot_pens_.back().pen;
+}
+
 // For a mapping without rotation or shear this is QTransform::map's own arithmetic.
 QPoint QPainterBackend::to_pixel(QPoint point) const {
   if (mapping_scales_only_) {
@@ -248,10 +260,16 @@ void QPainterBackend::point(int x, int y, int colour, int width, int mode) {
   prepare(mode);
   const QPoint at(geometry_.device_x(x), geometry_.device_y(y));
   if (width * mapping_.m11() > 1.0) {
-    painter_.setPen(Qt::NoPen);
-    painter_.setBrush(colour >= 0 && colour < 16 ? brushes_[colour] : QBrush(qt_colour(colour)));
-    brush_none_ = false;
-    painter_.drawEllipse(QPointF(at), width / 2.0, width / 2.0);
+    if (dots_as_strokes_) {
+      // The same disc: a stroke of no length with round caps as wide as the dot.
+      painter_.setPen(dot_pen(colour, width));
+      painter_.drawPoint(at);
+    } else {
+      painter_.setPen(Qt::NoPen);
+      painter_.setBrush(colour >= 0 && colour < 16 ? brushes_[colour] : QBrush(qt_colour(colour)));
+      brush_none_ = false;
+      painter_.drawEllipse(QPointF(at), width / 2.0, width / 2.0);
+    }
     clear_vector_upper_halves();
   }
   set_pixel(at, colour);

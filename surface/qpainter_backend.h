@@ -63,6 +63,8 @@ class QPainterBackend final : public Backend {
   void set_composition(QPainter::CompositionMode mode);
   const QPen& text_pen(int colour);
   void set_pen(int colour, int width, int style);
+  // A pen that draws a point as a round dot of the given width.
+  const QPen& dot_pen(int colour, int width);
   // The device pixel under a point in the painter's coordinates.
   QPoint to_pixel(QPoint point) const;
   QRect to_pixels(const DeviceRect& rect) const;
@@ -78,6 +80,9 @@ class QPainterBackend final : public Backend {
   QImage* image_;  // the device when it is a raster image: flood fill and the save set read it
   // Single pixels go straight into the image where its format holds plain 32-bit RGB.
   bool direct_pixels_;
+  // A PDF says a round dot in one stroke; a filled circle takes four curves and a fill state,
+  // which made a graph's dotted grids most of a document's size.
+  bool dots_as_strokes_;
   // The clip of the drawing calls in device pixels. A sweep clips and unclips around every
   // point; the painter follows only when something is drawn that the difference would cut.
   enum class PainterClip { kCallers, kNone, kRect };
@@ -89,6 +94,7 @@ class QPainterBackend final : public Backend {
   bool brush_none_ = false;
   // Pens and brushes are shared with the painter, not rebuilt: a sweep draws a line per point.
   std::vector<CachedPen> pens_;
+  std::vector<CachedPen> dot_pens_;
   QBrush brushes_[16];
   QPen text_pens_[16];
   bool text_pen_made_[16] = {};
