@@ -264,6 +264,10 @@ void QPainterBackend::point(int x, int y, int colour, int width, int mode) {
       // The same disc: a stroke of no length with round caps as wide as the dot.
       painter_.setPen(dot_pen(colour, width));
       painter_.drawPoint(at);
+      // The pixel set below lies within 1.5 pixels of the centre along each axis; a disc this
+      // wide covers it already, and a PDF would write it as a square of its own.
+      constexpr double kCoversItsPixel = 4.25;
+      if (width * mapping_.m11() >= kCoversItsPixel) return;
     } else {
       painter_.setPen(Qt::NoPen);
       painter_.setBrush(colour >= 0 && colour < 16 ? brushes_[colour] : QBrush(qt_colour(colour)));
