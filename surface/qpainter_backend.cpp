@@ -259,15 +259,15 @@ void QPainterBackend::point(int x, int y, int colour, int width, int mode) {
   const AfterQtDrawing cleared;
   prepare(mode);
   const QPoint at(geometry_.device_x(x), geometry_.device_y(y));
-  if (width * mapping_.m11() > 1.0) {
+  // The pixel set below lies within 1.5 pixels of the centre along each axis; a disc this
+  // wide covers it already, and a PDF would write it as a square of its own.
+  constexpr double kDotCoversItsPixel = 4.25;
+  const double diameter = width * mapping_.m11();  // in device pixels
+  if (diameter > 1.0) {
     if (dots_as_strokes_) {
       // The same disc: a stroke of no length with round caps as wide as the dot.
       painter_.setPen(dot_pen(colour, width));
       painter_.drawPoint(at);
-      // The pixel set below lies within 1.5 pixels of the centre along each axis; a disc this
-      // wide covers it already, and a PDF would write it as a square of its own.
-      constexpr double kCoversItsPixel = 4.25;
-      if (width * mapping_.m11() >= kCoversItsPixel) return;
     } else {
       painter_.setPen(Qt::NoPen);
       painter_.setBrush(colour >= 0 && colour < 16 ? brushes_[colour] : QBrush(qt_colour(colour)));
@@ -276,6 +276,7 @@ void QPainterBackend::point(int x, int y, int colour, int width, int mode) {
     }
     clear_vector_upper_halves();
   }
+  if (dots_as_strokes_ && diameter >= kDotCoversItsPixel) return;
   set_pixel(at, colour);
 }
 

@@ -129,10 +129,6 @@ EMSCRIPTEN_KEEPALIVE int tessaly_set_language(const char* code) {
   const text::Language* language = text::find_language(code ? code : "");
   if (language == nullptr) return 0;
   page_language = language;
-  if (page) {
-    page->graph.language = language;
-    page->program_json_out = web::program_json(*page->session.program, *language);
-  }
   return 1;
 }
 

@@ -7,8 +7,9 @@ extern "C" {
 // Makes "ombra", "velto" or "quirn" the running program in its start-up state; 0 if unknown.
 int tessaly_start(const char* program_id);
 
-// The language of the graph, the menus, the dialogs and the page's own texts ("ja", "en"):
-// this program's and every program started later; 0 if the catalog has no such language.
+// The language of the graph, the menus, the dialogs and the page's own texts ("ja", "en") of
+// every program started from now on, as a program keeps the language it was made with; 0 if
+// the catalog has no such language.
 int tessaly_set_language(const char* code);
 // A text of the page in that language; the text itself where it has no translation.
 const char* tessaly_localized(const char* source);

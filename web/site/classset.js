@@ -73,6 +73,7 @@ export async function printClassSet(engine, program, dpi, onProgress) {
 // The pages as elements of the print, each the paper's size in CSS pixels (the layout's
 // units), the graphs as images drawn at dpi.
 async function buildPages(engine, program, layout, dpi, onProgress) {
+  const text = texts();
   const holder = document.getElementById('class-set');
   for (const image of holder.querySelectorAll('img')) URL.revokeObjectURL(image.src);
   holder.replaceChildren();
@@ -86,12 +87,12 @@ async function buildPages(engine, program, layout, dpi, onProgress) {
     element.className = `page ${page.kind}`;
     element.style.width = `${layout.width}px`;
     element.style.height = `${layout.height}px`;
-    for (const text of page.texts) {
+    for (const item of page.texts) {
       const span = document.createElement('span');
-      span.className = `text ${text.role}`;
-      span.textContent = text.text;
-      span.style.left = `${text.x}px`;
-      span.style.top = `${text.y}px`;
+      span.className = `text ${item.role}`;
+      span.textContent = item.text;
+      span.style.left = `${item.x}px`;
+      span.style.top = `${item.y}px`;
       span.style.fontFamily = `"${FONT_FAMILY}", serif`;
       element.append(span);
     }
@@ -127,7 +128,7 @@ async function buildPages(engine, program, layout, dpi, onProgress) {
       image.style.height = `${logicalHeight * graph.magnification}px`;
       element.append(image);
       await image.decode();
-      onProgress(texts().preparing(++drawn, total));
+      onProgress(text.preparing(++drawn, total));
     }
     holder.append(element);
   }
